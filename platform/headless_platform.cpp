@@ -1,0 +1,177 @@
+#include "platform/headless_platform.h"
+
+#include "platform/file_services.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+
+namespace plenk {
+
+using Kind = Platform_Call::Kind;
+
+Headless_Platform::Headless_Platform() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "plenk-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("no temporary folder");
+    folder_ = pattern;
+}
+
+Headless_Platform::~Headless_Platform() {
+    std::error_code ignored;
+    std::filesystem::remove_all(folder_, ignored);
+}
+
+void Headless_Platform::seed(uint64_t seed) {
+    random_ = Random_Source();
+    for (int i = 0; i < 4; ++i) {
+        random_.reseed(static_cast<float>(seed & 0xFFFF));
+        seed >>= 16;
+    }
+}
+
+void Headless_Platform::log(Platform_Call call) {
+    if (keep_log) calls_.push_back(std::move(call));
+}
+
+std::vector<Platform_Call> Headless_Platform::calls_of(Kind kind) const {
+    std::vector<Platform_Call> out;
+    std::copy_if(calls_.begin(), calls_.end(), std::back_inserter(out),
+                 [kind](const Platform_Call& c) { return c.kind == kind; });
+    return out;
+}
+
+int32_t Headless_Platform::cdtInit(int32_t& width, int32_t& height) {
+    width = card_w_;
+    height = card_h_;
+    return 1;
+}
+
+int32_t Headless_Platform::cdtDraw(int32_t hdc, int32_t x, int32_t y, int32_t card, int32_t mode,
+                                   int32_t color) {
+    ++draw_count_;
+    log({Kind::Draw, {hdc, x, y, card, mode, color}, {}, {}});
+    return 1;
+}
+
+void Headless_Platform::clear_surface() { log({Kind::Clear, {}, {}, {}}); }
+void Headless_Platform::refresh_surface() { log({Kind::Refresh, {}, {}, {}}); }
+
+bool Headless_Platform::set_background_picture(const std::string& path) {
+    // Without a decoder, a file counts as a picture when it starts as a JPEG does.
+    File_Read head = read_file_start(path, 2);
+    bool picture = head.ok && head.bytes.size() == 2 && head.bytes[0] == 0xFF && head.bytes[1] == 0xD8;
+    if (picture) background_ = path;
+    log({Kind::Background, {picture ? 1 : 0}, path, {}});
+    return picture;
+}
+
+void Headless_Platform::clear_background_picture() {
+    background_.clear();
+    log({Kind::Background, {1}, {}, {}});
+}
+
+void Headless_Platform::set_label_caption(const std::string& caption) {
+    label_caption_ = caption;
+    log({Kind::Label_Caption, {}, caption, {}});
+}
+
+void Headless_Platform::set_label_visible(bool visible) {
+    label_visible_ = visible;
+    log({Kind::Label_Visible, {visible ? 1 : 0}, {}, {}});
+}
+
+void Headless_Platform::refresh_label() { log({Kind::Label_Refresh, {}, label_caption_, {}}); }
+
+void Headless_Platform::set_check(Table_Item item, bool checked) {
+    checks_[static_cast<std::size_t>(item)] = checked;
+    log({Kind::Check, {static_cast<int32_t>(item), checked ? 1 : 0}, {}, {}});
+}
+
+bool Headless_Platform::is_checked(Table_Item item) { return checks_[static_cast<std::size_t>(item)]; }
+
+Box_Answer Headless_Platform::message_box(const std::string& text, const std::string& title,
+                                          Box_Icon icon, Box_Buttons buttons) {
+    ++box_count_;
+    Box_Answer answer;
+    if (!box_answers_.empty()) {
+        answer = box_answers_.front();
+        box_answers_.pop_front();
+    } else if (box_answerer) {
+        answer = box_answerer(text, title);
+    } else {
+        throw Unexpected_Box("unexpected message box \"" + title + "\": " + text);
+    }
+    if (buttons == Box_Buttons::Ok) answer = Box_Answer::Ok;
+    log({Kind::Message_Box,
+         {static_cast<int32_t>(icon), static_cast<int32_t>(buttons), static_cast<int32_t>(answer)},
+         text,
+         title});
+    return answer;
+}
+
+std::string Headless_Platform::input_box(const std::string& prompt) {
+    ++box_count_;
+    if (input_answers_.empty()) throw Unexpected_Box("unexpected input box: " + prompt);
+    std::string answer = input_answers_.front();
+    input_answers_.pop_front();
+    log({Kind::Input_Box, {}, prompt, answer});
+    return answer;
+}
+
+void Headless_Platform::show_help_window() {
+    log({Kind::Help_Window, {}, {}, {}});
+    if (help_window_action) help_window_action();
+}
+
+void Headless_Platform::Sleep(uint32_t ms) {
+    tick_ += ms;
+    log({Kind::Sleep, {static_cast<int32_t>(ms)}, {}, {}});
+}
+
+void Headless_Platform::post_event(uint32_t at, std::function<void()> event) {
+    Event e{at, std::move(event)};
+    auto later = std::find_if(events_.begin(), events_.end(), [&](const Event& other) {
+        return static_cast<int32_t>(other.at - at) > 0;
+    });
+    events_.insert(later, std::move(e));
+}
+
+void Headless_Platform::run_due_events() {
+    while (!events_.empty() && static_cast<int32_t>(events_.front().at - tick_) <= 0) {
+        Event e = std::move(events_.front());
+        events_.pop_front();
+        e.run();
+    }
+}
+
+void Headless_Platform::pump_events(int32_t wait_ms) {
+    log({Kind::Pump, {wait_ms}, {}, {}});
+    run_due_events();
+    if (wait_ms <= 0) return;
+    uint32_t deadline = tick_ + static_cast<uint32_t>(wait_ms);
+    if (!events_.empty() && static_cast<int32_t>(events_.front().at - deadline) < 0) {
+        // Wakes at the next event, as a real event loop would.
+        tick_ = events_.front().at;
+        run_due_events();
+    } else {
+        tick_ = deadline;
+    }
+}
+
+bool Headless_Platform::file_exists(const std::string& path) { return File_Exists(path); }
+
+File_Read Headless_Platform::read_record_file(const std::string& path, std::size_t length) {
+    return read_file_start(path, length);
+}
+
+std::string Headless_Platform::write_record_file(const std::string& path,
+                                                 const std::vector<uint8_t>& record) {
+    return write_file_start(path, record);
+}
+
+void Headless_Platform::end_program() {
+    log({Kind::End_Program, {}, {}, {}});
+    throw Program_Ended{};
+}
+
+} // namespace plenk

@@ -1,0 +1,133 @@
+#pragma once
+
+#include "platform/platform.h"
+#include "platform/random_source.h"
+
+#include <array>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace plenk {
+
+// One call made on the headless platform, in the order made.
+struct Platform_Call {
+    enum class Kind {
+        Draw, Clear, Refresh, Background, Label_Caption, Label_Visible, Label_Refresh,
+        Check, Message_Box, Input_Box, Help_Window, Sleep, Pump, End_Program
+    };
+    Kind kind;
+    std::array<int32_t, 6> args{}; // the six cdtDraw arguments; the number for others
+    std::string text;              // caption, box text, prompt, picture path
+    std::string title;             // box title; for answers, what was answered
+};
+
+// Thrown by end_program, so a test sees the process end where it would have.
+struct Program_Ended {};
+
+// Thrown when a box appears that no test expected.
+struct Unexpected_Box : std::logic_error {
+    using std::logic_error::logic_error;
+};
+
+// A platform without a window: records every call, answers boxes from queued
+// answers, and keeps a millisecond counter that moves only while the code
+// waits, so whole games with their pauses run in no real time.
+class Headless_Platform : public Platform {
+public:
+    Headless_Platform();
+    ~Headless_Platform() override;
+    Headless_Platform(const Headless_Platform&) = delete;
+    Headless_Platform& operator=(const Headless_Platform&) = delete;
+
+    // --- What a test sets up -------------------------------------------------
+    void answer_next_box(Box_Answer answer) { box_answers_.push_back(answer); }
+    void answer_next_input(std::string text) { input_answers_.push_back(std::move(text)); }
+    // Answers every box for which nothing is queued (used by long runs).
+    std::function<Box_Answer(const std::string& text, const std::string& title)> box_answerer;
+    // Runs `event` inside the first pump that reaches counter time `at`.
+    void post_event(uint32_t at, std::function<void()> event);
+    void post_event(std::function<void()> event) { post_event(tick_, std::move(event)); }
+    // Runs inside show_help_window, standing for what the user does there.
+    std::function<void()> help_window_action;
+    void seed(uint64_t seed);
+    void set_clock(float seconds) { clock_ = seconds; }
+    void set_card_size(int32_t w, int32_t h) { card_w_ = w; card_h_ = h; }
+    // Long runs keep no log, only the counts.
+    bool keep_log = true;
+
+    // --- What a test reads back ----------------------------------------------
+    const std::vector<Platform_Call>& calls() const { return calls_; }
+    std::vector<Platform_Call> calls_of(Platform_Call::Kind kind) const;
+    void clear_log() { calls_.clear(); }
+    uint64_t draw_count() const { return draw_count_; }
+    uint64_t box_count() const { return box_count_; }
+    bool label_visible() const { return label_visible_; }
+    const std::string& label_caption() const { return label_caption_; }
+    const std::string& background() const { return background_; }
+    std::size_t unanswered_boxes() const { return box_answers_.size() + input_answers_.size(); }
+
+    // --- Platform ------------------------------------------------------------
+    int32_t cdtInit(int32_t& width, int32_t& height) override;
+    int32_t cdtDraw(int32_t hdc, int32_t x, int32_t y, int32_t card, int32_t mode,
+                    int32_t color) override;
+    int32_t surface_dc() override { return 1; }
+    void clear_surface() override;
+    void refresh_surface() override;
+    bool set_background_picture(const std::string& path) override;
+    void clear_background_picture() override;
+    void set_label_caption(const std::string& caption) override;
+    void set_label_visible(bool visible) override;
+    void refresh_label() override;
+    void set_check(Table_Item item, bool checked) override;
+    bool is_checked(Table_Item item) override;
+    Box_Answer message_box(const std::string& text, const std::string& title, Box_Icon icon,
+                           Box_Buttons buttons) override;
+    std::string input_box(const std::string& prompt) override;
+    void show_help_window() override;
+    void Sleep(uint32_t ms) override;
+    uint32_t GetTickCount() override { return tick_; }
+    void pump_events(int32_t wait_ms) override;
+    float clock_seconds() override { return clock_; }
+    void reseed(float seed) override { random_.reseed(seed); }
+    float random_value() override { return random_.next(); }
+    std::string program_folder() override { return folder_; }
+    bool file_exists(const std::string& path) override;
+    File_Read read_record_file(const std::string& path, std::size_t length) override;
+    std::string write_record_file(const std::string& path,
+                                  const std::vector<uint8_t>& record) override;
+    [[noreturn]] void end_program() override;
+
+    // The counter can be set to test its wrap-around.
+    void set_tick(uint32_t tick) { tick_ = tick; }
+
+private:
+    struct Event {
+        uint32_t at;
+        std::function<void()> run;
+    };
+    void log(Platform_Call call);
+    void run_due_events();
+
+    std::vector<Platform_Call> calls_;
+    std::deque<Box_Answer> box_answers_;
+    std::deque<std::string> input_answers_;
+    std::deque<Event> events_;
+    Random_Source random_;
+    std::string folder_;
+    std::string label_caption_;
+    std::string background_;
+    std::array<bool, 2> checks_{};
+    bool label_visible_ = false;
+    uint32_t tick_ = 1000;
+    float clock_ = 43200.0f;
+    int32_t card_w_ = 71;
+    int32_t card_h_ = 96;
+    uint64_t draw_count_ = 0;
+    uint64_t box_count_ = 0;
+};
+
+} // namespace plenk

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace plenk {
+
+constexpr std::size_t name_length = 25;   // bytes of the name on disk
+constexpr std::size_t record_length = 35; // bytes of one record on disk
+constexpr int16_t count_limit = 32767;    // a counter stops here
+
+// The human's name and placing counters: rank_count(1..3) the games finished
+// first, second, third; rank_count(4) the games lost; rank_count(0) is kept
+// as loaded and never changed.
+struct Player_Record {
+    // Windows-1252 bytes, exactly as on disk, padded with spaces.
+    std::array<uint8_t, name_length> player_name{};
+    std::array<int16_t, 5> rank_count{};
+};
+
+// The first 25 characters of a UTF-8 name, padded with spaces, in
+// Windows-1252; a character that code page cannot hold becomes "?".
+std::array<uint8_t, name_length> make_player_name(const std::string& utf8);
+// The 25 characters of the name as held, trailing spaces included, in UTF-8.
+std::string player_name_text(const Player_Record& record);
+
+// The 35 bytes of the record: the name, then the five counters little-endian.
+std::vector<uint8_t> encode_record(const Player_Record& record);
+// Takes the bytes there are: a missing name byte reads as a space, a missing
+// counter byte as 0; bytes after the record are not looked at.
+Player_Record decode_record(const std::vector<uint8_t>& bytes);
+
+// The statistics box's text, lines joined by CR LF.
+std::string stat_text(const Player_Record& record);
+
+// Adds one, staying at 32767 instead of wrapping.
+void raise_count(int16_t& counter);
+
+} // namespace plenk

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "game/game_context.h"
+#include "game/game_state.h"
+#include "platform/platform.h"
+#include "ui/table_renderer.h"
+
+#include <cstdint>
+
+namespace plenk {
+
+// The game window's behaviour, free of any toolkit: it owns the state and
+// answers the window's events. The toolkit's window forwards its menu
+// choices, mouse presses and close request here.
+class Form1 {
+public:
+    explicit Form1(Platform& os);
+
+    // Once, when the window is created and before it is first shown.
+    void Form_Load();
+    // The close box: ends the program at once.
+    [[noreturn]] void Form_Unload();
+    // Game menu: 0 Deal, 1 Show Rank, 2 Reset Record, 3 separator, 4 Exit.
+    void gm_submnu_Click(int16_t index);
+    // Table menu: 0 Default, 1 Blue Sky & Sea.
+    void tbl_submnu_Click(int16_t index);
+    // Help menu: How to Play.
+    void Help_submnu_Click();
+    // A mouse button went down over the table, at table pixels (x, y).
+    void Form_MouseDown(int16_t button, int16_t shift, float x, float y);
+
+    Game_State& state() { return g_; }
+    const Game_State& state() const { return g_; }
+    Game_Context& context() { return context_; }
+
+private:
+    Platform& os_;
+    Game_State g_{};
+    Table_Renderer renderer_;
+    Game_Context context_;
+};
+
+} // namespace plenk
