@@ -19,7 +19,7 @@ public:
     // Once, when the window is created and before it is first shown.
     void Form_Load();
     // The close box: ends the program at once.
-    [[noreturn]] void Form_Unload();
+    void Form_Unload();
     // Game menu: 0 Deal, 1 Show Rank, 2 Reset Record, 3 separator, 4 Exit.
     void gm_submnu_Click(int16_t index);
     // Table menu: 0 Default, 1 Blue Sky & Sea.

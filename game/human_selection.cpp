@@ -1,0 +1,47 @@
+#include "game/human_selection.h"
+
+#include "game/cards.h"
+#include "game/hand.h"
+#include "game/rounding.h"
+#include "game/table_constants.h"
+#include "game/throw_card.h"
+#include "game/turn_engine.h"
+
+#include <cmath>
+
+namespace plenk {
+
+bool human_may_play(const Game_State& g) {
+    return g.animating != flag_true && g.turn_seat == 0 && g.game_over != flag_true;
+}
+
+int16_t slot_under_press(const Game_State& g, float x, float y) {
+    int16_t n = Card_Empty_Slot(g, 0);
+    if (n == 0) return -1;
+    const Seat& seat = g.seat[0];
+    int left = nearest(seat.hand_x - (n - 1) * card_step / 2.0);
+    int top = nearest(seat.hand_y - g.card_h / 2.0);
+    int right = left + (n - 1) * card_step + g.card_w;
+    int bottom = top + g.card_h;
+    // Every edge counts as inside.
+    if (x < left || x > right || y < top || y > bottom) return -1;
+    int slot = static_cast<int>(std::floor((x - left) / card_step));
+    return static_cast<int16_t>(slot > n - 1 ? n - 1 : slot);
+}
+
+bool play_human_card(Game_Context& ctx, int16_t slot) {
+    Game_State& g = ctx.g;
+    if (!human_may_play(g) || slot < 0 || slot >= Card_Empty_Slot(g, 0)) return false;
+    if (g.lead_suit != -1 && Get_Suit(g.seat[0].card[slot]) != g.lead_suit) return false;
+    Throw_Card(ctx, 0, slot);
+    Finalize_Round(ctx);
+    next_turn(ctx);
+    return true;
+}
+
+void Form_MouseDown(Game_Context& ctx, int16_t /*button*/, int16_t /*shift*/, float x, float y) {
+    if (!human_may_play(ctx.g)) return;
+    play_human_card(ctx, slot_under_press(ctx.g, x, y));
+}
+
+} // namespace plenk
