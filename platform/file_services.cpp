@@ -1,6 +1,8 @@
 #include "platform/file_services.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -13,13 +15,12 @@ namespace {
 std::string reason_of(int error) { return std::strerror(error); }
 
 // Opens for reading; a folder is refused as the reason a reader would give.
-int open_for_reading(const std::string& path, int& error) {
+int open_for_reading(const std::string& path, struct stat& info, int& error) {
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
         error = errno;
         return -1;
     }
-    struct stat info {};
     if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
         error = S_ISDIR(info.st_mode) ? EISDIR : errno;
         ::close(fd);
@@ -42,11 +43,15 @@ bool write_all(int fd, const uint8_t* data, std::size_t size, off_t offset) {
     return true;
 }
 
-// Reads the whole file; a missing file reads as empty.
-bool read_whole(const std::string& path, std::vector<uint8_t>& bytes, int& error) {
+// Reads the whole file and its permission bits; a missing file reads as
+// empty with the bits a new file gets.
+bool read_whole(const std::string& path, std::vector<uint8_t>& bytes, mode_t& mode, int& error) {
     bytes.clear();
-    int fd = open_for_reading(path, error);
+    mode = 0644;
+    struct stat info {};
+    int fd = open_for_reading(path, info, error);
     if (fd < 0) return error == ENOENT;
+    mode = info.st_mode & 07777;
     uint8_t buffer[4096];
     for (;;) {
         ssize_t n = ::read(fd, buffer, sizeof buffer);
@@ -72,6 +77,17 @@ std::string write_in_place(const std::string& path, const std::vector<uint8_t>& 
     return ok ? std::string() : reason_of(error);
 }
 
+// The file a link points to, so that a save rewrites it and keeps the link.
+std::string link_target(const std::string& path) {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
+    char* real = ::realpath(path.c_str(), nullptr);
+    if (real == nullptr) return path;
+    std::string target = real;
+    std::free(real);
+    return target;
+}
+
 } // namespace
 
 bool File_Exists(const std::string& path) {
@@ -82,7 +98,8 @@ bool File_Exists(const std::string& path) {
 File_Read read_file_start(const std::string& path, std::size_t length) {
     File_Read result;
     int error = 0;
-    int fd = open_for_reading(path, error);
+    struct stat info {};
+    int fd = open_for_reading(path, info, error);
     if (fd < 0) {
         result.reason = reason_of(error);
         return result;
@@ -108,28 +125,32 @@ File_Read read_file_start(const std::string& path, std::size_t length) {
 }
 
 std::string write_file_start(const std::string& path, const std::vector<uint8_t>& head) {
+    const std::string target = link_target(path);
     std::vector<uint8_t> content;
+    mode_t mode = 0644;
     int error = 0;
-    if (!read_whole(path, content, error)) return reason_of(error);
+    if (!read_whole(target, content, mode, error)) return reason_of(error);
     if (content.size() < head.size()) content.resize(head.size());
     std::copy(head.begin(), head.end(), content.begin());
 
-    std::string temp = path + ".XXXXXX";
+    std::string temp = target + ".XXXXXX";
     int fd = ::mkstemp(temp.data());
     if (fd < 0) {
         error = errno;
         // A folder that takes no new file may still hold a writable record.
-        if (File_Exists(path) && ::access(path.c_str(), W_OK) == 0) return write_in_place(path, head);
+        if (File_Exists(target) && ::access(target.c_str(), W_OK) == 0) {
+            return write_in_place(target, head);
+        }
         return reason_of(error);
     }
-    bool ok = ::fchmod(fd, 0644) == 0 && write_all(fd, content.data(), content.size(), 0) &&
+    bool ok = ::fchmod(fd, mode) == 0 && write_all(fd, content.data(), content.size(), 0) &&
               ::fsync(fd) == 0;
     error = errno;
     if (::close(fd) != 0 && ok) {
         ok = false;
         error = errno;
     }
-    if (ok && ::rename(temp.c_str(), path.c_str()) != 0) {
+    if (ok && ::rename(temp.c_str(), target.c_str()) != 0) {
         ok = false;
         error = errno;
     }

@@ -16,7 +16,8 @@ File_Read read_file_start(const std::string& path, std::size_t length);
 // Writes `head` over the start of the file, keeping what lies beyond it, as a
 // new file renamed over the old one so that no reader ever sees a torn file.
 // Where the folder takes no new file but the file itself is writable, writes
-// in place. Returns the system's reason on failure, empty on success.
+// in place. Through a link, the linked file is rewritten and the link kept.
+// Returns the system's reason on failure, empty on success.
 std::string write_file_start(const std::string& path, const std::vector<uint8_t>& head);
 
 } // namespace plenk
