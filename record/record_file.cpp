@@ -1,0 +1,49 @@
+#include "record/record_file.h"
+
+namespace plenk {
+
+namespace {
+
+const std::string trouble_title = "Plenk";
+
+void warn(Platform& os, const std::string& text) {
+    os.message_box(text, trouble_title, Box_Icon::Warning, Box_Buttons::Ok);
+}
+
+} // namespace
+
+void open_file(Platform& os, Record_State& rec, const std::string& filename) {
+    const File_Read read = os.read_record_file(filename, record_length);
+    if (read.ok) {
+        rec.player_rec = decode_record(read.bytes);
+        return;
+    }
+    // The file may hold a record worth keeping: play on without touching it.
+    rec.player_rec = Player_Record{make_player_name("No Name"), {}};
+    rec.data_file_unreadable = true;
+    warn(os, "The player record \"" + filename + "\" could not be read (" + read.reason +
+                 "). Your results are kept in memory only in this run; the file is left as it is.");
+}
+
+void save_file(Platform& os, Record_State& rec, const std::string& filename) {
+    // The player was told at load time that this file stays as it is.
+    if (rec.data_file_unreadable) return;
+    const std::string reason = os.write_record_file(filename, encode_record(rec.player_rec));
+    if (reason.empty()) return;
+    warn(os, "The player record could not be saved to \"" + filename + "\" (" + reason +
+                 "). It is kept in memory, and the next save will try again.");
+}
+
+void reset_record(Platform& os, Record_State& rec) {
+    const std::string answer = os.input_box("Input Player Name:");
+    rec.player_rec.player_name = make_player_name(answer.empty() ? "No Name" : answer);
+    for (std::size_t k = 1; k <= 4; ++k) rec.player_rec.rank_count[k] = 0;
+    save_file(os, rec, rec.data_file);
+}
+
+void show_human_stat(Platform& os, const Record_State& rec) {
+    os.message_box(stat_text(rec.player_rec), "Winning Stroke", Box_Icon::Information,
+                   Box_Buttons::Ok);
+}
+
+} // namespace plenk
