@@ -30,4 +30,17 @@ constexpr int32_t help_text_top = 8;
 constexpr int32_t help_text_width = 393;
 constexpr int32_t help_text_height = 281;
 
+// The card deck's natural card size, which the card library reports.
+constexpr int32_t deck_card_width = 71;
+constexpr int32_t deck_card_height = 96;
+
+// Colours as 0xRRGGBB.
+constexpr uint32_t table_rgb = 0x008000; // the table's medium green
+constexpr uint32_t help_rgb = 0x004000;  // the help window's dark green
+constexpr uint32_t label_text_rgb = 0xFFFF00;
+
+// Fonts in pixels, as the layout's fixed pixel boxes are sized for them.
+constexpr int32_t label_font_px = 19; // bold serif of the announcement label
+constexpr int32_t help_font_px = 13;  // bold sans serif of the help text
+
 } // namespace plenk

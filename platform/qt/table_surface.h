@@ -1,0 +1,63 @@
+#pragma once
+
+#include "platform/qt/card_deck.h"
+
+#include <QImage>
+#include <QPixmap>
+#include <QWidget>
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+namespace plenk {
+
+// The window's persistent drawing surface: a 750 by 550 table whose picture
+// lives in a backing pixmap at the window's device pixel ratio. Cards are
+// placed in table pixels and drawn from the deck at device pixels, so they
+// stay sharp on a 2x screen. The widget shows the pixmap, whatever covered it.
+class Table_Surface : public QWidget {
+public:
+    // Button and shift state as the game numbers them (left 1, right 2,
+    // middle 4; shift 1, control 2, alt 4), the position in table pixels.
+    using Mouse_Down = std::function<void(int16_t button, int16_t shift, float x, float y)>;
+
+    explicit Table_Surface(Card_Deck& deck, QWidget* parent = nullptr);
+
+    // Lays the background colour and picture over the whole table.
+    void clear();
+    void draw_card(int32_t x, int32_t y, const Card_Picture& picture);
+    // Shows the drawing now, not at the next turn of the event loop.
+    void refresh();
+    // A new background goes under the cards drawn since the last clear.
+    void set_background(QImage picture);
+    void clear_background();
+
+    void on_mouse_down(Mouse_Down handler) { mouse_down_ = std::move(handler); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    struct Placed_Card {
+        int32_t x;
+        int32_t y;
+        Card_Picture picture;
+    };
+    // Makes the pixmap anew at the widget's ratio: background, then the cards.
+    void rebuild();
+    void lay_background();
+    void paint_card(const Placed_Card& card);
+
+    Card_Deck& deck_;
+    QPixmap backing_;
+    QImage picture_;
+    // The background as a pixmap at the backing's ratio, ready to copy.
+    QPixmap background_;
+    // What was drawn since the last clear, to draw again over a new background.
+    std::vector<Placed_Card> placed_;
+    Mouse_Down mouse_down_;
+};
+
+} // namespace plenk

@@ -1,0 +1,103 @@
+#include "tests/qt/qt_support.h"
+
+#include "game/cards.h"
+#include "game/hand.h"
+#include "game/rounding.h"
+#include "game/table_constants.h"
+#include "platform/file_services.h"
+#include "platform/qt/table_surface.h"
+#include "record/player_record.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QMessageBox>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace plenk::test {
+
+void ensure_application() {
+    static int argc = 1;
+    static char name[] = "plenk_qt_test";
+    static char* argv[] = {name, nullptr};
+    if (QApplication::instance() == nullptr) new QApplication(argc, argv);
+}
+
+void write_record(const QString& folder, const std::string& name) {
+    Player_Record record;
+    record.player_name = make_player_name(name);
+    if (!write_file_start((folder + "/data.dat").toStdString(), encode_record(record)).empty())
+        throw std::runtime_error("cannot write data.dat");
+}
+
+Game_Table::Game_Table(bool record) {
+    ensure_application();
+    if (record) write_record(folder.path(), "Ann");
+    os = std::make_unique<Qt_Platform>(folder.path().toStdString());
+    form = std::make_unique<Form1>(*os);
+    window = std::make_unique<Game_Window>(*os, *form);
+}
+
+QImage Game_Table::grab_table() const {
+    return window->surface->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+int16_t Game_Table::legal_slot() const {
+    const Game_State& g = form->state();
+    const int16_t n = Card_Empty_Slot(g, 0);
+    for (int16_t slot = 0; slot < n; ++slot)
+        if (g.lead_suit == -1 || Get_Suit(g.seat[0].card[slot]) == g.lead_suit) return slot;
+    return -1;
+}
+
+void Game_Table::press_slot(int16_t slot) {
+    const Game_State& g = form->state();
+    const int16_t n = Card_Empty_Slot(g, 0);
+    const int left = nearest(g.seat[0].hand_x - (n - 1) * card_step / 2.0);
+    const int top = nearest(g.seat[0].hand_y - g.card_h / 2.0);
+    QTest::mouseClick(window->surface, Qt::LeftButton, {}, QPoint(left + card_step * slot + 3, top + 10));
+}
+
+Box_Answerer::Box_Answerer(QMessageBox::StandardButton answer, QString name)
+    : answer_(answer), name_(std::move(name)) {
+    QObject::connect(&timer_, &QTimer::timeout, [this] { look(); });
+    timer_.start(20);
+}
+
+void Box_Answerer::look() {
+    QWidget* modal = QApplication::activeModalWidget();
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    auto* prompt = qobject_cast<QInputDialog*>(modal);
+    if (box == nullptr && prompt == nullptr) return;
+    ++boxes_;
+    title_ = modal->windowTitle();
+    text_ = box != nullptr ? box->text() : prompt->labelText();
+    if (on_box) on_box();
+    QAbstractButton* button = nullptr;
+    if (box != nullptr) {
+        button = box->button(QMessageBox::Ok) != nullptr ? box->button(QMessageBox::Ok) : box->button(answer_);
+    } else {
+        QTest::keyClicks(prompt->findChild<QLineEdit*>(), name_);
+        button = prompt->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+    }
+    ASSERT_NE(button, nullptr) << "no button to answer " << title_.toStdString();
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void repeat_until(std::function<bool()> step, QObject* owner) {
+    auto* timer = new QTimer(owner);
+    QObject::connect(timer, &QTimer::timeout, [timer, step = std::move(step)] {
+        if (!step()) return;
+        timer->stop();
+        timer->deleteLater();
+    });
+    timer->start(0);
+}
+
+} // namespace plenk::test

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "platform/qt/qt_platform.h"
+#include "ui/form1.h"
+#include "ui/qt/game_window.h"
+
+#include <QImage>
+#include <QMessageBox>
+#include <QString>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace plenk::test {
+
+// The one QApplication of a test process, made on first use.
+void ensure_application();
+
+// Writes a record file for `name` with zero counters into the folder.
+void write_record(const QString& folder, const std::string& name);
+
+// The program's window on a folder of its own: the platform, Form1 and the
+// game window, started as the program starts them.
+struct Game_Table {
+    // With `record` false the folder starts without data.dat.
+    explicit Game_Table(bool record = true);
+    // Starts the window: Form_Load, then the window is shown.
+    void start() { window->start(); }
+
+    QString path(const char* file) const { return folder.filePath(QString::fromLatin1(file)); }
+    QImage grab_table() const;
+    // A slot of the human's hand the rules allow now.
+    int16_t legal_slot() const;
+    // Presses the left button over that slot, as a person would.
+    void press_slot(int16_t slot);
+
+    QTemporaryDir folder;
+    std::unique_ptr<Qt_Platform> os;
+    std::unique_ptr<Form1> form;
+    std::unique_ptr<Game_Window> window;
+};
+
+// Answers every modal box that comes up, from a timer, by clicking its
+// buttons as a person would: OK, or `answer` where the box asks Yes or No;
+// the name prompt by typing `name` and clicking OK.
+class Box_Answerer {
+public:
+    explicit Box_Answerer(QMessageBox::StandardButton answer = QMessageBox::Yes,
+                          QString name = QStringLiteral("Ann"));
+    int boxes_seen() const { return boxes_; }
+    const QString& last_title() const { return title_; }
+    const QString& last_text() const { return text_; }
+    // Runs when a box is seen, before it is answered.
+    std::function<void()> on_box;
+
+private:
+    void look();
+    QTimer timer_;
+    QMessageBox::StandardButton answer_;
+    QString name_;
+    QString title_;
+    QString text_;
+    int boxes_ = 0;
+};
+
+// Runs `step` on every turn of the event loop until it returns true.
+void repeat_until(std::function<bool()> step, QObject* owner);
+
+} // namespace plenk::test

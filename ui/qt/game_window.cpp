@@ -1,0 +1,111 @@
+#include "ui/qt/game_window.h"
+
+#include "game/table_constants.h"
+#include "platform/qt/qt_platform.h"
+#include "platform/qt/table_surface.h"
+#include "ui/form1.h"
+#include "ui/qt/game_icon.h"
+#include "ui/qt/help_window.h"
+
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStyle>
+
+namespace plenk {
+
+namespace {
+
+const QString window_caption = QStringLiteral("Plenk Ver. 1.10 (made by the Plenk team)");
+
+int16_t index_of(const QAction* action) { return static_cast<int16_t>(action->data().toInt()); }
+
+} // namespace
+
+Game_Window::Game_Window(Qt_Platform& os, Form1& form)
+    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                               Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      surface(new Table_Surface(os.deck(), this)),
+      form_(form) {
+    setWindowTitle(window_caption);
+    setWindowIcon(game_icon());
+    setCentralWidget(surface);
+    build_label();
+    build_menus();
+    // The window is exactly the menu bar over the table, and stays so.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    Form2 = new Help_Window(this);
+
+    surface->on_mouse_down([this](int16_t button, int16_t shift, float x, float y) {
+        form_.Form_MouseDown(button, shift, x, y);
+    });
+    os.attach(Window_Parts{this, surface, take_lbl, tbl_submnu, Form2});
+}
+
+void Game_Window::build_label() {
+    take_lbl = new QLabel(QStringLiteral("COM 2 Takes All Cards"), surface);
+    take_lbl->setGeometry(label_left, label_top, label_width, label_height);
+    take_lbl->setTextFormat(Qt::PlainText);
+    take_lbl->setAlignment(Qt::AlignCenter);
+    take_lbl->setFrameStyle(QFrame::Box | QFrame::Plain);
+    take_lbl->setLineWidth(1);
+    QPalette colours = take_lbl->palette();
+    colours.setColor(QPalette::WindowText, QColor::fromRgb(label_text_rgb));
+    colours.setColor(QPalette::Window, Qt::black);
+    take_lbl->setPalette(colours);
+    take_lbl->setAutoFillBackground(true);
+    QFont font;
+    // "Times New Roman" where it is installed, else its metric-alike.
+    font.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")});
+    font.setPixelSize(label_font_px);
+    font.setBold(true);
+    take_lbl->setFont(font);
+    take_lbl->hide();
+}
+
+void Game_Window::build_menus() {
+    Gm_mnu = menuBar()->addMenu(QStringLiteral("&Game"));
+    gm_submnu[0] = Gm_mnu->addAction(QStringLiteral("&Deal"));
+    gm_submnu[1] = Gm_mnu->addAction(QStringLiteral("&Show Rank"));
+    gm_submnu[2] = Gm_mnu->addAction(QStringLiteral("&Reset Record"));
+    gm_submnu[3] = Gm_mnu->addSeparator();
+    gm_submnu[4] = Gm_mnu->addAction(QStringLiteral("&Exit"));
+
+    tbl_mnu = menuBar()->addMenu(QStringLiteral("&Table"));
+    // "&&" shows a plain "&": the item has no access key.
+    tbl_submnu[0] = tbl_mnu->addAction(QStringLiteral("Default"));
+    tbl_submnu[1] = tbl_mnu->addAction(QStringLiteral("Blue Sky && Sea"));
+
+    Help_mnu = menuBar()->addMenu(QStringLiteral("&Help"));
+    Help_submnu = Help_mnu->addAction(QStringLiteral("How to Play"));
+
+    for (std::size_t i = 0; i < gm_submnu.size(); ++i) gm_submnu[i]->setData(static_cast<int>(i));
+    for (std::size_t i = 0; i < tbl_submnu.size(); ++i) {
+        tbl_submnu[i]->setData(static_cast<int>(i));
+        // Not grouped exclusively, so that neither item can be checked.
+        tbl_submnu[i]->setCheckable(true);
+    }
+    tbl_submnu[0]->setChecked(true);
+
+    connect(Gm_mnu, &QMenu::triggered, this,
+            [this](QAction* action) { form_.gm_submnu_Click(index_of(action)); });
+    connect(tbl_mnu, &QMenu::triggered, this, [this](QAction* action) {
+        // Qt flips a checkable item before reporting the choice; the game
+        // sets the marks itself, and first reads them as they were.
+        action->setChecked(!action->isChecked());
+        form_.tbl_submnu_Click(index_of(action));
+    });
+    connect(Help_submnu, &QAction::triggered, this, [this] { form_.Help_submnu_Click(); });
+}
+
+void Game_Window::start() {
+    form_.Form_Load();
+    adjustSize();
+    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen()->availableGeometry()));
+    show();
+}
+
+void Game_Window::closeEvent(QCloseEvent*) { form_.Form_Unload(); }
+
+} // namespace plenk

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <array>
+
+class QAction;
+class QLabel;
+class QMenu;
+
+namespace plenk {
+
+class Form1;
+class Help_Window;
+class Qt_Platform;
+class Table_Surface;
+
+// The game window: the 750 by 550 table below the menu bar, the announcement
+// label on it and the help window. Every choice, press and close request is
+// handed to Form1, which decides what it means.
+class Game_Window : public QMainWindow {
+public:
+    Game_Window(Qt_Platform& os, Form1& form);
+
+    // The start of the program: Form1 loads (asking for a name on a first
+    // start) before the window first appears, centred on the screen.
+    void start();
+
+    Table_Surface* surface;
+    QLabel* take_lbl;
+    QMenu* Gm_mnu;
+    QMenu* tbl_mnu;
+    QMenu* Help_mnu;
+    // Deal, Show Rank, Reset Record, the separator line, Exit.
+    std::array<QAction*, 5> gm_submnu{};
+    // Default, Blue Sky & Sea.
+    std::array<QAction*, 2> tbl_submnu{};
+    QAction* Help_submnu;
+    Help_Window* Form2;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void build_label();
+    void build_menus();
+
+    Form1& form_;
+};
+
+} // namespace plenk
