@@ -23,19 +23,25 @@ void watch_decoder(QtMsgType type, const QMessageLogContext& context, const QStr
     if (previous_handler != nullptr) previous_handler(type, context, message);
 }
 
+struct Decoder_Watch {
+    Decoder_Watch() {
+        decoder_complained = false;
+        previous_handler = qInstallMessageHandler(watch_decoder);
+    }
+    ~Decoder_Watch() { qInstallMessageHandler(previous_handler); }
+    Decoder_Watch(const Decoder_Watch&) = delete;
+    Decoder_Watch& operator=(const Decoder_Watch&) = delete;
+};
+
 } // namespace
 
 std::optional<QImage> load_background_picture(const QString& path, QSize shown) {
+    Decoder_Watch watch;
     QImageReader reader(path);
     const QSize size = reader.size();
     if (!size.isValid()) return std::nullopt;
     reader.setClipRect(QRect(QPoint(0, 0), size.boundedTo(shown)));
-
-    decoder_complained = false;
-    previous_handler = qInstallMessageHandler(watch_decoder);
     QImage image = reader.read();
-    qInstallMessageHandler(previous_handler);
-
     if (image.isNull() || decoder_complained) return std::nullopt;
     return image;
 }

@@ -36,10 +36,19 @@ void write_record(const QString& folder, const std::string& name) {
         throw std::runtime_error("cannot write data.dat");
 }
 
-Game_Table::Game_Table(bool record) {
+Game_Table::Game_Table(bool record) : folder(own_folder.path()) {
     ensure_application();
-    if (record) write_record(folder.path(), "Ann");
-    os = std::make_unique<Qt_Platform>(folder.path().toStdString());
+    if (record) write_record(folder, "Ann");
+    make_window();
+}
+
+Game_Table::Game_Table(const QString& given) : folder(given) {
+    ensure_application();
+    make_window();
+}
+
+void Game_Table::make_window() {
+    os = std::make_unique<Qt_Platform>(folder.toStdString());
     form = std::make_unique<Form1>(*os);
     window = std::make_unique<Game_Window>(*os, *form);
 }

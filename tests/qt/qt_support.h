@@ -27,17 +27,22 @@ void write_record(const QString& folder, const std::string& name);
 struct Game_Table {
     // With `record` false the folder starts without data.dat.
     explicit Game_Table(bool record = true);
+    // On a folder given, as it is.
+    explicit Game_Table(const QString& folder);
     // Starts the window: Form_Load, then the window is shown.
     void start() { window->start(); }
 
-    QString path(const char* file) const { return folder.filePath(QString::fromLatin1(file)); }
+    QString path(const char* file) const { return folder + QLatin1Char('/') + QLatin1String(file); }
     QImage grab_table() const;
     // A slot of the human's hand the rules allow now.
     int16_t legal_slot() const;
     // Presses the left button over that slot, as a person would.
     void press_slot(int16_t slot);
 
-    QTemporaryDir folder;
+    void make_window();
+
+    QTemporaryDir own_folder;
+    QString folder;
     std::unique_ptr<Qt_Platform> os;
     std::unique_ptr<Form1> form;
     std::unique_ptr<Game_Window> window;
