@@ -1,10 +1,27 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test; exits non-zero on any failure.
+# Builds everything and runs every test twice: in the ordinary build, then in
+# a build with AddressSanitizer and UndefinedBehaviorSanitizer, where any
+# report fails the run. The kept fuzz corpus is replayed in both. Exits
+# non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/setup.sh
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j"$(nproc)"
-QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j"$(nproc)"
+jobs=$(nproc)
+export QT_QPA_PLATFORM=offscreen
+
+build_and_test() {
+  local dir=$1
+  shift
+  cmake -S . -B "$dir" -G Ninja "$@"
+  cmake --build "$dir" -j"$jobs"
+  ctest --test-dir "$dir" --output-on-failure -j"$jobs"
+}
+
+build_and_test build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
+export LSAN_OPTIONS=suppressions=$PWD/scripts/lsan.supp:print_suppressions=0
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+build_and_test build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPLENK_SANITIZE=ON
