@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace plenk {
+
+// The frame header of a JPEG stream: its size, and whether its scans come in
+// one sequential pass, which a decoder can stream row by row, or in several
+// (progressive and the like), for which it must hold the whole picture.
+struct Jpeg_Frame {
+    bool sequential = false;
+    int width = 0;
+    int height = 0;
+};
+
+// Walks the marker segments at the start of a JPEG stream to its frame
+// header; nothing when the bytes are no JPEG or end before the frame header.
+std::optional<Jpeg_Frame> read_jpeg_frame(const std::vector<uint8_t>& head);
+
+} // namespace plenk
