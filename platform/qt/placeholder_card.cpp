@@ -44,6 +44,8 @@ QPainterPath suit_shape(int suit) {
 
 void paint_suit(QPainter& painter, int suit, const QRectF& box) {
     painter.save();
+    // Filled only: an outline would grow with the scale of the unit square.
+    painter.setPen(Qt::NoPen);
     painter.translate(box.topLeft());
     painter.scale(box.width(), box.height());
     painter.drawPath(suit_shape(suit));

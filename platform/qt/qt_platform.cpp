@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QEventLoop>
+#include <QFontMetrics>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
@@ -19,6 +20,13 @@
 #include <cstdlib>
 
 namespace plenk {
+
+namespace {
+
+// Room a title bar takes beside the title: the icon and the window buttons.
+constexpr int title_room = 110;
+
+} // namespace
 
 Qt_Platform::Qt_Platform(std::string folder, QString deck_path)
     : folder_(std::move(folder)), deck_(std::move(deck_path)) {
@@ -94,6 +102,12 @@ Box_Answer Qt_Platform::message_box(const std::string& text, const std::string& 
                     buttons == Box_Buttons::Yes_No ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
                     box_owner());
     box.setTextFormat(Qt::PlainText);
+    // A box only as wide as a short text would cut its own title.
+    if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+        QFont title_font = label->font();
+        title_font.setBold(true);
+        label->setMinimumWidth(QFontMetrics(title_font).horizontalAdvance(box.windowTitle()) + title_room);
+    }
     if (buttons == Box_Buttons::Yes_No) box.setDefaultButton(QMessageBox::Yes);
     const int answer = box.exec();
     if (buttons == Box_Buttons::Ok) return Box_Answer::Ok;

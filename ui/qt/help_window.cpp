@@ -8,20 +8,21 @@
 namespace plenk {
 
 QString rules_text() {
+    // One point to a line, so that each rule stands on its own.
     return QStringLiteral(
-        "The aim of the game is to be the first to get rid of all your cards. "
+        "The aim of the game is to be the first to get rid of all your cards.\n"
         "When the game starts, one card of the deck is turned face up, and its suit becomes "
-        "the reference suit. "
-        "You may only play a card of the reference suit. "
+        "the reference suit.\n"
+        "You may only play a card of the reference suit.\n"
         "If you have no card of that suit, you draw from the deck, one card at a time, until "
-        "a card of that suit turns up. "
-        "This drawing is called \"Plenking\". "
+        "a card of that suit turns up.\n"
+        "This drawing is called \"Plenking\".\n"
         "If you cannot plenk because the deck is used up, you take the cards played on the "
-        "table instead. "
+        "table instead.\n"
         "Whoever plays the highest card of a round leads the next round, and the suit of the "
-        "card led becomes the reference suit for the others. "
+        "card led becomes the reference suit for the others.\n"
         "Hint: remember an opponent's \"weakness suit\", so that you can make that player "
-        "plenk as often as possible. "
+        "plenk as often as possible.\n"
         "Hint: once the deck is used up, keep in mind the highest card of each suit that has "
         "already been played.");
 }
