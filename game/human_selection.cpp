@@ -29,10 +29,13 @@ int16_t slot_under_press(const Game_State& g, float x, float y) {
     return static_cast<int16_t>(slot > n - 1 ? n - 1 : slot);
 }
 
-bool play_human_card(Game_Context& ctx, int16_t slot) {
-    Game_State& g = ctx.g;
+bool human_may_play_slot(const Game_State& g, int16_t slot) {
     if (!human_may_play(g) || slot < 0 || slot >= Card_Empty_Slot(g, 0)) return false;
-    if (g.lead_suit != -1 && Get_Suit(g.seat[0].card[slot]) != g.lead_suit) return false;
+    return g.lead_suit == -1 || Get_Suit(g.seat[0].card[slot]) == g.lead_suit;
+}
+
+bool play_human_card(Game_Context& ctx, int16_t slot) {
+    if (!human_may_play_slot(ctx.g, slot)) return false;
     Throw_Card(ctx, 0, slot);
     Finalize_Round(ctx);
     next_turn(ctx);

@@ -39,6 +39,10 @@ constexpr uint32_t table_rgb = 0x008000; // the table's medium green
 constexpr uint32_t help_rgb = 0x004000;  // the help window's dark green
 constexpr uint32_t label_text_rgb = 0xFFFF00;
 
+// The keyboard's mark over a card of the human's hand.
+constexpr uint32_t mark_rgb = 0xFFD700;
+constexpr int32_t mark_pen_px = 3;
+
 // Fonts in pixels, as the layout's fixed pixel boxes are sized for them.
 constexpr int32_t label_font_px = 19; // bold serif of the announcement label
 constexpr int32_t help_font_px = 13;  // bold sans serif of the help text

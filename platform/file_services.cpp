@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <filesystem>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
@@ -159,6 +160,24 @@ std::string write_file_start(const std::string& path, const std::vector<uint8_t>
         return reason_of(error);
     }
     return {};
+}
+
+bool folder_takes_new_files(const std::string& folder) {
+    std::string probe = folder + "/.plenk-XXXXXX";
+    int fd = ::mkstemp(probe.data());
+    if (fd < 0) return false;
+    ::close(fd);
+    ::unlink(probe.c_str());
+    return true;
+}
+
+std::string choose_data_folder(const std::string& program_folder, const std::string& user_folder) {
+    const std::string beside = program_folder + "/data.dat";
+    if (folder_takes_new_files(program_folder) || (File_Exists(beside) && ::access(beside.c_str(), W_OK) == 0))
+        return program_folder;
+    std::error_code error;
+    std::filesystem::create_directories(user_folder, error);
+    return folder_takes_new_files(user_folder) ? user_folder : program_folder;
 }
 
 } // namespace plenk

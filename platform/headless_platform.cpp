@@ -14,6 +14,7 @@ Headless_Platform::Headless_Platform() {
     std::string pattern = (std::filesystem::temp_directory_path() / "plenk-XXXXXX").string();
     if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("no temporary folder");
     folder_ = pattern;
+    program_folder_ = folder_;
 }
 
 Headless_Platform::~Headless_Platform() {
@@ -81,6 +82,11 @@ void Headless_Platform::set_label_visible(bool visible) {
 }
 
 void Headless_Platform::refresh_label() { log({Kind::Label_Refresh, {}, label_caption_, {}}); }
+
+void Headless_Platform::set_focus_mark(bool visible, int32_t x, int32_t y, int32_t width, int32_t height) {
+    focus_mark_ = {visible ? 1 : 0, x, y, width, height};
+    log({Kind::Focus_Mark, {visible ? 1 : 0, x, y, width, height}, {}, {}});
+}
 
 void Headless_Platform::set_check(Table_Item item, bool checked) {
     checks_[static_cast<std::size_t>(item)] = checked;

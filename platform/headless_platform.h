@@ -17,7 +17,7 @@ namespace plenk {
 struct Platform_Call {
     enum class Kind {
         Draw, Clear, Refresh, Background, Label_Caption, Label_Visible, Label_Refresh,
-        Check, Message_Box, Input_Box, Help_Window, Sleep, Pump, End_Program
+        Check, Message_Box, Input_Box, Help_Window, Sleep, Pump, End_Program, Focus_Mark
     };
     Kind kind;
     std::array<int32_t, 6> args{}; // the six cdtDraw arguments; the number for others
@@ -94,12 +94,19 @@ public:
     float clock_seconds() override { return clock_; }
     void reseed(float seed) override { random_.reseed(seed); }
     float random_value() override { return random_.next(); }
-    std::string program_folder() override { return folder_; }
+    std::string program_folder() override { return program_folder_; }
+    std::string user_data_folder() override { return folder_ + "/user data/Plenk"; }
+    void set_focus_mark(bool visible, int32_t x, int32_t y, int32_t width, int32_t height) override;
     bool file_exists(const std::string& path) override;
     File_Read read_record_file(const std::string& path, std::size_t length) override;
     std::string write_record_file(const std::string& path,
                                   const std::vector<uint8_t>& record) override;
     [[noreturn]] void end_program() override;
+
+    // Stands the program in another folder, as an installed copy would be.
+    void set_program_folder(std::string folder) { program_folder_ = std::move(folder); }
+    // The mark as last set: visible, then x, y, width, height.
+    const std::array<int32_t, 5>& focus_mark() const { return focus_mark_; }
 
     // The counter can be set to test its wrap-around.
     void set_tick(uint32_t tick) { tick_ = tick; }
@@ -118,6 +125,8 @@ private:
     std::deque<Event> events_;
     Random_Source random_;
     std::string folder_;
+    std::string program_folder_;
+    std::array<int32_t, 5> focus_mark_{};
     std::string label_caption_;
     std::string background_;
     std::array<bool, 2> checks_{};

@@ -45,6 +45,10 @@ public:
     virtual bool set_background_picture(const std::string& path) = 0;
     virtual void clear_background_picture() = 0;
 
+    // The keyboard's mark over one card of the human's hand, in table pixels:
+    // an outline painted above the table drawing, which it leaves untouched.
+    virtual void set_focus_mark(bool visible, int32_t x, int32_t y, int32_t width, int32_t height) = 0;
+
     // The announcement label over the table.
     virtual void set_label_caption(const std::string& caption) = 0;
     virtual void set_label_visible(bool visible) = 0;
@@ -74,8 +78,10 @@ public:
     virtual void reseed(float seed) = 0;
     virtual float random_value() = 0;
 
-    // Files.
+    // Files. The user's data folder is where an installed copy, whose own
+    // folder takes no files, keeps them; it need not exist yet.
     virtual std::string program_folder() = 0;
+    virtual std::string user_data_folder() = 0;
     virtual bool file_exists(const std::string& path) = 0;
     // Reads up to `length` bytes from the start of the record file.
     virtual File_Read read_record_file(const std::string& path, std::size_t length) = 0;

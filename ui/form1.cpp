@@ -1,7 +1,11 @@
 #include "ui/form1.h"
 
 #include "game/deal.h"
+#include "game/hand.h"
 #include "game/human_selection.h"
+#include "game/rounding.h"
+#include "game/table_constants.h"
+#include "platform/file_services.h"
 #include "record/record_file.h"
 
 namespace plenk {
@@ -11,7 +15,7 @@ Form1::Form1(Platform& os) : os_(os), renderer_(g_, os), context_{g_, os, render
 void Form1::Form_Load() {
     os_.cdtInit(g_.card_w, g_.card_h);
     g_.game_over = flag_true;
-    g_.data_file = os_.program_folder() + "/data.dat";
+    g_.data_file = choose_data_folder(os_.program_folder(), os_.user_data_folder()) + "/data.dat";
     if (os_.file_exists(g_.data_file))
         open_file(os_, g_, g_.data_file);
     else
@@ -26,8 +30,12 @@ void Form1::gm_submnu_Click(int16_t index) {
     if (index != 4 && g_.animating == flag_true) return;
     switch (index) {
     case 0:
+        hide_mark();
         Shuffle_Deck(g_, os_);
         Initialize_Game(context_);
+        marked_card_ = no_card;
+        mark_slot_ = 0;
+        update_mark();
         break;
     case 1:
         show_human_stat(os_, g_);
@@ -54,18 +62,68 @@ void Form1::tbl_submnu_Click(int16_t index) {
         os_.clear_background_picture();
         os_.set_check(Table_Item::Default, true);
     } else {
-        const std::string path = os_.program_folder() + "/table01.jpg";
+        // Beside the program, else where an installed copy keeps its files.
+        std::string path = os_.program_folder() + "/table01.jpg";
+        if (!os_.file_exists(path)) path = os_.user_data_folder() + "/table01.jpg";
         // A picture that cannot be decoded counts as no picture.
         if (os_.file_exists(path) && os_.set_background_picture(path))
             os_.set_check(Table_Item::Blue_Sky, true);
     }
-    if (g_.game_over != flag_true) renderer_.Draw_Card();
+    if (g_.game_over != flag_true) {
+        renderer_.Draw_Card();
+        update_mark();
+    }
 }
 
 void Form1::Help_submnu_Click() { os_.show_help_window(); }
 
-void Form1::Form_MouseDown(int16_t button, int16_t shift, float x, float y) {
-    plenk::Form_MouseDown(context_, button, shift, x, y);
+void Form1::Form_MouseDown(int16_t, int16_t, float x, float y) {
+    if (!human_may_play(g_)) return;
+    play_slot(slot_under_press(g_, x, y));
+}
+
+void Form1::Form_KeyDown(Hand_Key key) {
+    if (!human_may_play(g_)) return;
+    const int16_t n = Card_Empty_Slot(g_, 0);
+    if (key == Hand_Key::Left && mark_slot_ > 0) --mark_slot_;
+    if (key == Hand_Key::Right && mark_slot_ < n - 1) ++mark_slot_;
+    marked_card_ = g_.seat[0].card[mark_slot_];
+    if (key == Hand_Key::Play)
+        play_slot(mark_slot_);
+    else
+        update_mark();
+}
+
+void Form1::play_slot(int16_t slot) {
+    // A card the rule refuses changes nothing, the mark included.
+    if (!human_may_play_slot(g_, slot)) return;
+    hide_mark();
+    play_human_card(context_, slot);
+    update_mark();
+}
+
+void Form1::hide_mark() { os_.set_focus_mark(false, 0, 0, 0, 0); }
+
+void Form1::update_mark() {
+    if (!human_may_play(g_)) {
+        hide_mark();
+        return;
+    }
+    const int16_t n = Card_Empty_Slot(g_, 0);
+    if (n == 0) {
+        hide_mark();
+        return;
+    }
+    // Follow the marked card where it went; else keep the place in the row.
+    for (int16_t j = 0; j < n; ++j)
+        if (g_.seat[0].card[j] == marked_card_) mark_slot_ = j;
+    if (mark_slot_ > n - 1) mark_slot_ = static_cast<int16_t>(n - 1);
+    marked_card_ = g_.seat[0].card[mark_slot_];
+    const int32_t left = nearest(g_.seat[0].hand_x - (n - 1) * card_step / 2.0);
+    const int32_t top = nearest(g_.seat[0].hand_y - g_.card_h / 2.0);
+    // A covered card shows only its strip; the last card shows whole.
+    const int32_t width = mark_slot_ == n - 1 ? g_.card_w : card_step;
+    os_.set_focus_mark(true, left + card_step * mark_slot_, top, width, g_.card_h);
 }
 
 } // namespace plenk

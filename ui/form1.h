@@ -9,6 +9,10 @@
 
 namespace plenk {
 
+// The keys that play from the keyboard: move the mark left or right over the
+// human's hand, or play the marked card.
+enum class Hand_Key { Left, Right, Play };
+
 // The game window's behaviour, free of any toolkit: it owns the state and
 // answers the window's events. The toolkit's window forwards its menu
 // choices, mouse presses and close request here.
@@ -28,16 +32,27 @@ public:
     void Help_submnu_Click();
     // A mouse button went down over the table, at table pixels (x, y).
     void Form_MouseDown(int16_t button, int16_t shift, float x, float y);
+    // A key of keyboard play; refused, like a press, unless the human may play.
+    void Form_KeyDown(Hand_Key key);
 
     Game_State& state() { return g_; }
     const Game_State& state() const { return g_; }
     Game_Context& context() { return context_; }
 
 private:
+    // Plays the card in the slot by the rule of a press, with the mark
+    // hidden while the game moves on.
+    void play_slot(int16_t slot);
+    // Shows the mark over its card while the human may play, else hides it.
+    void update_mark();
+    void hide_mark();
+
     Platform& os_;
     Game_State g_{};
     Table_Renderer renderer_;
     Game_Context context_;
+    int16_t mark_slot_ = 0;
+    int16_t marked_card_ = -1; // the card under the mark, followed as the hand changes
 };
 
 } // namespace plenk

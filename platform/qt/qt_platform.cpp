@@ -13,6 +13,7 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <QThread>
 #include <QTime>
 #include <QTimer>
@@ -76,6 +77,14 @@ void Qt_Platform::set_label_visible(bool visible) {
 
 void Qt_Platform::refresh_label() {
     if (parts_.label != nullptr) parts_.label->repaint();
+}
+
+void Qt_Platform::set_focus_mark(bool visible, int32_t x, int32_t y, int32_t width, int32_t height) {
+    if (parts_.surface != nullptr) parts_.surface->set_mark(visible, QRect(x, y, width, height));
+}
+
+std::string Qt_Platform::user_data_folder() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
 }
 
 void Qt_Platform::set_check(Table_Item which, bool checked) {

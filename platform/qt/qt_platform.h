@@ -60,6 +60,8 @@ public:
     void reseed(float seed) override { random_.reseed(seed); }
     float random_value() override { return random_.next(); }
     std::string program_folder() override { return folder_; }
+    std::string user_data_folder() override;
+    void set_focus_mark(bool visible, int32_t x, int32_t y, int32_t width, int32_t height) override;
     bool file_exists(const std::string& path) override;
     File_Read read_record_file(const std::string& path, std::size_t length) override;
     std::string write_record_file(const std::string& path,

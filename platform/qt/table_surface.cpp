@@ -2,6 +2,7 @@
 
 #include "game/table_constants.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -32,6 +33,8 @@ Table_Surface::Table_Surface(Card_Deck& deck, QWidget* parent) : QWidget(parent)
     setFixedSize(table_width, table_height);
     // The pixmap covers every pixel, so nothing need be erased first.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // Keys reach the table for keyboard play.
+    setFocusPolicy(Qt::StrongFocus);
     rebuild();
 }
 
@@ -93,6 +96,28 @@ void Table_Surface::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.setClipRect(event->rect());
     painter.drawPixmap(0, 0, backing_);
+    if (mark_visible_) {
+        painter.setClipping(false);
+        painter.setPen(QPen(QColor::fromRgb(mark_rgb), mark_pen_px));
+        painter.setBrush(Qt::NoBrush);
+        // The pen lies inside the card's edge, so the mark never leaves the card.
+        const qreal inset = mark_pen_px / 2.0;
+        painter.drawRect(QRectF(mark_).adjusted(inset, inset, -inset, -inset));
+    }
+}
+
+void Table_Surface::set_mark(bool visible, QRect where) {
+    if (visible == mark_visible_ && (!visible || where == mark_)) return;
+    mark_visible_ = visible;
+    mark_ = where;
+    repaint();
+}
+
+void Table_Surface::keyPressEvent(QKeyEvent* event) {
+    if (key_)
+        key_(event);
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void Table_Surface::mousePressEvent(QMouseEvent* event) {

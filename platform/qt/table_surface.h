@@ -33,11 +33,16 @@ public:
     void set_background(QImage picture);
     void clear_background();
 
+    // The keyboard's mark, an outline above the drawing; shown at once.
+    void set_mark(bool visible, QRect where);
+
     void on_mouse_down(Mouse_Down handler) { mouse_down_ = std::move(handler); }
+    void on_key(std::function<void(QKeyEvent*)> handler) { key_ = std::move(handler); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     struct Placed_Card {
@@ -58,6 +63,9 @@ private:
     // What was drawn since the last clear, to draw again over a new background.
     std::vector<Placed_Card> placed_;
     Mouse_Down mouse_down_;
+    std::function<void(QKeyEvent*)> key_;
+    bool mark_visible_ = false;
+    QRect mark_;
 };
 
 } // namespace plenk

@@ -7,6 +7,7 @@
 #include "ui/qt/game_icon.h"
 #include "ui/qt/help_window.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
@@ -40,6 +41,17 @@ Game_Window::Game_Window(Qt_Platform& os, Form1& form)
     surface->on_mouse_down([this](int16_t button, int16_t shift, float x, float y) {
         form_.Form_MouseDown(button, shift, x, y);
     });
+    surface->on_key([this](QKeyEvent* event) {
+        switch (event->key()) {
+        case Qt::Key_Left: form_.Form_KeyDown(Hand_Key::Left); break;
+        case Qt::Key_Right: form_.Form_KeyDown(Hand_Key::Right); break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space: form_.Form_KeyDown(Hand_Key::Play); break;
+        default: event->ignore(); break;
+        }
+    });
+    surface->setFocus();
     os.attach(Window_Parts{this, surface, take_lbl, tbl_submnu, Form2});
 }
 
