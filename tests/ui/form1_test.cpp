@@ -225,3 +225,23 @@ TEST_F(Window, HowToPlayDuringASlideHoldsThePlay) {
 
 } // namespace
 } // namespace plenk
+
+namespace plenk {
+namespace {
+
+TEST(Installed_Window, KeepsTheRecordAndLooksForThePictureInTheUsersFolder) {
+    Headless_Platform os;
+    os.set_program_folder("/proc");
+    std::filesystem::create_directories(os.user_data_folder());
+    write_file(os.user_data_folder() + "/table01.jpg", "\xFF\xD8\xFF\xE0");
+    Form1 form(os);
+    os.answer_next_input("Dee");
+    form.Form_Load();
+    EXPECT_EQ(form.state().data_file, os.user_data_folder() + "/data.dat");
+    EXPECT_EQ(read_file(form.state().data_file).substr(0, 3), "Dee");
+    EXPECT_TRUE(os.is_checked(Table_Item::Blue_Sky));
+    EXPECT_TRUE(os.calls_of(Platform_Call::Kind::Message_Box).empty()); // the save did not fail
+}
+
+} // namespace
+} // namespace plenk
