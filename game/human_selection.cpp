@@ -15,12 +15,15 @@ bool human_may_play(const Game_State& g) {
     return g.animating != flag_true && g.turn_seat == 0 && g.game_over != flag_true;
 }
 
+Row_Corner human_row_corner(const Game_State& g) {
+    const int16_t n = Card_Empty_Slot(g, 0);
+    return {nearest(g.seat[0].hand_x - (n - 1) * card_step / 2.0), nearest(g.seat[0].hand_y - g.card_h / 2.0)};
+}
+
 int16_t slot_under_press(const Game_State& g, float x, float y) {
     int16_t n = Card_Empty_Slot(g, 0);
     if (n == 0) return -1;
-    const Seat& seat = g.seat[0];
-    int left = nearest(seat.hand_x - (n - 1) * card_step / 2.0);
-    int top = nearest(seat.hand_y - g.card_h / 2.0);
+    const auto [left, top] = human_row_corner(g);
     int right = left + (n - 1) * card_step + g.card_w;
     int bottom = top + g.card_h;
     // Every edge counts as inside.

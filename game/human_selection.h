@@ -6,6 +6,13 @@
 
 namespace plenk {
 
+// The top-left corner of the human's first card, as the table lays out the row.
+struct Row_Corner {
+    int32_t left;
+    int32_t top;
+};
+Row_Corner human_row_corner(const Game_State& g);
+
 // Whether the human may play now: a game runs, it is seat 0's turn and no
 // card is moving.
 bool human_may_play(const Game_State& g);

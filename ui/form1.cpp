@@ -3,7 +3,6 @@
 #include "game/deal.h"
 #include "game/hand.h"
 #include "game/human_selection.h"
-#include "game/rounding.h"
 #include "game/table_constants.h"
 #include "platform/file_services.h"
 #include "record/record_file.h"
@@ -119,8 +118,7 @@ void Form1::update_mark() {
         if (g_.seat[0].card[j] == marked_card_) mark_slot_ = j;
     if (mark_slot_ > n - 1) mark_slot_ = static_cast<int16_t>(n - 1);
     marked_card_ = g_.seat[0].card[mark_slot_];
-    const int32_t left = nearest(g_.seat[0].hand_x - (n - 1) * card_step / 2.0);
-    const int32_t top = nearest(g_.seat[0].hand_y - g_.card_h / 2.0);
+    const auto [left, top] = human_row_corner(g_);
     // A covered card shows only its strip; the last card shows whole.
     const int32_t width = mark_slot_ == n - 1 ? g_.card_w : card_step;
     os_.set_focus_mark(true, left + card_step * mark_slot_, top, width, g_.card_h);
