@@ -8,7 +8,8 @@ namespace plenk {
 
 // The frame header of a JPEG stream: its size, and whether its scans come in
 // one sequential pass, which a decoder can stream row by row, or in several
-// (progressive and the like), for which it must hold the whole picture.
+// (progressive, or one scan to each component), for which it must hold the
+// whole picture.
 struct Jpeg_Frame {
     bool sequential = false;
     int width = 0;
@@ -16,7 +17,9 @@ struct Jpeg_Frame {
 };
 
 // Walks the marker segments at the start of a JPEG stream to its frame
-// header; nothing when the bytes are no JPEG or end before the frame header.
+// header and on to its first scan; nothing when the bytes are no JPEG or end
+// before the frame header. A frame whose first scan is not among the bytes
+// counts as not sequential.
 std::optional<Jpeg_Frame> read_jpeg_frame(const std::vector<uint8_t>& head);
 
 } // namespace plenk
