@@ -30,6 +30,11 @@ constexpr int32_t help_text_top = 8;
 constexpr int32_t help_text_width = 393;
 constexpr int32_t help_text_height = 281;
 
+// The most pixels a table picture may have when the decoder must hold it
+// whole (progressive and the like): a common camera photo, whose buffers
+// come to about 50 MB. A picture decoded row by row may be of any size.
+constexpr int64_t held_picture_pixels = 8'000'000;
+
 // The card deck's natural card size, which the card library reports.
 constexpr int32_t deck_card_width = 71;
 constexpr int32_t deck_card_height = 96;

@@ -1,5 +1,10 @@
 #include "platform/qt/background_picture.h"
 
+#include "game/table_constants.h"
+#include "platform/file_services.h"
+#include "platform/jpeg_header.h"
+
+#include <QFile>
 #include <QImageReader>
 #include <QLoggingCategory>
 
@@ -35,9 +40,20 @@ struct Decoder_Watch {
 
 } // namespace
 
+bool jpeg_fit_to_decode(const std::vector<uint8_t>& head) {
+    const std::optional<Jpeg_Frame> frame = read_jpeg_frame(head);
+    if (!frame) return false;
+    return frame->sequential || int64_t{frame->width} * frame->height <= held_picture_pixels;
+}
+
 std::optional<QImage> load_background_picture(const QString& path, QSize shown) {
+    const File_Read head = read_file_start(QFile::encodeName(path).toStdString(), jpeg_head_bytes);
+    if (!head.ok || !jpeg_fit_to_decode(head.bytes)) return std::nullopt;
     Decoder_Watch watch;
-    QImageReader reader(path);
+    // Only the JPEG decoder: others, picked by the content, trust sizes
+    // written in the file and may claim gigabytes before a pixel is read.
+    QImageReader reader(path, "jpeg");
+    reader.setAutoDetectImageFormat(false);
     const QSize size = reader.size();
     if (!size.isValid()) return std::nullopt;
     reader.setClipRect(QRect(QPoint(0, 0), size.boundedTo(shown)));

@@ -4,13 +4,26 @@
 #include <QSize>
 #include <QString>
 
+#include <cstddef>
+#include <cstdint>
 #include <optional>
+#include <vector>
 
 namespace plenk {
 
-// Reads the part of the picture in the file that a table of `shown` pixels
-// shows from its top-left corner, decoding no more than that. Nothing when
-// the file is no picture, or is damaged or cut short.
+// How much of the file's start is read to find its frame header: room for
+// several of the largest segments (64 KB each) that may stand before it.
+constexpr std::size_t jpeg_head_bytes = 256 * 1024;
+
+// Whether a JPEG stream starting with `head` may go to the decoder: it has a
+// frame header, and the decoder either streams it row by row or can hold it
+// whole within the picture budget.
+bool jpeg_fit_to_decode(const std::vector<uint8_t>& head);
+
+// Reads the part of the JPEG picture in the file that a table of `shown`
+// pixels shows from its top-left corner, decoding no more than that. Nothing
+// when the file is no JPEG, is damaged or cut short, or would make the
+// decoder hold more than the picture budget.
 std::optional<QImage> load_background_picture(const QString& path, QSize shown);
 
 } // namespace plenk
