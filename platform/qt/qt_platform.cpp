@@ -129,7 +129,9 @@ std::string Qt_Platform::input_box(const std::string& prompt) {
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setLabelText(QString::fromStdString(prompt));
     if (dialog.exec() != QDialog::Accepted) return {};
-    return dialog.textValue().toStdString();
+    // Composed, an accent typed as its own mark still finds its letter in the
+    // record's code page.
+    return dialog.textValue().normalized(QString::NormalizationForm_C).toStdString();
 }
 
 void Qt_Platform::show_help_window() {
