@@ -43,5 +43,15 @@ TEST(First_Start, AsksTheNameAndWritesTheRecordBeforeTheWindowAppears) {
     EXPECT_EQ(std::string(record.bytes.begin(), record.bytes.begin() + 4), "Ann ");
 }
 
+TEST(First_Start, ANameTypedWithASeparateAccentKeepsItsLetter) {
+    Game_Table table(false);
+    // "Zoe" and a combining diaeresis: Windows-1252 holds the composed letter.
+    Box_Answerer boxes(QMessageBox::Yes, QStringLiteral("Zoe\u0308"));
+    table.start();
+    const File_Read record = read_file_start(table.path("data.dat").toStdString(), 35);
+    ASSERT_TRUE(record.ok);
+    EXPECT_EQ(std::string(record.bytes.begin(), record.bytes.begin() + 4), "Zo\xEB ");
+}
+
 } // namespace
 } // namespace plenk::test

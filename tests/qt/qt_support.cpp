@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QMessageBox>
@@ -92,7 +93,16 @@ void Box_Answerer::look() {
     if (box != nullptr) {
         button = box->button(QMessageBox::Ok) != nullptr ? box->button(QMessageBox::Ok) : box->button(answer_);
     } else {
-        QTest::keyClicks(prompt->findChild<QLineEdit*>(), name_);
+        auto* line = prompt->findChild<QLineEdit*>();
+        for (QChar c : name_) {
+            if (c.unicode() < 128) {
+                QTest::keyClick(line, c.toLatin1());
+            } else {
+                // What an input method delivers for a key the keyboard lacks.
+                QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+                QApplication::sendEvent(line, &press);
+            }
+        }
         button = prompt->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
     }
     ASSERT_NE(button, nullptr) << "no button to answer " << title_.toStdString();
