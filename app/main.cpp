@@ -7,6 +7,8 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Plenk"));
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("plenk"));
     plenk::Qt_Platform platform(QCoreApplication::applicationDirPath().toStdString());
     plenk::Form1 form(platform);
     plenk::Game_Window window(platform, form);

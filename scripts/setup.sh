@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-svg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   kdegames-card-data-kf5 fonts-liberation
+  desktop-file-utils
   "$@"
 )
 
