@@ -18,6 +18,7 @@
 #include <QTime>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace plenk {
@@ -111,11 +112,16 @@ Box_Answer Qt_Platform::message_box(const std::string& text, const std::string& 
                     buttons == Box_Buttons::Yes_No ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
                     box_owner());
     box.setTextFormat(Qt::PlainText);
-    // A box only as wide as a short text would cut its own title.
+    // A box only as wide as a short text would cut its own title. A longer
+    // text is left to the box, which wraps it.
     if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
         QFont title_font = label->font();
         title_font.setBold(true);
-        label->setMinimumWidth(QFontMetrics(title_font).horizontalAdvance(box.windowTitle()) + title_room);
+        const int title_width = QFontMetrics(title_font).horizontalAdvance(box.windowTitle()) + title_room;
+        int text_width = 0;
+        for (const QString& line : shown.split(QLatin1Char('\n')))
+            text_width = std::max(text_width, label->fontMetrics().horizontalAdvance(line));
+        if (text_width < title_width) label->setMinimumWidth(title_width);
     }
     if (buttons == Box_Buttons::Yes_No) box.setDefaultButton(QMessageBox::Yes);
     const int answer = box.exec();
