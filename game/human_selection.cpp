@@ -46,7 +46,6 @@ bool play_human_card(Game_Context& ctx, int16_t slot) {
 }
 
 void Form_MouseDown(Game_Context& ctx, int16_t /*button*/, int16_t /*shift*/, float x, float y) {
-    if (!human_may_play(ctx.g)) return;
     play_human_card(ctx, slot_under_press(ctx.g, x, y));
 }
 

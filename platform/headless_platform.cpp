@@ -42,14 +42,13 @@ std::vector<Platform_Call> Headless_Platform::calls_of(Kind kind) const {
 }
 
 int32_t Headless_Platform::cdtInit(int32_t& width, int32_t& height) {
-    width = card_w_;
-    height = card_h_;
+    width = 71; // the classic card
+    height = 96;
     return 1;
 }
 
 int32_t Headless_Platform::cdtDraw(int32_t hdc, int32_t x, int32_t y, int32_t card, int32_t mode,
                                    int32_t color) {
-    ++draw_count_;
     log({Kind::Draw, {hdc, x, y, card, mode, color}, {}, {}});
     return 1;
 }
@@ -97,7 +96,6 @@ bool Headless_Platform::is_checked(Table_Item item) { return checks_[static_cast
 
 Box_Answer Headless_Platform::message_box(const std::string& text, const std::string& title,
                                           Box_Icon icon, Box_Buttons buttons) {
-    ++box_count_;
     Box_Answer answer;
     if (!box_answers_.empty()) {
         answer = box_answers_.front();
@@ -116,7 +114,6 @@ Box_Answer Headless_Platform::message_box(const std::string& text, const std::st
 }
 
 std::string Headless_Platform::input_box(const std::string& prompt) {
-    ++box_count_;
     if (input_answers_.empty()) throw Unexpected_Box("unexpected input box: " + prompt);
     std::string answer = input_answers_.front();
     input_answers_.pop_front();

@@ -55,7 +55,6 @@ public:
     std::function<void()> help_window_action;
     void seed(uint64_t seed);
     void set_clock(float seconds) { clock_ = seconds; }
-    void set_card_size(int32_t w, int32_t h) { card_w_ = w; card_h_ = h; }
     // Long runs keep no log, only the counts.
     bool keep_log = true;
 
@@ -63,8 +62,6 @@ public:
     const std::vector<Platform_Call>& calls() const { return calls_; }
     std::vector<Platform_Call> calls_of(Platform_Call::Kind kind) const;
     void clear_log() { calls_.clear(); }
-    uint64_t draw_count() const { return draw_count_; }
-    uint64_t box_count() const { return box_count_; }
     bool label_visible() const { return label_visible_; }
     const std::string& label_caption() const { return label_caption_; }
     const std::string& background() const { return background_; }
@@ -133,10 +130,6 @@ private:
     bool label_visible_ = false;
     uint32_t tick_ = 1000;
     float clock_ = 43200.0f;
-    int32_t card_w_ = 71;
-    int32_t card_h_ = 96;
-    uint64_t draw_count_ = 0;
-    uint64_t box_count_ = 0;
 };
 
 } // namespace plenk

@@ -76,10 +76,7 @@ void Form1::tbl_submnu_Click(int16_t index) {
 
 void Form1::Help_submnu_Click() { os_.show_help_window(); }
 
-void Form1::Form_MouseDown(int16_t, int16_t, float x, float y) {
-    if (!human_may_play(g_)) return;
-    play_slot(slot_under_press(g_, x, y));
-}
+void Form1::Form_MouseDown(int16_t, int16_t, float x, float y) { play_slot(slot_under_press(g_, x, y)); }
 
 void Form1::Form_KeyDown(Hand_Key key) {
     if (!human_may_play(g_)) return;

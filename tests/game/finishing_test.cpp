@@ -38,16 +38,21 @@ struct Finishing : ::testing::Test, test::Table_Fixture {
         EXPECT_EQ(file.bytes, encode_record(g.player_rec));
     }
     std::array<int16_t, 5> counts() const { return g.player_rec.rank_count; }
+    // The human leads its last card into a table of three two-card hands and
+    // answers "You win!" with `answer`.
+    void human_plays_last_card(Box_Answer answer) {
+        set_hand(0, {27});
+        set_hand(1, {2, 28});
+        set_hand(2, {4, 29});
+        set_hand(3, {6, 30});
+        os.answer_next_box(answer);
+        os.answer_next_box(Box_Answer::Ok);
+        Form_MouseDown(ctx, 1, 0, human_card_x(0) + 1, 500);
+    }
 };
 
 TEST_F(Finishing, WinAnsweredYesLetsTheComputersPlayOnWithoutTheHuman) {
-    set_hand(0, {27});
-    set_hand(1, {2, 28});
-    set_hand(2, {4, 29});
-    set_hand(3, {6, 30});
-    os.answer_next_box(Box_Answer::Yes);
-    os.answer_next_box(Box_Answer::Ok);
-    Form_MouseDown(ctx, 1, 0, human_card_x(0) + 1, 500);
+    human_plays_last_card(Box_Answer::Yes);
     // next_turn only returns to wait for the human, or at the end.
     EXPECT_EQ(g.game_over, flag_true);
     EXPECT_EQ(g.finish_count, 3);
@@ -57,13 +62,7 @@ TEST_F(Finishing, WinAnsweredYesLetsTheComputersPlayOnWithoutTheHuman) {
 }
 
 TEST_F(Finishing, WinAnsweredNoEndsTheGameAtOnce) {
-    set_hand(0, {27});
-    set_hand(1, {2, 28});
-    set_hand(2, {4, 29});
-    set_hand(3, {6, 30});
-    os.answer_next_box(Box_Answer::No);
-    os.answer_next_box(Box_Answer::Ok);
-    Form_MouseDown(ctx, 1, 0, human_card_x(0) + 1, 500);
+    human_plays_last_card(Box_Answer::No);
     EXPECT_EQ(g.game_over, flag_true);
     EXPECT_EQ(g.finish_count, 1);
     EXPECT_EQ(hand(1), (std::vector<int16_t>{2, 28})); // no computer moved

@@ -33,6 +33,13 @@ protected:
         std::ifstream in(path, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
+    // A folder where the file should be, a parent that is a file, a missing
+    // parent, each with the reason the system gives.
+    std::vector<std::pair<fs::path, int>> paths_that_cannot_be_files() {
+        fs::create_directory(folder / file);
+        put(folder / "plain", {1});
+        return {{folder / file, EISDIR}, {folder / "plain" / file, ENOTDIR}, {folder / "missing" / file, ENOENT}};
+    }
     std::size_t entries() const {
         return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), {}));
     }
@@ -72,14 +79,7 @@ TEST_F(File_Services, ReadsAtMostTheLengthAskedFor) {
 }
 
 TEST_F(File_Services, ReadFailuresGiveTheSystemsReason) {
-    fs::create_directory(folder / file);
-    put(folder / "plain", {1});
-    const std::pair<fs::path, int> cases[] = {
-        {folder / file, EISDIR},
-        {folder / "plain" / file, ENOTDIR},
-        {folder / "missing" / file, ENOENT},
-    };
-    for (const auto& [path, error] : cases) {
+    for (const auto& [path, error] : paths_that_cannot_be_files()) {
         const File_Read read = read_file_start(path.string(), 35);
         EXPECT_FALSE(read.ok) << path;
         EXPECT_TRUE(read.bytes.empty()) << path;
@@ -120,14 +120,7 @@ TEST_F(File_Services, WriteKeepsTheFilesPermissionsAndLinks) {
 }
 
 TEST_F(File_Services, WriteFailuresGiveTheSystemsReasonAndLeaveNothing) {
-    fs::create_directory(folder / file);
-    put(folder / "plain", {1});
-    const std::pair<fs::path, int> cases[] = {
-        {folder / file, EISDIR},
-        {folder / "plain" / file, ENOTDIR},
-        {folder / "missing" / file, ENOENT},
-    };
-    for (const auto& [path, error] : cases) {
+    for (const auto& [path, error] : paths_that_cannot_be_files()) {
         EXPECT_EQ(write_file_start(path.string(), {1, 2, 3}), std::strerror(error)) << path;
     }
     EXPECT_TRUE(fs::is_directory(folder / file));
