@@ -1,6 +1,6 @@
 #include "platform/qt/background_picture.h"
 
-#include "game/table_constants.h"
+#include "platform/qt/surface_constants.h"
 #include "platform/file_services.h"
 #include "platform/jpeg_header.h"
 

@@ -1,6 +1,6 @@
 #include "platform/qt/card_deck.h"
 
-#include "game/table_constants.h"
+#include "platform/qt/surface_constants.h"
 #include "platform/qt/placeholder_card.h"
 
 #include <QImage>

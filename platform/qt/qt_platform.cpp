@@ -1,6 +1,7 @@
 #include "platform/qt/qt_platform.h"
 
 #include "game/table_constants.h"
+#include "platform/qt/surface_constants.h"
 #include "platform/file_services.h"
 #include "platform/qt/background_picture.h"
 #include "platform/qt/table_surface.h"

@@ -1,6 +1,7 @@
 #include "platform/qt/table_surface.h"
 
 #include "game/table_constants.h"
+#include "platform/qt/surface_constants.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -1,4 +1,4 @@
-#include "game/table_constants.h"
+#include "platform/qt/surface_constants.h"
 #include "tests/qt/qt_support.h"
 #include "ui/qt/game_icon.h"
 

@@ -2,6 +2,7 @@
 #include "game/hand.h"
 #include "game/rounding.h"
 #include "game/table_constants.h"
+#include "platform/qt/surface_constants.h"
 #include "platform/qt/table_surface.h"
 #include "tests/qt/qt_support.h"
 

@@ -1,4 +1,5 @@
 #include "game/table_constants.h"
+#include "platform/qt/surface_constants.h"
 #include "platform/qt/table_surface.h"
 #include "tests/qt/qt_support.h"
 

@@ -1,4 +1,3 @@
-#include "game/table_constants.h"
 #include "tests/support/table_fixture.h"
 #include "ui/table_renderer.h"
 

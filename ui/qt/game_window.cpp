@@ -1,6 +1,6 @@
 #include "ui/qt/game_window.h"
 
-#include "game/table_constants.h"
+#include "ui/qt/window_constants.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/table_surface.h"
 #include "ui/form1.h"

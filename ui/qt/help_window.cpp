@@ -1,6 +1,6 @@
 #include "ui/qt/help_window.h"
 
-#include "game/table_constants.h"
+#include "ui/qt/window_constants.h"
 
 #include <QLabel>
 #include <QPalette>
