@@ -4,101 +4,98 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 namespace plenk {
 namespace {
 
-TEST(Cards, SuitValueAndLibraryIndex) {
-    struct Case {
-        int16_t card, suit, value, index;
+using test::card;
+using test::cards;
+
+TEST(Cards, SuitValueLibraryIndexAndStrength) {
+    struct Row {
+        int16_t card, suit, value, library, strength;
     };
-    for (Case c : {Case{0, 0, 1, 0}, Case{12, 0, 13, 48}, Case{13, 1, 1, 1}, Case{51, 3, 13, 51},
-                   Case{27, 2, 2, 6}, Case{-1, -1, 0, -5}}) {
-        SCOPED_TRACE(c.card);
-        EXPECT_EQ(Get_Suit(c.card), c.suit);
-        EXPECT_EQ(Get_Card_Value(c.card), c.value);
-        EXPECT_EQ(Order_Card(c.card), c.index);
+    const Row rows[] = {
+        {0, 0, 1, 0, 14},   {1, 0, 2, 4, 2},    {12, 0, 13, 48, 13}, {13, 1, 1, 1, 14},
+        {25, 1, 13, 49, 13}, {38, 2, 13, 50, 13}, {39, 3, 1, 3, 14},  {51, 3, 13, 51, 13},
+        {-1, -1, 0, -5, 0},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.card);
+        EXPECT_EQ(Get_Suit(r.card), r.suit);
+        EXPECT_EQ(Get_Card_Value(r.card), r.value);
+        EXPECT_EQ(Order_Card(r.card), r.library);
+        EXPECT_EQ(card_strength(r.card), r.strength);
+    }
+    std::set<int16_t> library;
+    for (int16_t c = 0; c < pack_size; ++c) library.insert(Order_Card(c));
+    EXPECT_EQ(library.size(), 52u);
+    EXPECT_EQ(*library.rbegin(), 51);
+}
+
+// A hand as held, and what the hand operations say of it.
+struct Hand_Row {
+    std::vector<int16_t> hand;
+    int16_t count;
+    const char* suits_held; // "CDHS" with '-' for a suit not held
+    std::array<int16_t, 4> smallest; // slot of each suit's lowest card
+    std::vector<int16_t> sorted;
+};
+
+std::vector<int16_t> full_pack_with_last(int16_t last) {
+    std::vector<int16_t> pack;
+    for (int16_t c = 0; c < pack_size; ++c)
+        if (c != last) pack.push_back(c);
+    pack.push_back(last);
+    return pack;
+}
+
+TEST(Hands, CountSearchSmallestAndSort) {
+    const Hand_Row rows[] = {
+        {{}, 0, "----", {-1, -1, -1, -1}, {}},
+        {cards("KH"), 1, "--H-", {-1, -1, 0, -1}, cards("KH")},
+        {cards("KS AH 2C 5H KH"), 5, "C-HS", {2, -1, 3, 0}, cards("2C AH 5H KH KS")},
+        {cards("AD KD"), 2, "-D--", {-1, 1, -1, -1}, cards("AD KD")},
+        // A full hand cannot arise in play; its count stops at the last slot.
+        {full_pack_with_last(card("2H")), 51, "CDHS", {1, 14, 27, 39}, {}},
+    };
+    for (const Hand_Row& r : rows) {
+        SCOPED_TRACE(r.hand.size());
+        test::Table_Fixture t;
+        t.lay({});
+        std::copy(r.hand.begin(), r.hand.end(), t.g.seat[2].card.begin());
+        EXPECT_EQ(Card_Empty_Slot(t.g, 2), r.count);
+        for (int16_t suit = 0; suit < 4; ++suit) {
+            EXPECT_EQ(has_suit(t.g, 2, suit), to_flag(r.suits_held[suit] != '-')) << suit;
+            EXPECT_EQ(Get_Smallest_Card(t.g, 2, suit), r.smallest[suit]) << suit;
+        }
+        if (r.count == 51) continue;
+        Sort_Card(t.g, 2);
+        EXPECT_EQ(std::vector<int16_t>(t.g.seat[2].card.begin(), t.g.seat[2].card.begin() + r.count), r.sorted);
+        EXPECT_EQ(t.g.seat[2].card[r.count], no_card);
     }
 }
 
-TEST(Cards, LibraryIndexCoversEveryCardOnce) {
-    std::array<int, 52> hits{};
-    for (int16_t c = 0; c < 52; ++c) ++hits.at(static_cast<std::size_t>(Order_Card(c)));
-    for (int h : hits) EXPECT_EQ(h, 1);
-}
-
-TEST(Cards, AceCountsAboveKingOnlyWhenCompared) {
-    EXPECT_EQ(Get_Card_Value(26), 1);
-    EXPECT_EQ(card_strength(26), 14);
-    EXPECT_GT(card_strength(26), card_strength(38));
-    EXPECT_EQ(card_strength(27), 2);
-}
-
-struct Hands : ::testing::Test, test::Table_Fixture {};
-
-TEST_F(Hands, EmptyHand) {
-    set_hand(1, {});
-    EXPECT_EQ(Card_Empty_Slot(g, 1), 0);
-    EXPECT_EQ(has_suit(g, 1, 0), flag_false);
-    EXPECT_EQ(Get_Smallest_Card(g, 1, 0), -1);
-    Sort_Card(g, 1);
-    EXPECT_EQ(hand(1), std::vector<int16_t>{});
-}
-
-TEST_F(Hands, CountAndSuitSearch) {
-    set_hand(2, {40, 3, 14});
-    EXPECT_EQ(Card_Empty_Slot(g, 2), 3);
-    EXPECT_EQ(has_suit(g, 2, 3), flag_true);
-    EXPECT_EQ(has_suit(g, 2, 1), flag_true);
-    EXPECT_EQ(has_suit(g, 2, 2), flag_false);
-}
-
-TEST_F(Hands, SmallestCardIsASlotAndTheAceCountsFourteen) {
-    set_hand(1, {30, 27, 5});
-    EXPECT_EQ(Get_Smallest_Card(g, 1, 2), 1);
-    set_hand(1, {14, 26, 40}); // the ace is the only heart
-    EXPECT_EQ(Get_Smallest_Card(g, 1, 2), 1);
-    set_hand(1, {26, 27, 40}); // ace and 2 of hearts: the 2 is lower
-    EXPECT_EQ(Get_Smallest_Card(g, 1, 2), 1);
-    set_hand(1, {38, 26}); // king and ace: the king is lower
-    EXPECT_EQ(Get_Smallest_Card(g, 1, 2), 0);
-}
-
-TEST_F(Hands, SortOrdersByCardNumber) {
-    set_hand(0, {40, 3, 14, 0});
-    Sort_Card(g, 0);
-    EXPECT_EQ(hand(0), (std::vector<int16_t>{0, 3, 14, 40}));
-    EXPECT_EQ(g.seat[0].card[4], no_card);
-    set_hand(0, {7});
-    Sort_Card(g, 0);
-    EXPECT_EQ(hand(0), std::vector<int16_t>{7});
-}
-
-TEST_F(Hands, RearrangeClosesTheGapThenSorts) {
-    set_hand(3, {4, 9, 20, 7});
-    g.seat[3].card[1] = no_card;
-    Rearrange_Card(g, 3);
-    EXPECT_EQ(hand(3), (std::vector<int16_t>{4, 7, 20}));
-    EXPECT_EQ(g.seat[3].card[3], no_card);
-
-    set_hand(3, {20, 4, 9});
-    g.seat[3].card[2] = no_card; // the last card: only the sort is left
-    Rearrange_Card(g, 3);
-    EXPECT_EQ(hand(3), (std::vector<int16_t>{4, 20}));
-
-    set_hand(3, {9});
-    g.seat[3].card[0] = no_card;
-    Rearrange_Card(g, 3);
-    EXPECT_EQ(Card_Empty_Slot(g, 3), 0);
-}
-
-TEST_F(Hands, RearrangeOfAFullHandStaysInBounds) {
-    auto& card = g.seat[1].card;
-    for (int16_t i = 0; i < 51; ++i) card[i] = static_cast<int16_t>(50 - i);
-    card[51] = no_card;
-    card[0] = no_card;
-    Rearrange_Card(g, 1);
-    EXPECT_EQ(Card_Empty_Slot(g, 1), 50);
-    for (int16_t i = 0; i < 50; ++i) EXPECT_EQ(card[i], i);
+TEST(Hands, RearrangeClosesTheGapAPlayedCardLeftThenSorts) {
+    struct Row {
+        const char* hand;
+        int gap;
+        const char* after;
+    };
+    const Row rows[] = {
+        {"9H 2C KS", 0, "2C KS"}, {"9H 2C KS", 1, "9H KS"}, {"9H 2C KS", 2, "2C 9H"}, {"5D", 0, ""},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(std::string(r.hand) + " gap " + std::to_string(r.gap));
+        test::Table_Fixture t;
+        test::Layout layout;
+        layout.hands[1] = r.hand;
+        t.lay(layout);
+        t.g.seat[1].card[r.gap] = no_card;
+        Rearrange_Card(t.g, 1);
+        EXPECT_EQ(t.hands(), std::string("-|") + (*r.after ? r.after : "-") + "|-|-");
+    }
 }
 
 } // namespace

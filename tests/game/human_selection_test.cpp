@@ -1,7 +1,4 @@
-#include "game/deal.h"
-#include "game/hand.h"
 #include "game/human_selection.h"
-#include "game/turn_engine.h"
 #include "tests/support/table_fixture.h"
 
 #include <gtest/gtest.h>
@@ -9,134 +6,66 @@
 namespace plenk {
 namespace {
 
-using Kind = Platform_Call::Kind;
+using test::Layout;
 
-struct Human : ::testing::Test, test::Table_Fixture {
-    Human() {
-        deal_from(test::pack_starting_with({}));
-        g.turn_seat = 0;
+TEST(Human, ThePressFindsTheCardUnderIt) {
+    struct Row {
+        const char* hand;
+        float x, y;
+        int16_t slot;
+    };
+    // Five cards lie from x 345 to 476 (each 15 wide, the last 71) and y 452 to 548.
+    const Row rows[] = {
+        {"2H 3H 4H 5H 6H", 344.9f, 500, -1}, {"2H 3H 4H 5H 6H", 345, 452, 0},   {"2H 3H 4H 5H 6H", 359.9f, 500, 0},
+        {"2H 3H 4H 5H 6H", 360, 500, 1},     {"2H 3H 4H 5H 6H", 404.9f, 500, 3}, {"2H 3H 4H 5H 6H", 405, 548, 4},
+        {"2H 3H 4H 5H 6H", 476, 500, 4},     {"2H 3H 4H 5H 6H", 476.1f, 500, -1}, {"2H 3H 4H 5H 6H", 400, 451.9f, -1},
+        {"2H 3H 4H 5H 6H", 400, 548.1f, -1},
+        // Two cards start at 375 - 7.5, rounded to the even 368; one at 375 - 0.
+        {"2H 3H", 367.9f, 500, -1}, {"2H 3H", 368, 500, 0}, {"2H 3H", 383, 500, 1}, {"2H 3H", 454, 500, 1},
+        {"2H", 374.9f, 500, -1}, {"2H", 375, 500, 0}, {"2H", 446, 500, 0}, {"2H", 446.1f, 500, -1},
+        {"", 375, 500, -1},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(std::string(r.hand) + " at " + std::to_string(r.x) + "," + std::to_string(r.y));
+        test::Table_Fixture t;
+        t.lay({{r.hand, "", "", ""}});
+        EXPECT_EQ(slot_under_press(t.g, r.x, r.y), r.slot);
     }
-};
-
-TEST_F(Human, FiveCardsUnderThePress) {
-    set_hand(0, {26, 27, 28, 29, 30});
-    const float y = 500;
-    EXPECT_EQ(slot_under_press(g, 344, y), -1);
-    EXPECT_EQ(slot_under_press(g, 345, y), 0);
-    EXPECT_EQ(slot_under_press(g, 359, y), 0);
-    EXPECT_EQ(slot_under_press(g, 360, y), 1);
-    EXPECT_EQ(slot_under_press(g, 405, y), 4);
-    EXPECT_EQ(slot_under_press(g, 476, y), 4);
-    EXPECT_EQ(slot_under_press(g, 477, y), -1);
-    // Top 452 and bottom 548 both count as on the hand.
-    EXPECT_EQ(slot_under_press(g, 400, 451), -1);
-    EXPECT_EQ(slot_under_press(g, 400, 452), 3);
-    EXPECT_EQ(slot_under_press(g, 400, 548), 3);
-    EXPECT_EQ(slot_under_press(g, 400, 548.5f), -1);
 }
 
-TEST_F(Human, FourCardsStartWhereTheyAreDrawn) {
-    set_hand(0, {26, 27, 28, 29});
-    EXPECT_EQ(slot_under_press(g, 351.9f, 500), -1);
-    EXPECT_EQ(slot_under_press(g, 352, 500), 0);
-    EXPECT_EQ(human_card_x(0), 352.0f);
-}
-
-TEST_F(Human, OneCardStartsAtTheHandsReferencePoint) {
-    set_hand(0, {26});
-    EXPECT_EQ(slot_under_press(g, 374.5f, 500), -1);
-    EXPECT_EQ(slot_under_press(g, 375, 500), 0);
-    EXPECT_EQ(slot_under_press(g, 446, 500), 0);
-}
-
-TEST_F(Human, AnEmptyHandPlaysNothing) {
-    set_hand(0, {});
-    EXPECT_EQ(slot_under_press(g, 375, 500), -1);
-    EXPECT_FALSE(play_human_card(ctx, 0));
-}
-
-TEST_F(Human, AWrongSuitChangesNothing) {
-    set_hand(0, {1, 27, 40});
-    g.lead_suit = 2;
-    const Game_State before = g;
-    Form_MouseDown(ctx, 1, 0, human_card_x(0) + 1, 500);
-    Form_MouseDown(ctx, 1, 0, human_card_x(2) + 1, 500);
-    EXPECT_EQ(hand(0), (std::vector<int16_t>{1, 27, 40}));
-    EXPECT_EQ(g.turn_seat, before.turn_seat);
-    EXPECT_EQ(g.lead_suit, before.lead_suit);
-    EXPECT_TRUE(os.calls().empty());
-}
-
-TEST_F(Human, RefusedWhileACardMovesOrOutOfTurnOrAfterTheGame) {
-    set_hand(0, {27});
-    g.lead_suit = -1;
-    g.animating = flag_true;
-    Form_MouseDown(ctx, 1, 0, 380, 500);
-    g.animating = flag_false;
-    g.turn_seat = 2;
-    Form_MouseDown(ctx, 1, 0, 380, 500);
-    g.turn_seat = 0;
-    g.game_over = flag_true;
-    Form_MouseDown(ctx, 1, 0, 380, 500);
-    EXPECT_EQ(hand(0), std::vector<int16_t>{27});
-    EXPECT_TRUE(os.calls().empty());
-}
-
-// The human leads the 2 of clubs; seats 1..3 follow with clubs and seat 3's
-// 7 or 8 wins; seat 3 leads its last club and the human, holding the queen of
-// clubs, is to move again.
-struct Human_Leads : Human {
-    Human_Leads() {
-        set_hand(0, {1, 11, 27});
-        set_hand(1, {2, 3});
-        set_hand(2, {4, 5});
-        set_hand(3, {6, 7});
-        g.lead_suit = -1;
-        g.open_card = no_card;
+TEST(Human, APressPlaysOnlyALegalCardInTurn) {
+    struct Row {
+        const char* why;
+        char lead;
+        int16_t turn;
+        bool animating, over;
+        int16_t slot;
+        bool played;
+    };
+    const Row rows[] = {
+        {"a card of the suit", 'H', 0, false, false, 1, true},
+        {"another suit", 'H', 0, false, false, 0, false},
+        {"any card when leading", '-', 0, false, false, 0, true},
+        {"a computer's turn", '-', 1, false, false, 0, false},
+        {"seat 3 has had its turn", '-', 4, false, false, 0, false},
+        {"a card moves", '-', 0, true, false, 0, false},
+        {"the game is over", '-', 0, false, true, 0, false},
+        {"off the hand", '-', 0, false, false, -1, false},
+        {"past the last card", '-', 0, false, false, 2, false},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.why);
+        test::Table_Fixture t;
+        t.lay({{"2C 5H", "3S", "4S", "6S"}, "- - - -", "", "-", r.lead, "", r.turn});
+        t.g.animating = to_flag(r.animating);
+        t.g.game_over = to_flag(r.over);
+        EXPECT_EQ(human_may_play_slot(t.g, r.slot), r.played);
+        EXPECT_EQ(play_human_card(t.ctx, r.slot), r.played);
+        // Once the human has played, the computers move on: COM 1 cannot
+        // follow and takes the human's card, which gives the human the lead.
+        EXPECT_EQ(t.events(), r.played ? "play 0; paint; label COM 1 takes all card; show; sleep 2000; hide; paint" : "");
+        EXPECT_EQ(t.g.seat[1].card[1] != no_card, r.played);
     }
-    void expect_one_round_played() {
-        EXPECT_EQ(hand(0), (std::vector<int16_t>{11, 27}));
-        EXPECT_EQ(g.turn_seat, 0);
-        EXPECT_EQ(g.seat[3].finished, flag_true);
-        EXPECT_EQ(g.lead_suit, 0);
-        EXPECT_EQ(Card_Empty_Slot(g, 1), 1);
-        EXPECT_EQ(Card_Empty_Slot(g, 2), 1);
-    }
-};
-
-TEST_F(Human_Leads, AnyButtonPlaysAndTheComputersMoveOn) {
-    Form_MouseDown(ctx, 2, 0, human_card_x(0) + 3, 470);
-    expect_one_round_played();
-}
-
-TEST_F(Human_Leads, ClicksDuringASlideAreRefused) {
-    int nested = 0;
-    // Click the queen of clubs while the 2 slides to the table.
-    os.post_event(os.GetTickCount() + 60, [&] {
-        ++nested;
-        EXPECT_EQ(g.animating, flag_true);
-        Form_MouseDown(ctx, 1, 0, human_card_x(0) + 3, 500);
-    });
-    Form_MouseDown(ctx, 1, 0, human_card_x(0) + 3, 500);
-    EXPECT_EQ(nested, 1);
-    expect_one_round_played();
-}
-
-TEST_F(Human, AHumanWhoCannotFollowPlenksWithoutAClick) {
-    // The human gets the clubs 0..4, the open card is the 8 of diamonds and
-    // the stock starts with the 9 of diamonds.
-    deal_from(test::pack_starting_with({0, 13, 14, 15, 1, 16, 17, 18, 2, 22, 23, 24, 3, 25, 26, 27, 4,
-                                        28, 29, 30, 20, 21}));
-    Initialize_Game(ctx);
-    EXPECT_EQ(g.weak_suit, 1);
-    EXPECT_EQ(hand(0), (std::vector<int16_t>{0, 1, 2, 3, 4, 21}));
-    EXPECT_EQ(g.deck_pos, 22);
-    EXPECT_EQ(g.turn_seat, 0);
-    EXPECT_TRUE(human_may_play(g));
-    // Only the diamond plays.
-    Form_MouseDown(ctx, 1, 0, human_card_x(0) + 3, 500);
-    EXPECT_EQ(Card_Empty_Slot(g, 0), 6);
-    EXPECT_EQ(g.seat[0].table_card, no_card);
 }
 
 } // namespace

@@ -1,117 +1,110 @@
 #include "record/player_record.h"
+#include "record/text_codec.h"
 
 #include <gtest/gtest.h>
+
+#include <iconv.h>
 
 #include <string>
 
 namespace plenk {
 namespace {
 
-// The 25 name bytes as a string, so a failure prints them.
-std::string name_bytes(const std::string& utf8) {
-    auto name = make_player_name(utf8);
-    return {name.begin(), name.end()};
-}
-
 std::string padded(const std::string& bytes) { return bytes + std::string(25 - bytes.size(), ' '); }
 
-TEST(PlayerName, KeepsTheFirst25CharactersAndPadsShorterNames) {
-    EXPECT_EQ(name_bytes("Ann"), padded("Ann"));
-    EXPECT_EQ(name_bytes("ABCDEFGHIJKLMNOPQRSTUVWXYZabcd"), "ABCDEFGHIJKLMNOPQRSTUVWXY");
-    EXPECT_EQ(name_bytes("   "), std::string(25, ' '));
-    EXPECT_EQ(name_bytes(""), std::string(25, ' '));
-    // Characters are counted, not UTF-8 bytes: 30 two-byte letters keep 25.
-    std::string thirty;
-    for (int i = 0; i < 30; ++i) thirty += "é";
-    EXPECT_EQ(name_bytes(thirty), std::string(25, '\xE9'));
-}
-
-TEST(PlayerName, StoresWindows1252AndMarksWhatItCannotHold) {
-    EXPECT_EQ(name_bytes("Zoë"), padded("Zo\xEB"));
-    EXPECT_EQ(name_bytes("Łukasz"), padded("?ukasz"));
-    EXPECT_EQ(name_bytes("a😀b"), padded("a?b"));
-    // The block 0x80..0x9F holds other characters than Latin-1 does.
-    EXPECT_EQ(name_bytes("€ Œ Ÿ ™"), padded("\x80 \x8C \x9F \x99"));
-    EXPECT_EQ(name_bytes("\xC2\x80"), padded("?")); // U+0080 is not in the code page
-}
-
-TEST(PlayerName, BadUtf8BecomesQuestionMarks) {
-    EXPECT_EQ(name_bytes("\xFF" "ab"), padded("?ab"));
-    EXPECT_EQ(name_bytes("a\xE2\x82"), padded("a?"));        // cut short at the end
-    EXPECT_EQ(name_bytes("\xE2\x82" "b"), padded("?b"));     // cut short before a letter
-    EXPECT_EQ(name_bytes("\xC0\xAF"), padded("??"));         // overlong '/'
-    EXPECT_EQ(name_bytes("\xED\xA0\x80"), padded("???"));    // a surrogate
-    EXPECT_EQ(name_bytes("\xF4\x90\x80\x80"), padded("????")); // past U+10FFFF
-    EXPECT_EQ(name_bytes(std::string(40, '\x80')), std::string(25, '?'));
-}
-
-TEST(PlayerName, EveryByteSurvivesATripToTextAndBack) {
-    Player_Record record;
-    for (int first = 0; first < 256; first += 25) {
-        for (int i = 0; i < 25; ++i) record.player_name[i] = static_cast<uint8_t>((first + i) % 256);
-        EXPECT_EQ(make_player_name(player_name_text(record)), record.player_name) << first;
+TEST(PlayerName, TwentyFiveWindows1252CharactersPaddedWithSpaces) {
+    std::string thirty_accented;
+    for (int i = 0; i < 30; ++i) thirty_accented += "é";
+    const std::pair<std::string, std::string> rows[] = {
+        {"Ann", padded("Ann")},
+        {"ABCDEFGHIJKLMNOPQRSTUVWXYZabcd", "ABCDEFGHIJKLMNOPQRSTUVWXY"},
+        {"   ", std::string(25, ' ')},
+        {"", std::string(25, ' ')},
+        {thirty_accented, std::string(25, '\xE9')}, // characters are counted, not bytes
+        {"Zoë € Œ Ÿ ™", padded("Zo\xEB \x80 \x8C \x9F \x99")},
+        {"Łukasz a😀b", padded("?ukasz a?b")},
+        {"\xC2\x80", padded("?")},                   // U+0080 is not in the code page
+        // Bad UTF-8: each broken piece becomes one "?".
+        {"\xFF" "ab", padded("?ab")},
+        {"a\xE2\x82", padded("a?")},
+        {"\xE2\x82" "b", padded("?b")},
+        {"\xC0\xAF", padded("??")},                  // overlong
+        {"\xED\xA0\x80", padded("???")},             // a surrogate
+        {"\xF4\x90\x80\x80", padded("????")},        // past U+10FFFF
+        {"\xF0\x9F\x98" "c", padded("?c")},
+        {std::string(40, '\x80'), std::string(25, '?')},
+    };
+    for (const auto& [utf8, bytes] : rows) {
+        const auto name = make_player_name(utf8);
+        EXPECT_EQ(std::string(name.begin(), name.end()), bytes) << utf8;
     }
-    record.player_name = make_player_name("Zoë");
-    EXPECT_EQ(player_name_text(record), "Zoë" + std::string(22, ' '));
 }
 
-TEST(RecordBytes, CountersAreSigned16BitLittleEndianAfterTheName) {
-    Player_Record record{make_player_name("Ann"), {0x0102, -1, 32767, -32768, 5}};
+// Every byte of the code page against the system's own conversion table;
+// the five bytes it leaves unassigned read as the C1 controls of their number.
+TEST(PlayerName, EveryByteReadsAsWindows1252AndSurvivesATripBack) {
+    iconv_t cd = iconv_open("UTF-32LE", "WINDOWS-1252");
+    ASSERT_NE(cd, reinterpret_cast<iconv_t>(-1));
+    for (int b = 0; b < 256; ++b) {
+        char in = static_cast<char>(b);
+        char32_t out = 0;
+        char* in_p = &in;
+        char* out_p = reinterpret_cast<char*>(&out);
+        std::size_t in_left = 1, out_left = sizeof out;
+        const bool assigned = iconv(cd, &in_p, &in_left, &out_p, &out_left) != static_cast<std::size_t>(-1);
+        EXPECT_EQ(from_windows_1252(static_cast<uint8_t>(b)), assigned ? out : static_cast<char32_t>(b)) << b;
+        EXPECT_EQ(to_windows_1252(from_windows_1252(static_cast<uint8_t>(b))), b) << b;
+    }
+    iconv_close(cd);
+    Player_Record record;
+    for (int i = 0; i < 25; ++i) record.player_name[i] = static_cast<uint8_t>(0x80 + i);
+    EXPECT_EQ(make_player_name(player_name_text(record)), record.player_name);
+}
+
+TEST(RecordBytes, NameThenFiveSigned16BitLittleEndianCounters) {
+    const Player_Record record{make_player_name("Ann"), {0x0102, -1, 32767, -32768, 5}};
     const std::vector<uint8_t> bytes = encode_record(record);
-    ASSERT_EQ(bytes.size(), 35u);
-    EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 25), padded("Ann"));
-    const std::vector<uint8_t> counters(bytes.begin() + 25, bytes.end());
-    EXPECT_EQ(counters,
-              (std::vector<uint8_t>{0x02, 0x01, 0xFF, 0xFF, 0xFF, 0x7F, 0x00, 0x80, 0x05, 0x00}));
+    std::vector<uint8_t> expected(25, ' ');
+    std::copy_n("Ann", 3, expected.begin());
+    for (uint8_t b : {0x02, 0x01, 0xFF, 0xFF, 0xFF, 0x7F, 0x00, 0x80, 0x05, 0x00}) expected.push_back(b);
+    EXPECT_EQ(bytes, expected);
 
-    const Player_Record back = decode_record(bytes);
-    EXPECT_EQ(back.player_name, record.player_name);
-    EXPECT_EQ(back.rank_count, record.rank_count);
-}
-
-TEST(RecordBytes, ShortInputReadsSpacesAndZerosExtraBytesAreIgnored) {
-    const Player_Record empty = decode_record({});
-    EXPECT_EQ(empty.player_name, make_player_name(""));
-    EXPECT_EQ(empty.rank_count, (std::array<int16_t, 5>{}));
-
-    std::vector<uint8_t> bytes(28, 'x');
-    bytes[25] = 0x01;
-    bytes[26] = 0x02;
-    bytes[27] = 0x03; // counter 1 has only its low byte
-    const Player_Record partial = decode_record(bytes);
-    EXPECT_EQ(partial.rank_count, (std::array<int16_t, 5>{0x0201, 0x03, 0, 0, 0}));
-
-    std::vector<uint8_t> longer = encode_record(partial);
+    struct Row {
+        std::vector<uint8_t> bytes;
+        std::array<int16_t, 5> counts;
+    };
+    std::vector<uint8_t> longer = bytes;
     longer.insert(longer.end(), 5, 0xAA);
-    EXPECT_EQ(decode_record(longer).rank_count, partial.rank_count);
+    std::vector<uint8_t> partial(28, 'x');
+    partial[25] = 0x01, partial[26] = 0x02, partial[27] = 0x03; // counter 1 has only its low byte
+    const Row rows[] = {
+        {bytes, record.rank_count}, {longer, record.rank_count}, {partial, {0x0201, 0x03, 0, 0, 0}}, {{}, {}},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.bytes.size());
+        const Player_Record back = decode_record(r.bytes);
+        EXPECT_EQ(back.rank_count, r.counts);
+        for (std::size_t i = 0; i < 25; ++i)
+            EXPECT_EQ(back.player_name[i], i < r.bytes.size() ? r.bytes[i] : ' ') << i;
+    }
 }
 
 TEST(Statistics, ReadsExactlyAsShownToThePlayer) {
-    Player_Record record{make_player_name("Ann"), {0, 0, 2, 1, 3}};
-    EXPECT_EQ(stat_text(record), "PLAYER STATISTIC\r\n"
-                                 "Ann                      \r\n"
-                                 "\r\n"
-                                 "Rank 1: 0 times\r\n"
-                                 "Rank 2: 2 times\r\n"
-                                 "Rank 3: 1 times\r\n"
-                                 "Lose: 3 times");
-    record.rank_count = {9, -5, 32767, -32768, 1};
-    const std::string text = stat_text(record);
-    EXPECT_NE(text.find("Rank 1: -5 times\r\nRank 2: 32767 times\r\nRank 3: -32768 times\r\n"
-                        "Lose: 1 times"),
-              std::string::npos)
-        << text;
+    const std::pair<std::array<int16_t, 5>, const char*> rows[] = {
+        {{0, 0, 2, 1, 3}, "Rank 1: 0 times\r\nRank 2: 2 times\r\nRank 3: 1 times\r\nLose: 3 times"},
+        {{9, -5, 32767, -32768, 1}, "Rank 1: -5 times\r\nRank 2: 32767 times\r\nRank 3: -32768 times\r\nLose: 1 times"},
+    };
+    for (const auto& [counts, lines] : rows)
+        EXPECT_EQ(stat_text({make_player_name("Ann"), counts}),
+                  std::string("PLAYER STATISTIC\r\nAnn                      \r\n\r\n") + lines);
 }
 
-TEST(Counters, StopAt32767InsteadOfWrapping) {
-    int16_t count = 32766;
-    raise_count(count);
-    EXPECT_EQ(count, 32767);
-    raise_count(count);
-    EXPECT_EQ(count, 32767);
-    count = -1;
-    raise_count(count);
-    EXPECT_EQ(count, 0);
+TEST(Counters, RiseByOneAndStopAt32767) {
+    for (auto [before, after] : {std::pair{-1, 0}, {0, 1}, {32766, 32767}, {32767, 32767}}) {
+        int16_t count = static_cast<int16_t>(before);
+        raise_count(count);
+        EXPECT_EQ(count, after) << before;
+    }
 }
 
 } // namespace

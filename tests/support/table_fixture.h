@@ -5,35 +5,64 @@
 #include "platform/headless_platform.h"
 #include "ui/table_renderer.h"
 
-#include <initializer_list>
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace plenk::test {
 
-// A game on the headless platform with the real table drawing: the state the
-// game window would own, with the card size the card library reports.
-struct Table_Fixture {
-    Headless_Platform os;
-    Game_State g{};
-    Table_Renderer view{g, os};
-    Game_Context ctx{g, os, view};
+// Cards by name: rank A 2..9 T J Q K, then suit C D H S ("QH" the queen of
+// hearts); "-" is no card.
+int16_t card(std::string_view name);
+std::vector<int16_t> cards(std::string_view names);
+std::string name_of(int16_t card);
 
-    Table_Fixture();
-    // Deals from the pack as it stands in `deck` (the identity if untouched),
-    // without starting play.
-    void deal_from(const std::vector<int16_t>& deck);
-    // Replaces a seat's hand, keeping the hand rule.
-    void set_hand(int seat, std::initializer_list<int16_t> cards);
-    std::vector<int16_t> hand(int seat) const;
-    // Empties the stock.
-    void empty_stock() { g.deck_pos = pack_size; }
-    // The human's hand laid out on the table: the corner of slot `slot`.
-    float human_card_x(int slot) const;
-    float human_card_y() const;
+// A table laid out for one step of the rules. Hands are given as held.
+struct Layout {
+    std::array<const char*, 4> hands{"", "", "", ""};
+    const char* played = "- - - -"; // each seat's card on the table
+    const char* stock = "";         // the stock, next card first
+    const char* open = "-";         // the card turned up at the deal
+    char lead = '-';                // the suit to follow, '-' when the next card opens a round
+    const char* finished = "";      // finished seats, e.g. "13"
+    int16_t turn = 0;
+    char weak = '-';
 };
 
-// The pack in which the cards listed come first, in that order, followed by
-// the others in ascending order.
-std::vector<int16_t> pack_starting_with(std::initializer_list<int16_t> first);
+// The headless platform whose random value can be fixed, so that a computer
+// seat's choice is known.
+struct Fixed_Random_Platform : Headless_Platform {
+    std::optional<float> fixed;
+    float random_value() override { return fixed ? *fixed : Headless_Platform::random_value(); }
+};
+
+// The engine on the headless platform with the real table drawing; the
+// engine's own repaints and slides are noted among the platform's calls.
+struct Table_Fixture : private Table_View {
+    Fixed_Random_Platform os;
+    Game_State g{};
+    Table_Renderer renderer{g, os};
+    Game_Context ctx{g, os, *this};
+
+    Table_Fixture();
+    // The deal's geometry, then the layout.
+    void lay(const Layout& layout);
+    // Hands as "AC 2C|KH|-|5S"; table cards as "- 5H - -".
+    std::string hands() const;
+    std::string played() const;
+    // "stock 2 lead H turn 1 open - weak H finished 2 over 0 counts 7 1 0 0 0 saved 0"
+    std::string state() const;
+    // What happened since the last call: slides, repaints, pauses, the
+    // label and the boxes, in order.
+    std::string events();
+
+private:
+    void Draw_Card() override;
+    void Animate_Card(int16_t direction, int16_t cur_player) override;
+    void note(const std::string& event);
+    std::string events_;
+};
 
 } // namespace plenk::test

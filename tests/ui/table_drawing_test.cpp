@@ -10,156 +10,104 @@ namespace {
 
 using Kind = Platform_Call::Kind;
 
+// The surface calls as "clear", "face 4 at 368,452", "back at 14,260", "refresh".
 std::string describe(const std::vector<Platform_Call>& calls) {
     std::ostringstream out;
     for (const auto& c : calls) {
-        if (c.kind == Kind::Clear)
-            out << "clear\n";
-        else if (c.kind == Kind::Refresh)
-            out << "refresh\n";
-        else if (c.kind == Kind::Draw)
-            out << (c.args[4] == 0 ? "face " : "back ") << c.args[3] << " at " << c.args[1] << "," << c.args[2]
-                << " dc " << c.args[0] << " colour " << c.args[5] << "\n";
+        if (c.kind == Kind::Clear) out << "clear\n";
+        if (c.kind == Kind::Refresh) out << "refresh\n";
+        if (c.kind != Kind::Draw) continue;
+        EXPECT_EQ(c.args[0], 1);        // the surface's device context
+        EXPECT_EQ(c.args[5], 16777215); // white
+        if (c.args[4] == 0) out << "face " << c.args[3];
+        if (c.args[4] == 1) out << (c.args[3] == 62 ? "back" : "wrong back");
+        out << " at " << c.args[1] << "," << c.args[2] << "\n";
     }
     return out.str();
 }
 
-struct Drawing : ::testing::Test, test::Table_Fixture {
-    Drawing() { deal_from(test::pack_starting_with({})); }
-    // The left edge of seat 0's row of n cards.
-    int32_t row_left(int n) {
-        set_hand(0, {});
-        for (int16_t c = 0; c < n; ++c) g.seat[0].card[c] = c;
-        os.clear_log();
-        view.Draw_Card();
-        return os.calls_of(Kind::Draw).size() > 1 ? os.calls_of(Kind::Draw)[1].args[1] : -1;
+TEST(Drawing, TheWholeTableInOrder) {
+    struct Row {
+        const char* table;
+        test::Layout layout;
+        bool moving;
+        const char* calls;
+    };
+    const Row rows[] = {
+        {"a moving card, the stock, every hand and a played card",
+         {{"AC AD", "2C", "", "3C 4C 5C"}, "- - 5H -", "KS"}, true,
+         "clear\nback at 100,200\nback at 340,227\nface 0 at 368,452\nface 1 at 383,452\nback at 664,275\n"
+         "face 18 at 340,131\nback at 14,260\nback at 14,275\nback at 14,290\nrefresh\n"},
+        {"the open card, five cards across and down, a card on each spot",
+         {{"2C 3C 4C 5C 6C", "", "2D 3D", "7C 8C"}, "AH KH QH JH", "KS", "AS"}, false,
+         "clear\nface 3 at 340,227\nface 4 at 345,452\nface 8 at 360,452\nface 12 at 375,452\nface 16 at 390,452\n"
+         "face 20 at 405,452\nface 2 at 340,323\nface 50 at 412,227\nback at 368,2\nback at 383,2\nface 46 at 340,131\n"
+         "back at 14,268\nback at 14,283\nface 42 at 268,227\nrefresh\n"},
+        {"an empty stock shows nothing in the middle", {{"", "", "", ""}}, false, "clear\nrefresh\n"},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.table);
+        test::Table_Fixture t;
+        t.lay(r.layout);
+        t.g.animating = to_flag(r.moving);
+        t.g.anim_x = 100;
+        t.g.anim_y = 200;
+        t.renderer.Draw_Card();
+        EXPECT_EQ(describe(t.os.calls()), r.calls);
     }
-};
-
-TEST_F(Drawing, ExactCallsForASmallTable) {
-    set_hand(0, {0, 13});
-    set_hand(1, {1});
-    set_hand(2, {});
-    set_hand(3, {2, 3, 4});
-    g.seat[2].table_card = 30;
-    g.open_card = no_card;
-    g.deck_pos = 51;
-    g.animating = flag_true;
-    g.anim_x = 100;
-    g.anim_y = 200;
-    view.Draw_Card();
-    EXPECT_EQ(describe(os.calls()),
-              "clear\n"
-              "back 62 at 100,200 dc 1 colour 16777215\n" // the moving card, under everything
-              "back 62 at 340,227 dc 1 colour 16777215\n" // the stock
-              "face 0 at 368,452 dc 1 colour 16777215\n"  // the human's two cards
-              "face 1 at 383,452 dc 1 colour 16777215\n"
-              "back 62 at 664,275 dc 1 colour 16777215\n" // right: one card at hand_y
-              "face 18 at 340,131 dc 1 colour 16777215\n" // top played the 5 of hearts
-              "back 62 at 14,260 dc 1 colour 16777215\n"  // left: three cards down
-              "back 62 at 14,275 dc 1 colour 16777215\n"
-              "back 62 at 14,290 dc 1 colour 16777215\n"
-              "refresh\n");
 }
 
-TEST_F(Drawing, RowsRoundHalvesToEven) {
-    EXPECT_EQ(row_left(1), 375);
-    EXPECT_EQ(row_left(2), 368);
-    EXPECT_EQ(row_left(4), 352);
-    EXPECT_EQ(row_left(5), 345);
-    EXPECT_EQ(row_left(6), 338);
-}
-
-TEST_F(Drawing, TheCentreShowsTheOpenCardElseTheStockElseNothing) {
-    for (int s = 0; s < 4; ++s) set_hand(s, {});
-    g.open_card = 26;
-    g.deck_pos = 30;
-    view.Draw_Card();
-    EXPECT_EQ(describe(os.calls()), "clear\nface 2 at 340,227 dc 1 colour 16777215\nrefresh\n");
-    os.clear_log();
-    g.open_card = no_card;
-    view.Draw_Card();
-    EXPECT_EQ(describe(os.calls()), "clear\nback 62 at 340,227 dc 1 colour 16777215\nrefresh\n");
-    os.clear_log();
-    g.deck_pos = 52;
-    g.anim_x = 5; // ignored while nothing moves
-    view.Draw_Card();
-    EXPECT_EQ(describe(os.calls()), "clear\nrefresh\n");
-}
-
-// The y of the moving card in every frame of a slide.
-struct Sliding : Drawing {
-    std::vector<int32_t> frames(int16_t direction, int16_t seat, bool vertical) {
-        os.clear_log();
-        for (int s = 0; s < 4; ++s) set_hand(s, {});
-        g.open_card = no_card;
-        g.deck_pos = 52;
-        view.Animate_Card(direction, seat);
+// Where the moving card is drawn in each frame of a slide, along its axis.
+TEST(Drawing, SlidesMoveFifteenPixelsAFrameTowardsTheirTarget) {
+    struct Row {
+        int16_t direction, seat;
+        int16_t move_spot_by; // shifts the seat's table spot along the axis
+        std::vector<int32_t> frames;
+    };
+    const Row rows[] = {
+        {0, 0, 0, {452, 437, 422, 407, 392, 377, 362, 347, 332}},
+        {0, 0, 129, {452}}, // no distance: one frame
+        {0, 0, 114, {452, 437}},
+        {1, 0, 0, {227, 242, 257, 272, 287, 302, 317, 332, 347, 362, 377, 392, 407, 422, 437, 452}},
+        {1, 1, 0, {340, 355, 370, 385, 400, 415, 430, 445, 460, 475, 490, 505, 520, 535, 550, 565, 580, 595, 610, 625, 640, 655}},
+        {1, 2, 0, {227, 212, 197, 182, 167, 152, 137, 122, 107, 92, 77, 62, 47, 32, 17, 2}},
+        {1, 3, 0, {340, 325, 310, 295, 280, 265, 250, 235, 220, 205, 190, 175, 160, 145, 130, 115, 100, 85, 70, 55, 40, 25}},
+        {0, 1, 0, {664, 649, 634, 619, 604, 589, 574, 559, 544, 529, 514, 499, 484, 469, 454, 439, 424}},
+        {0, 2, 0, {2, 17, 32, 47, 62, 77, 92, 107, 122}},
+        {0, 3, 0, {14, 29, 44, 59, 74, 89, 104, 119, 134, 149, 164, 179, 194, 209, 224, 239, 254}},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE("direction " + std::to_string(r.direction) + " seat " + std::to_string(r.seat));
+        test::Table_Fixture t;
+        t.lay({});
+        const bool vertical = r.seat == 0 || r.seat == 2;
+        (vertical ? t.g.seat[r.seat].table_y : t.g.seat[r.seat].table_x) += r.move_spot_by;
+        const uint32_t start = t.os.GetTickCount();
+        t.renderer.Animate_Card(r.direction, r.seat);
         std::vector<int32_t> at;
-        bool after_clear = false;
-        for (const auto& c : os.calls()) {
-            if (c.kind == Kind::Clear) after_clear = true;
-            if (c.kind == Kind::Draw && after_clear) at.push_back(vertical ? c.args[2] : c.args[1]);
-            if (c.kind == Kind::Draw) after_clear = false;
-        }
-        return at;
+        for (const auto& c : t.os.calls_of(Kind::Draw)) at.push_back(vertical ? c.args[2] : c.args[1]);
+        EXPECT_EQ(at, r.frames);
+        EXPECT_EQ(t.g.animating, flag_false);
+        // Each frame waits more than 25 milliseconds first.
+        EXPECT_EQ(t.os.GetTickCount() - start, 26 * r.frames.size());
     }
-};
-
-TEST_F(Sliding, FromTheHumansHandToItsSpot) {
-    EXPECT_EQ(frames(0, 0, true), (std::vector<int32_t>{452, 437, 422, 407, 392, 377, 362, 347, 332}));
-    EXPECT_EQ(g.animating, flag_false);
-    EXPECT_EQ(g.anim_y, 317);
-    EXPECT_EQ(g.anim_x, 340);
 }
 
-TEST_F(Sliding, EverySeatMovesTowardsItsTarget) {
-    // From the stock at (340, 227) to each hand's box, and from each hand to its spot.
-    EXPECT_EQ(frames(1, 0, true).back(), 452); // lands on the hand top
-    EXPECT_EQ(frames(1, 1, false).back(), 655); // hand left 664
-    EXPECT_EQ(frames(1, 2, true).back(), 2);    // lands on the hand top
-    EXPECT_EQ(frames(1, 3, false).back(), 25);  // hand left 14
-    EXPECT_EQ(frames(0, 1, false).back(), 424); // spot left 412
-    EXPECT_EQ(frames(0, 2, true).back(), 122);  // spot top 131
-    EXPECT_EQ(frames(0, 3, false).back(), 254); // spot left 268
-}
-
-TEST_F(Sliding, NoDistanceShowsOneFrameAndFifteenPixelsTwo) {
-    g.seat[0].table_y = g.seat[0].hand_y;
-    EXPECT_EQ(frames(0, 0, true), std::vector<int32_t>{452});
-    g.seat[0].table_y = static_cast<int16_t>(g.seat[0].hand_y - 15);
-    EXPECT_EQ(frames(0, 0, true), (std::vector<int32_t>{452, 437}));
-}
-
-TEST_F(Sliding, EachFrameWaitsMoreThanItsDelay) {
-    const uint32_t start = os.GetTickCount();
-    auto shown = frames(0, 0, true);
-    EXPECT_GE(os.GetTickCount() - start, shown.size() * 26);
-}
-
-TEST(Delay, ReturnsOnlyAfterMoreThanTheWaitAndPumpsMeanwhile) {
+TEST(Delay, WaitsMoreThanItsTimeHandlingEventsAndSurvivesTheCounterWrapping) {
+    for (uint32_t start : {1000u, 0xFFFFFFF0u}) {
+        Headless_Platform os;
+        os.set_tick(start);
+        int handled = 0;
+        for (uint32_t at : {3u, 24u, 40u}) os.post_event(start + at, [&] { ++handled; });
+        Delay(os, 25);
+        EXPECT_EQ(handled, 2);
+        EXPECT_EQ(os.GetTickCount(), start + 26u);
+        // Waiting, not spinning: woken by two events, then the deadline, then done.
+        EXPECT_EQ(os.calls_of(Kind::Pump).size(), 4u);
+    }
     Headless_Platform os;
-    int handled = 0;
-    const uint32_t start = os.GetTickCount();
-    os.post_event(start + 3, [&] { ++handled; });
-    os.post_event(start + 24, [&] { ++handled; });
-    os.post_event(start + 40, [&] { ++handled; });
-    Delay(os, 25);
-    EXPECT_EQ(handled, 2);
-    EXPECT_EQ(os.GetTickCount() - start, 26u);
-    // Waiting, not spinning: a handful of pumps, not one per millisecond.
-    EXPECT_LE(os.calls_of(Kind::Pump).size(), 4u);
-
-    os.clear_log();
     Delay(os, 0);
-    EXPECT_GE(os.calls_of(Kind::Pump).size(), 1u);
-}
-
-TEST(Delay, SurvivesTheCounterWrapping) {
-    Headless_Platform os;
-    os.set_tick(0xFFFFFFF0u);
-    Delay(os, 25);
-    EXPECT_EQ(os.GetTickCount(), 0xFFFFFFF0u + 26u);
+    EXPECT_EQ(os.calls_of(Kind::Pump).size(), 2u);
 }
 
 } // namespace
