@@ -1,5 +1,6 @@
 #include "tests/support/random_game.h"
 
+#include "game/cards.h"
 #include "game/deal.h"
 #include "game/hand.h"
 #include "game/human_selection.h"
@@ -94,10 +95,11 @@ void Random_Game_Runner::Draw_Card() {
 }
 
 void Random_Game_Runner::Animate_Card(int16_t direction, int16_t cur_player) {
-    if (direction == 0)
-        ++outcome_.cards_played;
-    else
-        ++outcome_.cards_drawn;
+    if (direction == 0) ++outcome_.cards_played;
+    // A seat plays only in its turn, and draws only while it cannot follow.
+    if (check_ && direction == 0 && g_.turn_seat != cur_player) broken("a card played out of turn");
+    if (check_ && direction != 0 && (g_.deck_pos >= pack_size || has_suit(g_, cur_player, g_.lead_suit) == flag_true))
+        broken("a card drawn by a seat that could follow");
     renderer_.Animate_Card(direction, cur_player);
 }
 
@@ -124,6 +126,8 @@ void Random_Game_Runner::check_rules() {
                 broken("a gap in the hand of seat " + std::to_string(s));
         }
         if (seat.table_card != no_card) place(seat.table_card, "a table spot");
+        if (seat.table_card != no_card && Get_Suit(seat.table_card) != g_.lead_suit)
+            broken("a card on the table that does not follow the lead");
         if ((seat.finished == flag_true) != (n == 0)) broken("finished and holding cards disagree");
         if (seat.finished != flag_true && seat.finished != flag_false) broken("a flag neither true nor false");
         if (seat.finished == flag_true) {

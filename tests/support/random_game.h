@@ -30,8 +30,6 @@ public:
 
 struct Game_Outcome {
     int cards_played = 0;
-    int cards_drawn = 0;
-    int takes = 0;
     int human_place = 0; // 1..3 the human's place, 4 lost
 };
 
