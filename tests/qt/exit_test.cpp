@@ -15,12 +15,9 @@
 namespace plenk::test {
 namespace {
 
-using ::testing::HasSubstr;
-using ::testing::Not;
-
 // Deals in the child, then plays a card and runs `at_slide` once the card
 // moves. Whatever follows the play means the program did not end.
-void play_and_end(const QString& folder, const std::function<void(Game_Table&)>& at_slide) {
+void play_and_end(const QString& folder, void (*at_slide)(Game_Table&)) {
     Game_Table table(folder);
     table.start();
     table.window->gm_submnu[0]->trigger();
@@ -36,38 +33,34 @@ void play_and_end(const QString& folder, const std::function<void(Game_Table&)>&
     std::exit(1);
 }
 
-struct Ending : ::testing::Test {
-    QTemporaryDir folder;
-    std::vector<uint8_t> record_before;
-    void SetUp() override {
-        ::testing::FLAGS_gtest_death_test_style = "fast";
-        write_record(folder.path(), "Zed");
-        record_before = read_file_start(data_file(), 100).bytes;
-    }
-    std::string data_file() const { return (folder.path() + "/data.dat").toStdString(); }
+struct Ending_Case {
+    const char* name;
+    void (*at_slide)(Game_Table&);
 };
 
-TEST_F(Ending, ExitDuringASlideEndsTheProcessAtOnce) {
-    EXPECT_EXIT(play_and_end(folder.path(), [](Game_Table& t) { t.window->gm_submnu[4]->trigger(); }),
-                ::testing::ExitedWithCode(0), Not(HasSubstr("ran on")));
-    EXPECT_EQ(read_file_start(data_file(), 100).bytes, record_before);
-}
+const Ending_Case endings[] = {
+    {"Exit", [](Game_Table& t) { t.window->gm_submnu[4]->trigger(); }},
+    {"the close box", [](Game_Table& t) { t.window->close(); }},
+    {"Exit while the help window, opened during the slide, is up",
+     [](Game_Table& t) {
+         QTimer::singleShot(50, [&t] { t.window->gm_submnu[4]->trigger(); });
+         t.window->Help_submnu->trigger();
+         std::fprintf(stderr, "the help window ran on\n");
+     }},
+};
 
-TEST_F(Ending, ClosingTheWindowDuringASlideEndsTheProcessAtOnce) {
-    EXPECT_EXIT(play_and_end(folder.path(), [](Game_Table& t) { t.window->close(); }),
-                ::testing::ExitedWithCode(0), Not(HasSubstr("ran on")));
-    EXPECT_EQ(read_file_start(data_file(), 100).bytes, record_before);
-}
-
-TEST_F(Ending, ExitFromTheHelpWindowOpenedDuringASlideEndsTheProcess) {
-    EXPECT_EXIT(play_and_end(folder.path(),
-                             [](Game_Table& t) {
-                                 QTimer::singleShot(50, [&t] { t.window->gm_submnu[4]->trigger(); });
-                                 t.window->Help_submnu->trigger();
-                                 std::fprintf(stderr, "the help window ran on\n");
-                             }),
-                ::testing::ExitedWithCode(0), Not(HasSubstr("ran on")));
-    EXPECT_EQ(read_file_start(data_file(), 100).bytes, record_before);
+TEST(Ending, DuringASlideEndsTheProcessAtOnceAndLeavesTheRecord) {
+    ::testing::FLAGS_gtest_death_test_style = "fast";
+    for (const Ending_Case& ending : endings) {
+        SCOPED_TRACE(ending.name);
+        QTemporaryDir folder;
+        write_record(folder.path(), "Zed");
+        const std::string data_file = (folder.path() + "/data.dat").toStdString();
+        const std::vector<uint8_t> before = read_file_start(data_file, 100).bytes;
+        EXPECT_EXIT(play_and_end(folder.path(), ending.at_slide), ::testing::ExitedWithCode(0),
+                    ::testing::Not(::testing::HasSubstr("ran on")));
+        EXPECT_EQ(read_file_start(data_file, 100).bytes, before);
+    }
 }
 
 } // namespace

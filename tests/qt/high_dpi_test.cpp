@@ -1,4 +1,3 @@
-#include "game/table_constants.h"
 #include "platform/qt/surface_constants.h"
 #include "platform/qt/table_surface.h"
 #include "tests/qt/qt_support.h"
@@ -17,11 +16,12 @@ struct Double_Density : ::testing::Test {
         qputenv("QT_SCALE_FACTOR", "2");
         ensure_application();
     }
+    Card_Deck deck;
+    Table_Surface surface{deck};
 };
 
+// Crisp: each card is rendered once at the device pixels and laid pixel for pixel.
 TEST_F(Double_Density, CardsAreDrawnFromTheDeckAtTwiceThePixels) {
-    Card_Deck deck;
-    Table_Surface surface(deck);
     surface.show();
     ASSERT_EQ(surface.devicePixelRatioF(), 2.0);
     const Card_Picture queen{false, 12, 2};
@@ -29,20 +29,21 @@ TEST_F(Double_Density, CardsAreDrawnFromTheDeckAtTwiceThePixels) {
     surface.draw_card(100, 50, queen);
     surface.refresh();
 
+    const QPixmap& sharp = deck.pixmap(queen, 2.0);
+    EXPECT_EQ(sharp.size(), QSize(2 * deck_card_width, 2 * deck_card_height));
+    EXPECT_EQ(deck.pixmap(queen, 2.0).cacheKey(), sharp.cacheKey());
     QImage shot = surface.grab().toImage().convertToFormat(QImage::Format_RGB32);
     shot.setDevicePixelRatio(1);
-    EXPECT_EQ(shot.size(), QSize(2 * table_width, 2 * table_height));
-    QImage expected(2 * deck_card_width, 2 * deck_card_height, QImage::Format_RGB32);
+    EXPECT_EQ(shot.size(), QSize(1500, 1100));
+    QImage expected(sharp.size(), QImage::Format_RGB32);
     expected.fill(QColor::fromRgb(table_rgb));
-    QImage card = deck.pixmap(queen, 2.0).toImage();
-    card.setDevicePixelRatio(1); // device pixel for device pixel
+    QImage card = sharp.toImage();
+    card.setDevicePixelRatio(1);
     QPainter(&expected).drawImage(0, 0, card);
     EXPECT_EQ(shot.copy(200, 100, expected.width(), expected.height()), expected);
 }
 
 TEST_F(Double_Density, PressesArriveInTablePixelsWithTheGamesButtonNumbers) {
-    Card_Deck deck;
-    Table_Surface surface(deck);
     surface.show();
     std::vector<std::array<float, 4>> presses;
     surface.on_mouse_down([&](int16_t button, int16_t shift, float x, float y) {

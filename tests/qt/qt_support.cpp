@@ -12,13 +12,11 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QInputDialog>
-#include <QKeyEvent>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QMessageBox>
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace plenk::test {
@@ -37,6 +35,11 @@ void write_record(const QString& folder, const std::string& name) {
         throw std::runtime_error("cannot write data.dat");
 }
 
+void Quick_Clock_Platform::pump_events(int32_t wait_ms) {
+    Qt_Platform::pump_events(0);
+    now += static_cast<uint32_t>(std::max(wait_ms, 0));
+}
+
 Game_Table::Game_Table(bool record) : folder(own_folder.path()) {
     ensure_application();
     if (record) write_record(folder, "Ann");
@@ -49,7 +52,7 @@ Game_Table::Game_Table(const QString& given) : folder(given) {
 }
 
 void Game_Table::make_window() {
-    os = std::make_unique<Qt_Platform>(folder.toStdString());
+    os = std::make_unique<Quick_Clock_Platform>(folder.toStdString());
     form = std::make_unique<Form1>(*os);
     window = std::make_unique<Game_Window>(*os, *form);
 }
@@ -93,16 +96,7 @@ void Box_Answerer::look() {
     if (box != nullptr) {
         button = box->button(QMessageBox::Ok) != nullptr ? box->button(QMessageBox::Ok) : box->button(answer_);
     } else {
-        auto* line = prompt->findChild<QLineEdit*>();
-        for (QChar c : name_) {
-            if (c.unicode() < 128) {
-                QTest::keyClick(line, c.toLatin1());
-            } else {
-                // What an input method delivers for a key the keyboard lacks.
-                QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-                QApplication::sendEvent(line, &press);
-            }
-        }
+        prompt->setTextValue(name_);
         button = prompt->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
     }
     ASSERT_NE(button, nullptr) << "no button to answer " << title_.toStdString();

@@ -22,6 +22,16 @@ void ensure_application();
 // Writes a record file for `name` with zero counters into the folder.
 void write_record(const QString& folder, const std::string& name);
 
+// The Qt platform on a clock of its own: pauses and the waits between a
+// slide's frames pass at once, while every event is still handled.
+struct Quick_Clock_Platform : Qt_Platform {
+    using Qt_Platform::Qt_Platform;
+    void Sleep(uint32_t ms) override { now += ms; }
+    uint32_t GetTickCount() override { return now; }
+    void pump_events(int32_t wait_ms) override;
+    uint32_t now = 0;
+};
+
 // The program's window on a folder of its own: the platform, Form1 and the
 // game window, started as the program starts them.
 struct Game_Table {
@@ -48,9 +58,8 @@ struct Game_Table {
     std::unique_ptr<Game_Window> window;
 };
 
-// Answers every modal box that comes up, from a timer, by clicking its
-// buttons as a person would: OK, or `answer` where the box asks Yes or No;
-// the name prompt by typing `name` and clicking OK.
+// Answers every modal box that comes up, from a timer: OK, or `answer` where
+// the box asks Yes or No; the name prompt with `name` and OK.
 class Box_Answerer {
 public:
     explicit Box_Answerer(QMessageBox::StandardButton answer = QMessageBox::Yes,
