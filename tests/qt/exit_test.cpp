@@ -1,8 +1,6 @@
 #include "platform/file_services.h"
 #include "tests/qt/qt_support.h"
-#include "ui/qt/help_window.h"
 
-#include <QTemporaryDir>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -21,43 +19,32 @@ void play_and_end(const QString& folder, void (*at_slide)(Game_Table&)) {
     Game_Table table(folder);
     table.start();
     table.window->gm_submnu[0]->trigger();
-    repeat_until(
-        [&] {
-            if (table.form->state().animating != flag_true) return false;
-            at_slide(table);
-            return true;
-        },
-        table.window.get());
+    repeat_until([&] { return table.form->state().animating == flag_true && (at_slide(table), true); },
+                 table.window.get());
     table.press_slot(table.legal_slot());
     std::fprintf(stderr, "the game ran on\n");
     std::exit(1);
 }
 
-struct Ending_Case {
-    const char* name;
-    void (*at_slide)(Game_Table&);
-};
-
-const Ending_Case endings[] = {
-    {"Exit", [](Game_Table& t) { t.window->gm_submnu[4]->trigger(); }},
-    {"the close box", [](Game_Table& t) { t.window->close(); }},
-    {"Exit while the help window, opened during the slide, is up",
-     [](Game_Table& t) {
-         QTimer::singleShot(50, [&t] { t.window->gm_submnu[4]->trigger(); });
-         t.window->Help_submnu->trigger();
-         std::fprintf(stderr, "the help window ran on\n");
-     }},
-};
-
 TEST(Ending, DuringASlideEndsTheProcessAtOnceAndLeavesTheRecord) {
     ::testing::FLAGS_gtest_death_test_style = "fast";
-    for (const Ending_Case& ending : endings) {
-        SCOPED_TRACE(ending.name);
+    const std::pair<const char*, void (*)(Game_Table&)> endings[] = {
+        {"Exit", [](Game_Table& t) { t.window->gm_submnu[4]->trigger(); }},
+        {"the close box", [](Game_Table& t) { t.window->close(); }},
+        {"Exit from the help window opened during the slide",
+         [](Game_Table& t) {
+             QTimer::singleShot(50, [&t] { t.window->gm_submnu[4]->trigger(); });
+             t.window->Help_submnu->trigger();
+             std::fprintf(stderr, "the help window ran on\n");
+         }},
+    };
+    for (const auto& [what, at_slide] : endings) {
+        SCOPED_TRACE(what);
         QTemporaryDir folder;
         write_record(folder.path(), "Zed");
         const std::string data_file = (folder.path() + "/data.dat").toStdString();
         const std::vector<uint8_t> before = read_file_start(data_file, 100).bytes;
-        EXPECT_EXIT(play_and_end(folder.path(), ending.at_slide), ::testing::ExitedWithCode(0),
+        EXPECT_EXIT(play_and_end(folder.path(), at_slide), ::testing::ExitedWithCode(0),
                     ::testing::Not(::testing::HasSubstr("ran on")));
         EXPECT_EQ(read_file_start(data_file, 100).bytes, before);
     }

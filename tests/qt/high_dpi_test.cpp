@@ -6,22 +6,16 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-// On a screen of two device pixels per table pixel: every test of this
-// program runs with Qt scaling by 2.
+// On a screen of two device pixels per table pixel: this program runs with
+// Qt scaling by 2.
 namespace plenk::test {
 namespace {
 
-struct Double_Density : ::testing::Test {
-    static void SetUpTestSuite() {
-        qputenv("QT_SCALE_FACTOR", "2");
-        ensure_application();
-    }
+TEST(Double_Density, CardsAreCrispAndPressesArriveInTablePixels) {
+    qputenv("QT_SCALE_FACTOR", "2");
+    ensure_application();
     Card_Deck deck;
-    Table_Surface surface{deck};
-};
-
-// Crisp: each card is rendered once at the device pixels and laid pixel for pixel.
-TEST_F(Double_Density, CardsAreDrawnFromTheDeckAtTwiceThePixels) {
+    Table_Surface surface(deck);
     surface.show();
     ASSERT_EQ(surface.devicePixelRatioF(), 2.0);
     const Card_Picture queen{false, 12, 2};
@@ -29,6 +23,7 @@ TEST_F(Double_Density, CardsAreDrawnFromTheDeckAtTwiceThePixels) {
     surface.draw_card(100, 50, queen);
     surface.refresh();
 
+    // Each card is rendered once at the device pixels and laid pixel for pixel.
     const QPixmap& sharp = deck.pixmap(queen, 2.0);
     EXPECT_EQ(sharp.size(), QSize(2 * deck_card_width, 2 * deck_card_height));
     EXPECT_EQ(deck.pixmap(queen, 2.0).cacheKey(), sharp.cacheKey());
@@ -41,10 +36,7 @@ TEST_F(Double_Density, CardsAreDrawnFromTheDeckAtTwiceThePixels) {
     card.setDevicePixelRatio(1);
     QPainter(&expected).drawImage(0, 0, card);
     EXPECT_EQ(shot.copy(200, 100, expected.width(), expected.height()), expected);
-}
 
-TEST_F(Double_Density, PressesArriveInTablePixelsWithTheGamesButtonNumbers) {
-    surface.show();
     std::vector<std::array<float, 4>> presses;
     surface.on_mouse_down([&](int16_t button, int16_t shift, float x, float y) {
         presses.push_back({float(button), float(shift), x, y});

@@ -6,7 +6,6 @@
 
 #include <QImage>
 #include <QMessageBox>
-#include <QString>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -32,24 +31,20 @@ struct Quick_Clock_Platform : Qt_Platform {
     uint32_t now = 0;
 };
 
-// The program's window on a folder of its own: the platform, Form1 and the
-// game window, started as the program starts them.
+// The program's window on a folder of its own (with data.dat unless `record`
+// is false), or on a folder given as it is: the platform, Form1 and the game
+// window, made as the program makes them.
 struct Game_Table {
-    // With `record` false the folder starts without data.dat.
     explicit Game_Table(bool record = true);
-    // On a folder given, as it is.
     explicit Game_Table(const QString& folder);
-    // Starts the window: Form_Load, then the window is shown.
+    // Form_Load, then the window is shown.
     void start() { window->start(); }
-
     QString path(const char* file) const { return folder + QLatin1Char('/') + QLatin1String(file); }
     QImage grab_table() const;
     // A slot of the human's hand the rules allow now.
     int16_t legal_slot() const;
     // Presses the left button over that slot, as a person would.
     void press_slot(int16_t slot);
-
-    void make_window();
 
     QTemporaryDir own_folder;
     QString folder;
@@ -71,12 +66,8 @@ public:
     std::function<void()> on_box;
 
 private:
-    void look();
     QTimer timer_;
-    QMessageBox::StandardButton answer_;
-    QString name_;
-    QString title_;
-    QString text_;
+    QString title_, text_;
     int boxes_ = 0;
 };
 
