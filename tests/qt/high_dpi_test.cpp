@@ -37,15 +37,11 @@ TEST(Double_Density, CardsAreCrispAndPressesArriveInTablePixels) {
     QPainter(&expected).drawImage(0, 0, card);
     EXPECT_EQ(shot.copy(200, 100, expected.width(), expected.height()), expected);
 
-    std::vector<std::array<float, 4>> presses;
-    surface.on_mouse_down([&](int16_t button, int16_t shift, float x, float y) {
-        presses.push_back({float(button), float(shift), x, y});
-    });
+    // A press reaches the game in table pixels.
+    QPointF at;
+    surface.on_mouse_down([&](int16_t, int16_t, float x, float y) { at = {x, y}; });
     QTest::mousePress(&surface, Qt::LeftButton, {}, QPoint(345, 452));
-    QTest::mousePress(&surface, Qt::RightButton, Qt::ShiftModifier, QPoint(700, 10));
-    QTest::mousePress(&surface, Qt::MiddleButton, Qt::ControlModifier | Qt::AltModifier, QPoint(0, 549));
-    using P = std::array<float, 4>;
-    EXPECT_EQ(presses, (std::vector<P>{P{1, 0, 345, 452}, P{2, 1, 700, 10}, P{4, 6, 0, 549}}));
+    EXPECT_EQ(at, QPointF(345, 452));
 }
 
 } // namespace

@@ -55,8 +55,7 @@ struct Game_Table {
 
 // Answers every modal box that comes up, from a timer: OK, or `answer` where
 // the box asks Yes or No; the name prompt with `name` and OK.
-class Box_Answerer {
-public:
+struct Box_Answerer {
     explicit Box_Answerer(QMessageBox::StandardButton answer = QMessageBox::Yes,
                           QString name = QStringLiteral("Ann"));
     int boxes_seen() const { return boxes_; }
@@ -64,8 +63,6 @@ public:
     const QString& last_text() const { return text_; }
     // Runs when a box is seen, before it is answered.
     std::function<void()> on_box;
-
-private:
     QTimer timer_;
     QString title_, text_;
     int boxes_ = 0;
