@@ -8,17 +8,14 @@
 #include "platform/qt/table_surface.h"
 #include "record/player_record.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QInputDialog>
-#include <QKeyEvent>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QMessageBox>
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace plenk::test {
@@ -37,19 +34,18 @@ void write_record(const QString& folder, const std::string& name) {
         throw std::runtime_error("cannot write data.dat");
 }
 
-Game_Table::Game_Table(bool record) : folder(own_folder.path()) {
-    ensure_application();
+void Quick_Clock_Platform::pump_events(int32_t wait_ms) {
+    Qt_Platform::pump_events(0);
+    now += static_cast<uint32_t>(std::max(wait_ms, 0));
+}
+
+Game_Table::Game_Table(bool record) : Game_Table(QString()) {
     if (record) write_record(folder, "Ann");
-    make_window();
 }
 
-Game_Table::Game_Table(const QString& given) : folder(given) {
+Game_Table::Game_Table(const QString& given) : folder(given.isEmpty() ? own_folder.path() : given) {
     ensure_application();
-    make_window();
-}
-
-void Game_Table::make_window() {
-    os = std::make_unique<Qt_Platform>(folder.toStdString());
+    os = std::make_unique<Quick_Clock_Platform>(folder.toStdString());
     form = std::make_unique<Form1>(*os);
     window = std::make_unique<Game_Window>(*os, *form);
 }
@@ -60,53 +56,36 @@ QImage Game_Table::grab_table() const {
 
 int16_t Game_Table::legal_slot() const {
     const Game_State& g = form->state();
-    const int16_t n = Card_Empty_Slot(g, 0);
-    for (int16_t slot = 0; slot < n; ++slot)
+    for (int16_t slot = 0; slot < Card_Empty_Slot(g, 0); ++slot)
         if (g.lead_suit == -1 || Get_Suit(g.seat[0].card[slot]) == g.lead_suit) return slot;
     return -1;
 }
 
 void Game_Table::press_slot(int16_t slot) {
     const Game_State& g = form->state();
-    const int16_t n = Card_Empty_Slot(g, 0);
-    const int left = nearest(g.seat[0].hand_x - (n - 1) * card_step / 2.0);
+    const int left = nearest(g.seat[0].hand_x - (Card_Empty_Slot(g, 0) - 1) * card_step / 2.0);
     const int top = nearest(g.seat[0].hand_y - g.card_h / 2.0);
     QTest::mouseClick(window->surface, Qt::LeftButton, {}, QPoint(left + card_step * slot + 3, top + 10));
 }
 
-Box_Answerer::Box_Answerer(QMessageBox::StandardButton answer, QString name)
-    : answer_(answer), name_(std::move(name)) {
-    QObject::connect(&timer_, &QTimer::timeout, [this] { look(); });
+Box_Answerer::Box_Answerer(QMessageBox::StandardButton answer, QString name) {
+    QObject::connect(&timer_, &QTimer::timeout, [this, answer, name] {
+        QWidget* modal = QApplication::activeModalWidget();
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        auto* prompt = qobject_cast<QInputDialog*>(modal);
+        if (box == nullptr && prompt == nullptr) return;
+        ++boxes_;
+        title_ = modal->windowTitle();
+        text_ = box != nullptr ? box->text() : prompt->labelText();
+        if (on_box) on_box();
+        if (prompt != nullptr) prompt->setTextValue(name);
+        QAbstractButton* button = box == nullptr ? prompt->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)
+                                  : box->button(QMessageBox::Ok) != nullptr ? box->button(QMessageBox::Ok)
+                                                                            : box->button(answer);
+        ASSERT_NE(button, nullptr) << "no button to answer " << title_.toStdString();
+        QTest::mouseClick(button, Qt::LeftButton);
+    });
     timer_.start(20);
-}
-
-void Box_Answerer::look() {
-    QWidget* modal = QApplication::activeModalWidget();
-    auto* box = qobject_cast<QMessageBox*>(modal);
-    auto* prompt = qobject_cast<QInputDialog*>(modal);
-    if (box == nullptr && prompt == nullptr) return;
-    ++boxes_;
-    title_ = modal->windowTitle();
-    text_ = box != nullptr ? box->text() : prompt->labelText();
-    if (on_box) on_box();
-    QAbstractButton* button = nullptr;
-    if (box != nullptr) {
-        button = box->button(QMessageBox::Ok) != nullptr ? box->button(QMessageBox::Ok) : box->button(answer_);
-    } else {
-        auto* line = prompt->findChild<QLineEdit*>();
-        for (QChar c : name_) {
-            if (c.unicode() < 128) {
-                QTest::keyClick(line, c.toLatin1());
-            } else {
-                // What an input method delivers for a key the keyboard lacks.
-                QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-                QApplication::sendEvent(line, &press);
-            }
-        }
-        button = prompt->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
-    }
-    ASSERT_NE(button, nullptr) << "no button to answer " << title_.toStdString();
-    QTest::mouseClick(button, Qt::LeftButton);
 }
 
 void repeat_until(std::function<bool()> step, QObject* owner) {

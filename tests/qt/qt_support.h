@@ -6,7 +6,6 @@
 
 #include <QImage>
 #include <QMessageBox>
-#include <QString>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -22,24 +21,30 @@ void ensure_application();
 // Writes a record file for `name` with zero counters into the folder.
 void write_record(const QString& folder, const std::string& name);
 
-// The program's window on a folder of its own: the platform, Form1 and the
-// game window, started as the program starts them.
-struct Game_Table {
-    // With `record` false the folder starts without data.dat.
-    explicit Game_Table(bool record = true);
-    // On a folder given, as it is.
-    explicit Game_Table(const QString& folder);
-    // Starts the window: Form_Load, then the window is shown.
-    void start() { window->start(); }
+// The Qt platform on a clock of its own: pauses and the waits between a
+// slide's frames pass at once, while every event is still handled.
+struct Quick_Clock_Platform : Qt_Platform {
+    using Qt_Platform::Qt_Platform;
+    void Sleep(uint32_t ms) override { now += ms; }
+    uint32_t GetTickCount() override { return now; }
+    void pump_events(int32_t wait_ms) override;
+    uint32_t now = 0;
+};
 
+// The program's window on a folder of its own (with data.dat unless `record`
+// is false), or on a folder given as it is: the platform, Form1 and the game
+// window, made as the program makes them.
+struct Game_Table {
+    explicit Game_Table(bool record = true);
+    explicit Game_Table(const QString& folder);
+    // Form_Load, then the window is shown.
+    void start() { window->start(); }
     QString path(const char* file) const { return folder + QLatin1Char('/') + QLatin1String(file); }
     QImage grab_table() const;
     // A slot of the human's hand the rules allow now.
     int16_t legal_slot() const;
     // Presses the left button over that slot, as a person would.
     void press_slot(int16_t slot);
-
-    void make_window();
 
     QTemporaryDir own_folder;
     QString folder;
@@ -48,11 +53,9 @@ struct Game_Table {
     std::unique_ptr<Game_Window> window;
 };
 
-// Answers every modal box that comes up, from a timer, by clicking its
-// buttons as a person would: OK, or `answer` where the box asks Yes or No;
-// the name prompt by typing `name` and clicking OK.
-class Box_Answerer {
-public:
+// Answers every modal box that comes up, from a timer: OK, or `answer` where
+// the box asks Yes or No; the name prompt with `name` and OK.
+struct Box_Answerer {
     explicit Box_Answerer(QMessageBox::StandardButton answer = QMessageBox::Yes,
                           QString name = QStringLiteral("Ann"));
     int boxes_seen() const { return boxes_; }
@@ -60,14 +63,8 @@ public:
     const QString& last_text() const { return text_; }
     // Runs when a box is seen, before it is answered.
     std::function<void()> on_box;
-
-private:
-    void look();
     QTimer timer_;
-    QMessageBox::StandardButton answer_;
-    QString name_;
-    QString title_;
-    QString text_;
+    QString title_, text_;
     int boxes_ = 0;
 };
 
