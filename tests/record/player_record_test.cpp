@@ -31,12 +31,25 @@ TEST(PlayerName, TwentyFiveWindows1252CharactersPaddedWithSpaces) {
         {"\xC0\xAF", padded("??")},                  // overlong
         {"\xED\xA0\x80", padded("???")},             // a surrogate
         {"\xF4\x90\x80\x80", padded("????")},        // past U+10FFFF
+        {"\xF0\x8F\xBF\xBF", padded("????")},        // overlong in four bytes
         {"\xF0\x9F\x98" "c", padded("?c")},
         {std::string(40, '\x80'), std::string(25, '?')},
     };
     for (const auto& [utf8, bytes] : rows) {
         const auto name = make_player_name(utf8);
         EXPECT_EQ(std::string(name.begin(), name.end()), bytes) << utf8;
+    }
+}
+
+TEST(Utf8, CharactersOfEveryLengthBothWays) {
+    const std::pair<char32_t, std::string> rows[] = {
+        {U'A', "A"}, {U'\u00E9', "\xC3\xA9"}, {U'\u20AC', "\xE2\x82\xAC"}, {U'\U0001F600', "\xF0\x9F\x98\x80"},
+    };
+    for (const auto& [character, utf8] : rows) {
+        std::string out;
+        append_utf8(out, character);
+        EXPECT_EQ(out, utf8);
+        EXPECT_EQ(decode_utf8(utf8), std::vector<char32_t>{character}) << utf8;
     }
 }
 
