@@ -75,7 +75,7 @@ TEST(Deal, StartsEverythingAfreshAndGivesTheHumanTheFirstMove) {
     // Five cards each in turn from the top; the human's sorted, the others as dealt.
     EXPECT_EQ(t.hands(), "5C 9C KC 4D 8D|7D 3D QC 8C 4C|6D 2D JC 7C 3C|5D AD TC 6C 2C");
     EXPECT_EQ(t.played(), "- - - -");
-    EXPECT_EQ(t.state(), "stock 31 lead C turn 0 open AC weak - finished  over 0 counts 7 0 0 0 0 saved 0");
+    EXPECT_EQ(t.state(), "stock 31 lead C turn 0 open AC");
     EXPECT_EQ(t.events(), "paint");
     using Geometry = std::array<int16_t, 4>; // hand x, y, table spot x, y
     const Geometry expected[4] = {{375, 500, 375, 371}, {700, 275, 448, 275}, {375, 50, 375, 179}, {50, 275, 304, 275}};

@@ -95,14 +95,19 @@ std::string Table_Fixture::played() const {
 
 std::string Table_Fixture::state() const {
     std::ostringstream out;
-    out << "stock " << pack_size - g.deck_pos << " lead " << suit_letter(g.lead_suit) << " turn "
-        << g.turn_seat << " open " << name_of(g.open_card) << " weak " << suit_letter(g.weak_suit)
-        << " finished ";
+    out << "stock " << pack_size - g.deck_pos << " lead " << suit_letter(g.lead_suit) << " turn " << g.turn_seat;
+    // What most steps leave as it was is named only when it is not.
+    if (g.open_card != no_card) out << " open " << name_of(g.open_card);
+    if (g.weak_suit != -1) out << " weak " << suit_letter(g.weak_suit);
+    if (g.finish_count != 0) out << " finished " << g.finish_count << ':';
     for (int s = 0; s < 4; ++s)
         if (g.seat[s].finished == flag_true) out << s;
-    out << " over " << (g.game_over == flag_true) << " counts";
-    for (int16_t count : g.player_rec.rank_count) out << ' ' << count;
-    out << " saved " << File_Exists(g.data_file);
+    if (g.game_over == flag_true) out << " over";
+    if (g.player_rec.rank_count != std::array<int16_t, 5>{7, 0, 0, 0, 0}) {
+        out << " counts";
+        for (int16_t count : g.player_rec.rank_count) out << ' ' << count;
+    }
+    if (File_Exists(g.data_file)) out << " saved";
     return out.str();
 }
 

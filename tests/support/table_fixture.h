@@ -52,7 +52,8 @@ struct Table_Fixture : private Table_View {
     // Hands as "AC 2C|KH|-|5S"; table cards as "- 5H - -".
     std::string hands() const;
     std::string played() const;
-    // "stock 2 lead H turn 1 open - weak H finished 2 over 0 counts 7 1 0 0 0 saved 0"
+    // "stock 2 lead H turn 1", then what differs from a fresh table: "open QH
+    // weak H finished 2:02 over counts 7 1 0 0 0 saved".
     std::string state() const;
     // What happened since the last call: slides, repaints, pauses, the
     // label and the boxes, in order.
