@@ -115,9 +115,10 @@ bool replace(const std::string& target, const std::vector<uint8_t>& head, const 
     return ok;
 }
 
+// Anything, links followed; links that go round count, as they fail to load.
 bool something_at(const std::string& path) {
     struct stat info {};
-    return !path.empty() && (::stat(path.c_str(), &info) == 0 || errno != ENOENT);
+    return !path.empty() && (::stat(path.c_str(), &info) == 0 || errno == ELOOP);
 }
 
 bool writable_in_place(const std::string& path) {
