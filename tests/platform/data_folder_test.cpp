@@ -8,8 +8,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-// Where the record lives, decided as an ordinary user (nobody), for whom
-// permissions hold, in a child process.
+// Where the record lives, decided in a child process as an ordinary user
+// (nobody), for whom permissions hold. The program's folder is nobody's to
+// read only, the home folder nobody's to write.
 namespace plenk {
 namespace {
 
@@ -23,24 +24,22 @@ void put(const fs::path& path, mode_t mode = 0644) {
 struct Case {
     const char* name;
     std::function<void(const fs::path& program, const fs::path& home)> make;
-    char load; // 'P' beside the program, 'U' in the user's folder, '-' none
-    char save;
+    char load, save; // 'P' beside the program, 'U' in the user's folder, '-' none
     bool program_known = true;
 };
 
-void writable(const fs::path& p, const fs::path&) { ::chmod(p.c_str(), 0777); }
-void read_only_record(const fs::path& p, const fs::path&) { put(p / "data.dat"); }
+void record(const fs::path& p, const fs::path&) { put(p / "data.dat"); }
 void no_home(const fs::path&, const fs::path& h) { fs::remove(h), put(h); }
 
 const Case cases[] = {
-    {"NothingInAWritableFolder", writable, '-', 'P'},
-    {"RecordInAWritableFolder", [](auto p, auto h) { writable(p, h), put(p / "data.dat", 0666); }, 'P', 'P'},
-    {"RecordInAReadOnlyFolder", read_only_record, 'P', 'U'},
+    {"NothingInAWritableFolder", [](auto p, auto) { ::chmod(p.c_str(), 0777); }, '-', 'P'},
+    {"RecordInAWritableFolder", [](auto p, auto) { ::chmod(p.c_str(), 0777), put(p / "data.dat", 0666); }, 'P', 'P'},
+    {"RecordInAReadOnlyFolder", record, 'P', 'U'},
     {"WritableRecordInAReadOnlyFolder", [](auto p, auto) { put(p / "data.dat", 0666); }, 'P', 'P'},
-    {"RecordMovedEarlier", [](auto p, auto h) { read_only_record(p, h), fs::create_directories(h / "share/Plenk"), put(h / "share/Plenk/data.dat"); }, 'U', 'U'},
+    {"RecordMovedEarlier", [](auto p, auto h) { record(p, h), fs::create_directories(h / "Plenk"), put(h / "Plenk/data.dat"); }, 'U', 'U'},
     {"NothingInAReadOnlyFolder", [](auto, auto) {}, '-', 'U'},
     {"NoUserFolderCanBeMade", no_home, '-', 'P'},
-    {"RecordWhereNoUserFolderCanBeMade", [](auto p, auto h) { read_only_record(p, h), no_home(p, h); }, 'P', 'P'},
+    {"RecordWhereNoUserFolderCanBeMade", [](auto p, auto h) { record(p, h), no_home(p, h); }, 'P', 'P'},
     {"ProgramFolderUnknown", [](auto, auto) {}, '-', 'U', false},
     {"PipeInAReadOnlyFolder", [](auto p, auto) { ::mkfifo((p / "data.dat").c_str(), 0644); }, 'P', 'P'},
     {"DanglingLinkToAWritableFolder", [](auto p, auto h) { fs::create_symlink(h / "rec.dat", p / "data.dat"); }, '-', 'P'},
@@ -48,33 +47,26 @@ const Case cases[] = {
 
 struct Record_Location : testing::TestWithParam<Case> {
     void SetUp() override {
+        testing::FLAGS_gtest_death_test_style = "fast";
         std::string pattern = (fs::temp_directory_path() / "plenk-place-XXXXXX").string();
         ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        root = pattern;
-        program = root / "program";
-        home = root / "home";
-        fs::create_directory(program);
-        fs::create_directory(home);
-        ::chmod(root.c_str(), 0755);
-        ::chmod(home.c_str(), 0777);
-        testing::FLAGS_gtest_death_test_style = "fast";
+        program = fs::path(pattern) / "program", home = fs::path(pattern) / "home";
+        fs::create_directory(program), fs::create_directory(home);
+        ::chmod(pattern.c_str(), 0755), ::chmod(home.c_str(), 0777);
     }
-    void TearDown() override { fs::remove_all(root); }
-    std::string where(char place) const {
-        return place == 'P' ? (program / "data.dat").string() : place == 'U' ? (home / "share/Plenk/data.dat").string() : "";
-    }
-    fs::path root, program, home;
+    void TearDown() override { fs::remove_all(program.parent_path()); }
+    fs::path program, home;
 };
 
 TEST_P(Record_Location, DependsOnWhatIsThere) {
     const Case& c = GetParam();
     c.make(program, home);
+    auto where = [&](char place) { return place == '-' ? "" : ((place == 'P' ? program : home / "Plenk") / "data.dat").string(); };
     EXPECT_EXIT(
         {
             if (::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(2);
-            const Record_Place place =
-                locate_record(c.program_known ? program.string() : "", (home / "share/Plenk").string());
-            std::fprintf(stderr, "load from '%s', save to '%s'\n", place.load_from.c_str(), place.save_to.c_str());
+            const Record_Place place = locate_record(c.program_known ? program.string() : "", (home / "Plenk").string());
+            std::fprintf(stderr, "load from '%s', save to '%s'", place.load_from.c_str(), place.save_to.c_str());
             ::_exit(place.load_from == where(c.load) && place.save_to == where(c.save) ? 0 : 1);
         },
         testing::ExitedWithCode(0), "");
@@ -87,17 +79,16 @@ INSTANTIATE_TEST_SUITE_P(Places, Record_Location, testing::ValuesIn(cases),
 // the file a link leads to.
 TEST(Stale_Temporaries, AreRemovedByTheirExactName) {
     const fs::path folder = fs::path(testing::TempDir()) / "plenk-stale";
-    fs::create_directories(folder / "real");
+    fs::create_directories(folder / "real/rec.dat.Ab12Cd");
     fs::create_symlink("real/rec.dat", folder / "data.dat");
     const std::pair<const char*, bool> names[] = {
-        {"real/rec.dat.Ab12Cd", true}, {"real/rec.dat.zzzzzz", true}, {"real/rec.dat.bak", false},
-        {"real/rec.dat.Ab12Cde", false}, {"real/rec.dat.Ab-2Cd", false}, {"real/other.dat.Ab12Cd", false},
-        {"real/rec.datXAb12Cd", false}, {"data.dat.Ab12Cd", false}};
-    for (const auto& [name, removed] : names) put(folder / name);
-    fs::create_directory(folder / "real/rec.dat.Folder");
+        {"real/rec.dat.Xy12Zw", true},    {"real/rec.dat.zzzzzz", true},   {"real/rec.dat.bak", false},
+        {"real/rec.dat.Ab12Cde", false},  {"real/rec.dat.Ab-2Cd", false},  {"real/other.dat.Ab12Cd", false},
+        {"real/rec.datXAb12Cd", false},   {"data.dat.Ab12Cd", false},      {"real/rec.dat.Ab12Cd", false}};
+    for (const auto& [name, removed] : names)
+        if (!fs::exists(folder / name)) put(folder / name); // the last is a folder
     remove_stale_temporaries((folder / "data.dat").string());
     for (const auto& [name, removed] : names) EXPECT_EQ(fs::exists(folder / name), !removed) << name;
-    EXPECT_TRUE(fs::is_directory(folder / "real/rec.dat.Folder"));
     fs::remove_all(folder);
 }
 
