@@ -183,8 +183,8 @@ std::pair<uint64_t, long> io_and_memory() {
     fs::resize_file(file, uintmax_t{4} << 30);
     std::fstream(file, std::ios::in | std::ios::out | std::ios::binary).seekp(-1, std::ios::end).put('Z');
 #ifndef __SANITIZE_ADDRESS__
-    const rlimit memory{rlim_t{1} << 30, rlim_t{1} << 30};
-    ::setrlimit(RLIMIT_AS, &memory);
+    const rlimit limit{rlim_t{1} << 30, rlim_t{1} << 30};
+    ::setrlimit(RLIMIT_AS, &limit);
 #endif
     struct stat before {}, after {};
     ::stat(file.c_str(), &before);
