@@ -35,7 +35,8 @@ const Bytes record(35, 'R');
 // What a reader of an ordinary file sees; nothing where it cannot be read.
 Bytes get(const fs::path& path, std::size_t most = 64) {
     Bytes bytes(most);
-    std::FILE* f = fs::is_regular_file(path) ? std::fopen(path.c_str(), "rb") : nullptr;
+    std::error_code loop;
+    std::FILE* f = fs::is_regular_file(path, loop) ? std::fopen(path.c_str(), "rb") : nullptr;
     bytes.resize(f == nullptr ? 0 : std::fread(bytes.data(), 1, bytes.size(), f));
     if (f != nullptr) std::fclose(f);
     return bytes;
