@@ -1,5 +1,7 @@
 #include "record/record_file.h"
 
+#include <algorithm>
+
 namespace plenk {
 
 namespace {
@@ -56,7 +58,8 @@ void save_file(Platform& os, Record_State& rec, const std::string& filename) {
 void reset_record(Platform& os, Record_State& rec) {
     const std::string answer = os.input_box("Input Player Name:");
     rec.player_rec.player_name = make_player_name(answer.empty() ? "No Name" : answer);
-    for (std::size_t k = 1; k <= 4; ++k) rec.player_rec.rank_count[k] = 0;
+    // Counters 1 to 4, all but the one kept as loaded.
+    std::fill(rec.player_rec.rank_count.begin() + 1, rec.player_rec.rank_count.end(), int16_t{0});
     save_file(os, rec, rec.data_file);
 }
 
