@@ -34,6 +34,7 @@ Bytes jpeg(uint8_t frame_marker, int width, int height, const std::vector<Bytes>
 }
 
 Bytes cut(Bytes b, std::size_t drop) { return Bytes(b.begin(), b.end() - static_cast<long>(drop)); }
+Bytes with(Bytes b, std::size_t at, uint8_t value) { return b[at] = value, b; }
 
 struct Case {
     const char* name;
@@ -60,6 +61,7 @@ const Case cases[] = {
     {"RestartMarkersAndFill", jpeg(0xC0, 8, 8, {{0xFF, 0xD0, 0xFF, 0x01}}), true, true, 8, 8},
     {"CutBeforeTheScan", cut(jpeg(0xC0, 100, 100), 12), true, false, 100, 100},
     {"CutInsideTheFrame", cut(jpeg(0xC0, 100, 100), 30), false},
+    {"FrameShorterThanItsFields", with(jpeg(0xC0, 100, 100), 7, 7), false},
     {"SegmentShorterThanItsLength", jpeg(0xC0, 100, 100, {{0xFF, 0xE0, 0x00, 0x01}}), false},
     {"SecondImageStart", jpeg(0xC0, 100, 100, {{0xFF, 0xD8}}), false},
     {"Empty", {}, false},
