@@ -1,17 +1,31 @@
+#include "platform/file_services.h"
 #include "platform/qt/qt_platform.h"
+#include "platform/qt/single_instance.h"
 #include "ui/form1.h"
 #include "ui/qt/game_window.h"
 
 #include <QApplication>
+#include <QMessageBox>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Plenk"));
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("plenk"));
-    plenk::Qt_Platform platform(QCoreApplication::applicationDirPath().toStdString());
+    // A second copy would save over the first one's results: it shows the
+    // running one instead.
+    plenk::Single_Instance instance;
+    if (!instance.claim()) {
+        if (instance.ask_first_to_show()) return 0;
+        QMessageBox::warning(nullptr, QStringLiteral("Plenk"),
+                             QStringLiteral("Plenk is already running, but its window could not be brought "
+                                            "to the front."));
+        return 1;
+    }
+    plenk::Qt_Platform platform(plenk::executable_folder());
     plenk::Form1 form(platform);
     plenk::Game_Window window(platform, form);
+    instance.serve(&window);
     window.start();
     return QApplication::exec();
 }

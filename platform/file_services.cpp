@@ -1,11 +1,11 @@
 #include "platform/file_services.h"
 
-#include <algorithm>
+#include <cctype>
 #include <cerrno>
-#include <filesystem>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -13,17 +13,32 @@ namespace plenk {
 
 namespace {
 
-std::string reason_of(int error) { return std::strerror(error); }
+// Stands for a reason the system has no number for.
+constexpr int not_ordinary = -1;
 
-// Opens for reading; a folder is refused as the reason a reader would give.
-int open_for_reading(const std::string& path, struct stat& info, int& error) {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+std::string reason_of(int error) {
+    return error == not_ordinary ? "not an ordinary file" : std::strerror(error);
+}
+
+// Opens an ordinary file, never anything else: the type is checked before
+// opening, as opening a device may act on it, and again on what was opened.
+// Not blocking, a pipe put there in between cannot hold the open.
+int open_ordinary(const std::string& path, int flags, struct stat& info, int& error) {
+    if (::stat(path.c_str(), &info) != 0) {
+        error = errno;
+        return -1;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        error = S_ISDIR(info.st_mode) ? EISDIR : not_ordinary;
+        return -1;
+    }
+    const int fd = ::open(path.c_str(), flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
         error = errno;
         return -1;
     }
-    if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
-        error = S_ISDIR(info.st_mode) ? EISDIR : errno;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        error = S_ISREG(info.st_mode) ? errno : not_ordinary;
         ::close(fd);
         return -1;
     }
@@ -32,7 +47,7 @@ int open_for_reading(const std::string& path, struct stat& info, int& error) {
 
 bool write_all(int fd, const uint8_t* data, std::size_t size, off_t offset) {
     while (size > 0) {
-        ssize_t n = ::pwrite(fd, data, size, offset);
+        const ssize_t n = ::pwrite(fd, data, size, offset);
         if (n < 0) {
             if (errno == EINTR) continue;
             return false;
@@ -44,49 +59,110 @@ bool write_all(int fd, const uint8_t* data, std::size_t size, off_t offset) {
     return true;
 }
 
-// Reads the whole file and its permission bits; a missing file reads as
-// empty with the bits a new file gets.
-bool read_whole(const std::string& path, std::vector<uint8_t>& bytes, mode_t& mode, int& error) {
-    bytes.clear();
-    mode = 0644;
-    struct stat info {};
-    int fd = open_for_reading(path, info, error);
-    if (fd < 0) return error == ENOENT;
-    mode = info.st_mode & 07777;
-    uint8_t buffer[4096];
-    for (;;) {
-        ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) continue;
+std::string folder_of(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? "." : path.substr(0, slash + 1);
+}
+
+// The file the path names once every link is followed, also when the last
+// link dangles; false with the reason when the links go round.
+bool final_target(const std::string& path, std::string& target, int& error) {
+    target = path;
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat info {};
+        if (::lstat(target.c_str(), &info) != 0) {
+            error = errno;
+            return error == ENOENT;
+        }
+        if (!S_ISLNK(info.st_mode)) return true;
+        std::string to(static_cast<std::size_t>(info.st_size) + 1, '\0');
+        const ssize_t n = ::readlink(target.c_str(), to.data(), to.size());
         if (n < 0) {
             error = errno;
-            ::close(fd);
             return false;
         }
-        if (n == 0) break;
-        bytes.insert(bytes.end(), buffer, buffer + n);
+        to.resize(static_cast<std::size_t>(n));
+        target = to.starts_with('/') ? to : folder_of(target) + to;
     }
+    error = ELOOP;
+    return false;
+}
+
+// Writes a new file beside the target and renames it over the target, with
+// the owner and permissions of `existing` when there is one.
+bool replace(const std::string& target, const std::vector<uint8_t>& head, const struct stat* existing,
+             int& error) {
+    std::string temp = target + ".XXXXXX";
+    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+    if (fd < 0) {
+        error = errno;
+        return false;
+    }
+    bool ok = (existing == nullptr ? ::fchmod(fd, 0644) == 0
+                                   : ::fchown(fd, existing->st_uid, existing->st_gid) == 0 &&
+                                         ::fchmod(fd, existing->st_mode & 07777) == 0) &&
+              write_all(fd, head.data(), head.size(), 0) && ::fsync(fd) == 0;
+    if (!ok) error = errno;
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        error = errno;
+    }
+    if (ok && ::rename(temp.c_str(), target.c_str()) != 0) {
+        ok = false;
+        error = errno;
+    }
+    if (!ok) ::unlink(temp.c_str());
+    return ok;
+}
+
+// Anything, links followed; links that go round count, as they fail to load.
+bool something_at(const std::string& path) {
+    struct stat info {};
+    return !path.empty() && (::stat(path.c_str(), &info) == 0 || errno == ELOOP);
+}
+
+bool writable_in_place(const std::string& path) {
+    struct stat info {};
+    int error = 0;
+    const int fd = open_ordinary(path, O_WRONLY, info, error);
+    if (fd < 0) return false;
     ::close(fd);
     return true;
 }
 
-std::string write_in_place(const std::string& path, const std::vector<uint8_t>& head) {
-    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
-    if (fd < 0) return reason_of(errno);
-    bool ok = write_all(fd, head.data(), head.size(), 0) && ::fsync(fd) == 0;
-    int error = errno;
-    ::close(fd);
-    return ok ? std::string() : reason_of(error);
+bool target_folder_takes_new_files(const std::string& path) {
+    std::string target;
+    int error = 0;
+    return final_target(path, target, error) && folder_takes_new_files(folder_of(target));
 }
 
-// The file a link points to, so that a save rewrites it and keeps the link.
-std::string link_target(const std::string& path) {
-    struct stat info {};
-    if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
-    char* real = ::realpath(path.c_str(), nullptr);
-    if (real == nullptr) return path;
-    std::string target = real;
-    std::free(real);
-    return target;
+bool user_folder_ready(const std::string& folder) {
+    if (folder.empty()) return false;
+    std::error_code ignored;
+    std::filesystem::create_directories(folder, ignored);
+    return folder_takes_new_files(folder);
+}
+
+Record_Place choose_place(const std::string& program_folder, const std::string& user_folder) {
+    const std::string beside = program_folder.empty() ? "" : program_folder + "/data.dat";
+    const std::string user = user_folder.empty() ? "" : user_folder + "/data.dat";
+    if (something_at(beside)) {
+        // Anything but an ordinary file fails to load, and is then never written.
+        if (!File_Exists(beside) || writable_in_place(beside)) return {beside, beside};
+        if (something_at(user)) return {user, user};
+        return {beside, user_folder_ready(user_folder) ? user : beside};
+    }
+    if (!beside.empty() && target_folder_takes_new_files(beside)) return {"", beside};
+    if (something_at(user)) return {user, user};
+    if (user_folder_ready(user_folder) || beside.empty()) return {"", user};
+    return {"", beside};
+}
+
+bool temporary_name(const std::string& name, const std::string& file_name) {
+    if (name.size() != file_name.size() + 7 || !name.starts_with(file_name + ".")) return false;
+    for (std::size_t i = file_name.size() + 1; i < name.size(); ++i)
+        if (!std::isalnum(static_cast<unsigned char>(name[i]))) return false;
+    return true;
 }
 
 } // namespace
@@ -98,9 +174,9 @@ bool File_Exists(const std::string& path) {
 
 File_Read read_file_start(const std::string& path, std::size_t length) {
     File_Read result;
-    int error = 0;
     struct stat info {};
-    int fd = open_for_reading(path, info, error);
+    int error = 0;
+    const int fd = open_ordinary(path, O_RDONLY, info, error);
     if (fd < 0) {
         result.reason = reason_of(error);
         return result;
@@ -108,76 +184,94 @@ File_Read read_file_start(const std::string& path, std::size_t length) {
     result.bytes.resize(length);
     std::size_t got = 0;
     while (got < length) {
-        ssize_t n = ::read(fd, result.bytes.data() + got, length - got);
+        const ssize_t n = ::read(fd, result.bytes.data() + got, length - got);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) {
-            result.reason = reason_of(errno);
-            ::close(fd);
-            result.bytes.clear();
-            return result;
+            error = errno;
+            break;
         }
         if (n == 0) break;
         got += static_cast<std::size_t>(n);
     }
     ::close(fd);
+    if (error != 0) {
+        result.bytes.clear();
+        result.reason = reason_of(error);
+        return result;
+    }
     result.bytes.resize(got);
     result.ok = true;
     return result;
 }
 
 std::string write_file_start(const std::string& path, const std::vector<uint8_t>& head) {
-    const std::string target = link_target(path);
-    std::vector<uint8_t> content;
-    mode_t mode = 0644;
+    std::string target;
     int error = 0;
-    if (!read_whole(target, content, mode, error)) return reason_of(error);
-    if (content.size() < head.size()) content.resize(head.size());
-    std::copy(head.begin(), head.end(), content.begin());
-
-    std::string temp = target + ".XXXXXX";
-    int fd = ::mkstemp(temp.data());
+    if (!final_target(path, target, error)) return reason_of(error);
+    struct stat info {};
+    const int fd = open_ordinary(target, O_WRONLY, info, error);
     if (fd < 0) {
-        error = errno;
-        // A folder that takes no new file may still hold a writable record.
-        if (File_Exists(target) && ::access(target.c_str(), W_OK) == 0) {
-            return write_in_place(target, head);
-        }
-        return reason_of(error);
+        if (error != ENOENT) return reason_of(error);
+        return replace(target, head, nullptr, error) ? std::string() : reason_of(error);
     }
-    bool ok = ::fchmod(fd, mode) == 0 && write_all(fd, content.data(), content.size(), 0) &&
-              ::fsync(fd) == 0;
-    error = errno;
+    // A longer file keeps its tail without a copy, and several names stay one
+    // file; a rename would lose both.
+    const bool in_place = static_cast<uint64_t>(info.st_size) > head.size() || info.st_nlink > 1 ||
+                          !replace(target, head, &info, error);
+    bool ok = !in_place || (write_all(fd, head.data(), head.size(), 0) && ::fsync(fd) == 0);
+    if (!ok) error = errno;
     if (::close(fd) != 0 && ok) {
         ok = false;
         error = errno;
     }
-    if (ok && ::rename(temp.c_str(), target.c_str()) != 0) {
-        ok = false;
-        error = errno;
-    }
-    if (!ok) {
-        ::unlink(temp.c_str());
-        return reason_of(error);
-    }
-    return {};
+    return ok ? std::string() : reason_of(error);
 }
 
 bool folder_takes_new_files(const std::string& folder) {
     std::string probe = folder + "/.plenk-XXXXXX";
-    int fd = ::mkstemp(probe.data());
+    const int fd = ::mkostemp(probe.data(), O_CLOEXEC);
     if (fd < 0) return false;
     ::close(fd);
     ::unlink(probe.c_str());
     return true;
 }
 
-std::string choose_data_folder(const std::string& program_folder, const std::string& user_folder) {
-    const std::string beside = program_folder + "/data.dat";
-    if (folder_takes_new_files(program_folder) || (File_Exists(beside) && ::access(beside.c_str(), W_OK) == 0))
-        return program_folder;
-    std::error_code error;
-    std::filesystem::create_directories(user_folder, error);
-    return folder_takes_new_files(user_folder) ? user_folder : program_folder;
+Record_Place locate_record(const std::string& program_folder, const std::string& user_folder) {
+    const Record_Place place = choose_place(program_folder, user_folder);
+    remove_stale_temporaries(place.save_to);
+    return place;
+}
+
+void remove_stale_temporaries(const std::string& path) {
+    std::string target;
+    int error = 0;
+    if (path.empty() || !final_target(path, target, error)) return;
+    const std::string folder = folder_of(target);
+    const std::string file_name = target.substr(target.rfind('/') + 1);
+    std::error_code failed;
+    for (std::filesystem::directory_iterator it(folder, failed), end; !failed && it != end; it.increment(failed)) {
+        struct stat info {};
+        const std::filesystem::path& entry = it->path();
+        if (temporary_name(entry.filename().string(), file_name) && ::lstat(entry.c_str(), &info) == 0 &&
+            S_ISREG(info.st_mode))
+            ::unlink(entry.c_str());
+    }
+}
+
+std::string executable_folder() {
+    std::string path(256, '\0');
+    for (;;) {
+        const ssize_t n = ::readlink("/proc/self/exe", path.data(), path.size());
+        if (n < 0) return {};
+        if (static_cast<std::size_t>(n) < path.size()) {
+            path.resize(static_cast<std::size_t>(n));
+            break;
+        }
+        path.resize(path.size() * 2);
+    }
+    // The root folder counts as none: the record is never put there.
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash);
 }
 
 } // namespace plenk

@@ -163,6 +163,10 @@ void Headless_Platform::pump_events(int32_t wait_ms) {
 
 bool Headless_Platform::file_exists(const std::string& path) { return File_Exists(path); }
 
+Record_Place Headless_Platform::record_place() {
+    return locate_record(program_folder_, user_data_folder());
+}
+
 File_Read Headless_Platform::read_record_file(const std::string& path, std::size_t length) {
     return read_file_start(path, length);
 }

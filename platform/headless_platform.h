@@ -95,6 +95,7 @@ public:
     std::string user_data_folder() override { return folder_ + "/user data/Plenk"; }
     void set_focus_mark(bool visible, int32_t x, int32_t y, int32_t width, int32_t height) override;
     bool file_exists(const std::string& path) override;
+    Record_Place record_place() override;
     File_Read read_record_file(const std::string& path, std::size_t length) override;
     std::string write_record_file(const std::string& path,
                                   const std::vector<uint8_t>& record) override;

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace plenk {
@@ -21,5 +22,9 @@ struct Jpeg_Frame {
 // before the frame header. A frame whose first scan is not among the bytes
 // counts as not sequential.
 std::optional<Jpeg_Frame> read_jpeg_frame(const std::vector<uint8_t>& head);
+// The same for the JPEG file at the path, its segments skipped by their
+// lengths wherever the frame header lies; nothing when the path names no
+// ordinary file.
+std::optional<Jpeg_Frame> read_jpeg_frame_in_file(const std::string& path);
 
 } // namespace plenk

@@ -23,6 +23,14 @@ struct File_Read {
     std::string reason;
 };
 
+// Where the record is loaded from (empty when there is none yet) and where it
+// is saved. The two differ only when a record beside the program cannot be
+// written there: its results then go on in the user's data folder.
+struct Record_Place {
+    std::string load_from;
+    std::string save_to;
+};
+
 // Every service the game asks of the desktop and its card library. All calls
 // come from the window's one thread. Strings are UTF-8.
 class Platform {
@@ -83,11 +91,17 @@ public:
     virtual std::string program_folder() = 0;
     virtual std::string user_data_folder() = 0;
     virtual bool file_exists(const std::string& path) = 0;
-    // Reads up to `length` bytes from the start of the record file.
+    // Where the record lives. Temporary files an interrupted save of this
+    // program left there are removed.
+    virtual Record_Place record_place() = 0;
+    // Reads up to `length` bytes from the start of the record file; only an
+    // ordinary file is read, and reading never blocks.
     virtual File_Read read_record_file(const std::string& path, std::size_t length) = 0;
-    // Puts `record` at offset 0 of the file, creating it when missing and
-    // keeping whatever the file holds after the record. Returns the system's
-    // reason on failure, an empty string on success.
+    // Puts `record` at offset 0 of the ordinary file, creating it when missing
+    // and keeping whatever the file holds after the record, its links, owner
+    // and permissions; after a kill at any instant the file holds the old
+    // record or the new one. Returns the system's reason on failure, an empty
+    // string on success.
     virtual std::string write_record_file(const std::string& path,
                                           const std::vector<uint8_t>& record) = 0;
 

@@ -1,5 +1,7 @@
 #include "record/record_file.h"
 
+#include <algorithm>
+
 namespace plenk {
 
 namespace {
@@ -10,7 +12,30 @@ void warn(Platform& os, const std::string& text) {
     os.message_box(text, trouble_title, Box_Icon::Warning, Box_Buttons::Ok);
 }
 
+// A failure is told; the record stays in memory for the next save to try again.
+bool write_record(Platform& os, const Record_State& rec, const std::string& filename) {
+    const std::string reason = os.write_record_file(filename, encode_record(rec.player_rec));
+    if (!reason.empty())
+        warn(os, "The player record could not be saved to \"" + filename + "\" (" + reason +
+                     "). It is kept in memory, and the next save will try again.");
+    return reason.empty();
+}
+
 } // namespace
+
+void load_record(Platform& os, Record_State& rec) {
+    const Record_Place place = os.record_place();
+    rec.data_file = place.save_to;
+    if (place.load_from.empty()) {
+        reset_record(os, rec);
+        return;
+    }
+    open_file(os, rec, place.load_from);
+    if (rec.data_file_unreadable) rec.data_file = place.load_from;
+    if (place.load_from != rec.data_file && write_record(os, rec, rec.data_file))
+        warn(os, "The player record \"" + place.load_from + "\" cannot be updated where it is. From now on it lives in \"" +
+                     rec.data_file + "\".");
+}
 
 void open_file(Platform& os, Record_State& rec, const std::string& filename) {
     const File_Read read = os.read_record_file(filename, record_length);
@@ -27,17 +52,14 @@ void open_file(Platform& os, Record_State& rec, const std::string& filename) {
 
 void save_file(Platform& os, Record_State& rec, const std::string& filename) {
     // The player was told at load time that this file stays as it is.
-    if (rec.data_file_unreadable) return;
-    const std::string reason = os.write_record_file(filename, encode_record(rec.player_rec));
-    if (reason.empty()) return;
-    warn(os, "The player record could not be saved to \"" + filename + "\" (" + reason +
-                 "). It is kept in memory, and the next save will try again.");
+    if (!rec.data_file_unreadable) write_record(os, rec, filename);
 }
 
 void reset_record(Platform& os, Record_State& rec) {
     const std::string answer = os.input_box("Input Player Name:");
     rec.player_rec.player_name = make_player_name(answer.empty() ? "No Name" : answer);
-    for (std::size_t k = 1; k <= 4; ++k) rec.player_rec.rank_count[k] = 0;
+    // Counters 1 to 4, all but the one kept as loaded.
+    std::fill(rec.player_rec.rank_count.begin() + 1, rec.player_rec.rank_count.end(), int16_t{0});
     save_file(os, rec, rec.data_file);
 }
 

@@ -16,6 +16,11 @@ struct Record_State {
     bool data_file_unreadable = false;
 };
 
+// Finds where the record lives and loads it, or asks for a name and creates
+// it when there is none. A record that must be saved elsewhere than where it
+// was found is saved there at once, and the player is told where it lives
+// from now on.
+void load_record(Platform& os, Record_State& rec);
 // Loads the record from the file. A file that cannot be read leaves a record
 // named "No Name" in memory, tells the player and marks the file untouchable.
 void open_file(Platform& os, Record_State& rec, const std::string& filename);

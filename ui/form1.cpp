@@ -4,7 +4,6 @@
 #include "game/hand.h"
 #include "game/human_selection.h"
 #include "game/table_constants.h"
-#include "platform/file_services.h"
 #include "record/record_file.h"
 
 namespace plenk {
@@ -14,11 +13,7 @@ Form1::Form1(Platform& os) : os_(os), renderer_(g_, os), context_{g_, os, render
 void Form1::Form_Load() {
     os_.cdtInit(g_.card_w, g_.card_h);
     g_.game_over = flag_true;
-    g_.data_file = choose_data_folder(os_.program_folder(), os_.user_data_folder()) + "/data.dat";
-    if (os_.file_exists(g_.data_file))
-        open_file(os_, g_, g_.data_file);
-    else
-        reset_record(os_, g_);
+    load_record(os_, g_);
     tbl_submnu_Click(1);
 }
 

@@ -1,7 +1,6 @@
 #include "platform/qt/background_picture.h"
 
 #include "platform/qt/surface_constants.h"
-#include "platform/file_services.h"
 #include "platform/jpeg_header.h"
 
 #include <QFile>
@@ -38,17 +37,16 @@ struct Decoder_Watch {
     Decoder_Watch& operator=(const Decoder_Watch&) = delete;
 };
 
-} // namespace
-
-bool jpeg_fit_to_decode(const std::vector<uint8_t>& head) {
-    const std::optional<Jpeg_Frame> frame = read_jpeg_frame(head);
-    if (!frame) return false;
-    return frame->sequential || int64_t{frame->width} * frame->height <= held_picture_pixels;
+bool fit_to_decode(const std::optional<Jpeg_Frame>& frame) {
+    return frame && (frame->sequential || int64_t{frame->width} * frame->height <= held_picture_pixels);
 }
 
+} // namespace
+
+bool jpeg_fit_to_decode(const std::vector<uint8_t>& head) { return fit_to_decode(read_jpeg_frame(head)); }
+
 std::optional<QImage> load_background_picture(const QString& path, QSize shown) {
-    const File_Read head = read_file_start(QFile::encodeName(path).toStdString(), jpeg_head_bytes);
-    if (!head.ok || !jpeg_fit_to_decode(head.bytes)) return std::nullopt;
+    if (!fit_to_decode(read_jpeg_frame_in_file(QFile::encodeName(path).toStdString()))) return std::nullopt;
     Decoder_Watch watch;
     // Only the JPEG decoder: others, picked by the content, trust sizes
     // written in the file and may claim gigabytes before a pixel is read.

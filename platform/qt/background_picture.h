@@ -11,10 +11,6 @@
 
 namespace plenk {
 
-// How much of the file's start is read to find its frame header: room for
-// several of the largest segments (64 KB each) that may stand before it.
-constexpr std::size_t jpeg_head_bytes = 256 * 1024;
-
 // Whether a JPEG stream starting with `head` may go to the decoder: it has a
 // frame header, and the decoder either streams it row by row or can hold it
 // whole within the picture budget.

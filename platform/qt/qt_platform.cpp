@@ -168,6 +168,8 @@ float Qt_Platform::clock_seconds() {
 
 bool Qt_Platform::file_exists(const std::string& path) { return File_Exists(path); }
 
+Record_Place Qt_Platform::record_place() { return locate_record(folder_, user_data_folder()); }
+
 File_Read Qt_Platform::read_record_file(const std::string& path, std::size_t length) {
     return read_file_start(path, length);
 }

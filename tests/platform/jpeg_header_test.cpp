@@ -2,17 +2,27 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
 namespace plenk {
 namespace {
 
-// A stream of SOI, an APP0 segment of `app_bytes`, a frame header of three
-// components, a table segment, then the first scan's header naming
-// `scan_components` of them.
-std::vector<uint8_t> jpeg(uint8_t frame_marker, int width, int height, int app_bytes = 14,
-                          uint8_t scan_components = 3) {
-    std::vector<uint8_t> b = {0xFF, 0xD8, 0xFF, 0xE0, static_cast<uint8_t>((app_bytes + 2) >> 8),
-                              static_cast<uint8_t>(app_bytes + 2)};
-    b.insert(b.end(), static_cast<std::size_t>(app_bytes), 0);
+using Bytes = std::vector<uint8_t>;
+
+Bytes segment(uint8_t marker, std::size_t body) {
+    Bytes b = {0xFF, marker, static_cast<uint8_t>((body + 2) >> 8), static_cast<uint8_t>(body + 2)};
+    b.resize(4 + body, 0);
+    return b;
+}
+
+// SOI, the segments given, a frame header of three components, a table
+// segment, then the first scan's header naming `scan_components` of them.
+Bytes jpeg(uint8_t frame_marker, int width, int height, const std::vector<Bytes>& before = {},
+           uint8_t scan_components = 3) {
+    Bytes b = {0xFF, 0xD8};
+    for (const Bytes& s : before) b.insert(b.end(), s.begin(), s.end());
     b.insert(b.end(), {0xFF, 0xFF, 0xFF, frame_marker, 0x00, 0x11, 0x08, static_cast<uint8_t>(height >> 8),
                        static_cast<uint8_t>(height), static_cast<uint8_t>(width >> 8), static_cast<uint8_t>(width),
                        0x03});
@@ -23,51 +33,64 @@ std::vector<uint8_t> jpeg(uint8_t frame_marker, int width, int height, int app_b
     return b;
 }
 
-TEST(Jpeg_Header, FindsTheFrameBehindOtherSegments) {
-    auto frame = read_jpeg_frame(jpeg(0xC0, 1024, 768, 4000));
-    ASSERT_TRUE(frame);
-    EXPECT_TRUE(frame->sequential);
-    EXPECT_EQ(frame->width, 1024);
-    EXPECT_EQ(frame->height, 768);
-}
+Bytes cut(Bytes b, std::size_t drop) { return Bytes(b.begin(), b.end() - static_cast<long>(drop)); }
+Bytes with(Bytes b, std::size_t at, uint8_t value) { return b[at] = value, b; }
 
-TEST(Jpeg_Header, TellsProgressiveFromSequential) {
-    EXPECT_TRUE(read_jpeg_frame(jpeg(0xC1, 60000, 60000))->sequential);
-    EXPECT_FALSE(read_jpeg_frame(jpeg(0xC2, 60000, 60000))->sequential);
-    EXPECT_FALSE(read_jpeg_frame(jpeg(0xCA, 10, 10))->sequential);
-    // Huffman and arithmetic tables are segments, not frames.
-    const std::vector<uint8_t> tables_first = {0xFF, 0xD8, 0xFF, 0xC4, 0x00, 0x04, 0x00, 0x00, 0xFF, 0xC2,
-                                               0x00, 0x0B, 0x08, 0x00, 0x07, 0x00, 0x09, 0x01, 0x11, 0x11, 0x00};
-    auto frame = read_jpeg_frame(tables_first);
-    ASSERT_TRUE(frame);
-    EXPECT_FALSE(frame->sequential);
-    EXPECT_EQ(frame->width, 9);
-}
+struct Case {
+    const char* name;
+    Bytes bytes;
+    bool found;
+    bool sequential = false;
+    int width = 0;
+    int height = 0;
+};
 
-TEST(Jpeg_Header, SequentialFrameWithOneScanToEachComponentIsHeldWhole) {
-    EXPECT_FALSE(read_jpeg_frame(jpeg(0xC0, 60000, 60000, 14, 1))->sequential);
-    EXPECT_FALSE(read_jpeg_frame(jpeg(0xC0, 60000, 60000, 14, 2))->sequential);
-    EXPECT_TRUE(read_jpeg_frame(jpeg(0xC0, 60000, 60000, 14, 3))->sequential);
-}
+// Five segments of the largest size, as a large colour profile takes, and an
+// empty one, before the frame.
+const std::vector<Bytes> metadata = {segment(0xE2, 65533), segment(0xE2, 65533), segment(0xE2, 65533),
+                                     segment(0xE2, 65533), segment(0xE2, 65533), segment(0xE1, 0)};
 
-TEST(Jpeg_Header, RefusesWhatIsNoJpegOrEndsEarly) {
-    EXPECT_FALSE(read_jpeg_frame({}));
-    EXPECT_FALSE(read_jpeg_frame({0x89, 'P', 'N', 'G', 0x0D, 0x0A}));
-    auto cut = jpeg(0xC0, 100, 100);
-    // Cut anywhere before the frame's component count, its 32nd byte.
-    for (std::size_t n = 0; n < 32; ++n) {
-        std::vector<uint8_t> part(cut.begin(), cut.begin() + static_cast<long>(n));
-        EXPECT_FALSE(read_jpeg_frame(part)) << n;
+const Case cases[] = {
+    {"SequentialBehindMetadata", jpeg(0xC0, 1024, 768, metadata), true, true, 1024, 768},
+    {"ExtendedSequential", jpeg(0xC1, 60000, 60000), true, true, 60000, 60000},
+    {"Progressive", jpeg(0xC2, 60000, 60000), true, false, 60000, 60000},
+    {"Arithmetic", jpeg(0xCA, 10, 10), true, false, 10, 10},
+    {"TablesBeforeTheFrame", jpeg(0xC2, 9, 7, {segment(0xC4, 2), segment(0xCC, 2)}), true, false, 9, 7},
+    {"FirstScanOfOneComponent", jpeg(0xC0, 60000, 60000, {}, 1), true, false, 60000, 60000},
+    {"FirstScanOfTwoComponents", jpeg(0xC0, 60000, 60000, {}, 2), true, false, 60000, 60000},
+    {"RestartMarkersAndFill", jpeg(0xC0, 8, 8, {{0xFF, 0xD0, 0xFF, 0x01}}), true, true, 8, 8},
+    {"CutBeforeTheScan", cut(jpeg(0xC0, 100, 100), 12), true, false, 100, 100},
+    {"CutInsideTheFrame", cut(jpeg(0xC0, 100, 100), 30), false},
+    {"FrameShorterThanItsFields", with(jpeg(0xC0, 100, 100), 7, 7), false},
+    {"SegmentShorterThanItsLength", jpeg(0xC0, 100, 100, {{0xFF, 0xE0, 0x00, 0x01}}), false},
+    {"SecondImageStart", jpeg(0xC0, 100, 100, {{0xFF, 0xD8}}), false},
+    {"Empty", {}, false},
+    {"NoJpeg", {0x89, 'P', 'N', 'G', 0x0D, 0x0A}, false},
+};
+
+struct Jpeg_Frame_Header : testing::TestWithParam<Case> {};
+
+// The same answer from the bytes and from the file.
+TEST_P(Jpeg_Frame_Header, IsFoundByWalkingTheSegments) {
+    const Case& c = GetParam();
+    const std::string path = testing::TempDir() + "frame.jpg";
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(c.bytes.data()), std::ssize(c.bytes));
+    for (const auto& frame : {read_jpeg_frame(c.bytes), read_jpeg_frame_in_file(path)}) {
+        ASSERT_EQ(frame.has_value(), c.found);
+        if (!frame) continue;
+        EXPECT_EQ(frame->sequential, c.sequential);
+        EXPECT_EQ(frame->width, c.width);
+        EXPECT_EQ(frame->height, c.height);
     }
-    // Cut after the frame but before the first scan: the size is known, a
-    // single pass is not.
-    std::vector<uint8_t> no_scan(cut.begin(), cut.end() - 12);
-    ASSERT_TRUE(read_jpeg_frame(no_scan));
-    EXPECT_EQ(read_jpeg_frame(no_scan)->width, 100);
-    EXPECT_FALSE(read_jpeg_frame(no_scan)->sequential);
-    auto bad_length = jpeg(0xC0, 100, 100);
-    bad_length[5] = 1; // a segment cannot be shorter than its length field
-    EXPECT_FALSE(read_jpeg_frame(bad_length));
+    std::remove(path.c_str());
+}
+
+INSTANTIATE_TEST_SUITE_P(Streams, Jpeg_Frame_Header, testing::ValuesIn(cases),
+                         [](const testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
+
+TEST(Jpeg_Frame_In_File, OnlyAnOrdinaryFileIsRead) {
+    EXPECT_FALSE(read_jpeg_frame_in_file(testing::TempDir()));
+    EXPECT_FALSE(read_jpeg_frame_in_file(testing::TempDir() + "missing.jpg"));
 }
 
 } // namespace
