@@ -152,7 +152,10 @@ Record_Place choose_place(const std::string& program_folder, const std::string& 
         if (something_at(user)) return {user, user};
         return {beside, user_folder_ready(user_folder) ? user : beside};
     }
-    if (!beside.empty() && target_folder_takes_new_files(beside)) return {"", beside};
+    // A copy installed under /usr makes no record beside itself, even for
+    // root, who may write there: the package would leave it behind.
+    const bool installed = program_folder == "/usr" || program_folder.starts_with("/usr/");
+    if (!beside.empty() && !installed && target_folder_takes_new_files(beside)) return {"", beside};
     if (something_at(user)) return {user, user};
     if (user_folder_ready(user_folder) || beside.empty()) return {"", user};
     return {"", beside};

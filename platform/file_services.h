@@ -32,7 +32,7 @@ bool folder_takes_new_files(const std::string& folder);
 
 // Where the record "data.dat" is loaded from and saved to. Beside the
 // program when a record is there that can be written, or when none is there
-// and that folder takes new files; else in the user's data folder, made when
+// and that folder, not one under /usr, takes new files; else in the user's data folder, made when
 // missing, the record beside the program, if any, loaded from where it is.
 // Where no user folder can be made, beside the program, so that a failed
 // save can say why. An empty program folder counts as one that has nothing.

@@ -75,6 +75,16 @@ TEST_P(Record_Location, DependsOnWhatIsThere) {
 INSTANTIATE_TEST_SUITE_P(Places, Record_Location, testing::ValuesIn(cases),
                          [](const testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
+// An installed copy starts its record in the user's folder even when it may
+// write beside itself, as root may.
+TEST(Record_Location, OfANewRecordForAProgramInstalledUnderUsr) {
+    const fs::path home = fs::temp_directory_path() / ("plenk-usr-" + std::to_string(::getpid()));
+    const Record_Place place = locate_record("/usr/games", home.string());
+    EXPECT_EQ(place.save_to, (home / "data.dat").string());
+    EXPECT_FALSE(fs::exists("/usr/games/data.dat"));
+    fs::remove_all(home);
+}
+
 // Only files named as a save names its temporary files are removed, beside
 // the file a link leads to.
 TEST(Stale_Temporaries, AreRemovedByTheirExactName) {
