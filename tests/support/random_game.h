@@ -1,12 +1,10 @@
 #pragma once
 
 #include "game/game_context.h"
-#include "game/game_state.h"
 #include "platform/headless_platform.h"
 #include "ui/table_renderer.h"
 
 #include <array>
-#include <cstdint>
 #include <random>
 #include <stdexcept>
 #include <string>
@@ -20,8 +18,7 @@ struct Rule_Broken : std::runtime_error {
 
 // The headless platform with the record file kept in memory, so that long
 // runs of games do not wait on the disk.
-class Memory_Record_Platform : public Headless_Platform {
-public:
+struct Memory_Record_Platform : Headless_Platform {
     File_Read read_record_file(const std::string& path, std::size_t length) override;
     std::string write_record_file(const std::string& path, const std::vector<uint8_t>& record) override;
     std::vector<uint8_t> saved;
@@ -30,24 +27,22 @@ public:
 
 struct Game_Outcome {
     int cards_played = 0;
-    int human_place = 0; // 1..3 the human's place, 4 lost
+    int human_place = 4; // 1..3 the human's place, 4 lost; known with checking on
 };
 
-// Plays whole games from random seeds: the human clicks random points over its
-// hand until a card plays and answers "You win!" at random. With checking on,
-// the rules are checked after every card played, drawn or taken, and at the
-// end of each game; a broken rule throws Rule_Broken.
+// Plays whole games from random seeds: the human presses random points over
+// its hand with random buttons until a card plays, and answers "You win!" at
+// random. With checking on, the rules are checked after every card played,
+// drawn or taken, and at the end of each game; a broken rule throws.
 class Random_Game_Runner : private Table_View {
 public:
     explicit Random_Game_Runner(bool check_rules);
     Game_Outcome play(uint64_t seed);
-    const Game_State& state() const { return g_; }
 
 private:
     void Draw_Card() override;
     void Animate_Card(int16_t direction, int16_t cur_player) override;
     void check_rules();
-    void check_end_of_game(const std::array<int16_t, 5>& counts_before);
     [[noreturn]] void broken(const std::string& what) const;
 
     bool check_;
@@ -59,11 +54,9 @@ private:
     uint64_t seed_ = 0;
     Game_Outcome outcome_;
     std::array<bool, pack_size> gone_{}; // cards that have left play this game
-    std::array<int16_t, 4> finish_order_{};
-    int finishers_seen_ = 0;
     bool human_declined_ = false;
     int stat_boxes_ = 0;
-    long draws_this_game_ = 0;
+    long draws_ = 0;
 };
 
 } // namespace plenk::test
