@@ -61,13 +61,12 @@ TEST(Drawing, TheWholeTableInOrder) {
 TEST(Drawing, SlidesMoveFifteenPixelsAFrameTowardsTheirTarget) {
     struct Row {
         int16_t direction, seat;
-        int16_t move_spot_by; // shifts the seat's table spot along the axis
+        int16_t move_spot_by; // shifts the seat's table spot along the axis: 129 no distance, 114 one step
         std::vector<int32_t> frames;
     };
+    // From the stock at (340, 227) to each hand, and from each hand to its table spot.
     const Row rows[] = {
-        {0, 0, 0, {452, 437, 422, 407, 392, 377, 362, 347, 332}},
-        {0, 0, 129, {452}}, // no distance: one frame
-        {0, 0, 114, {452, 437}},
+        {0, 0, 0, {452, 437, 422, 407, 392, 377, 362, 347, 332}}, {0, 0, 129, {452}}, {0, 0, 114, {452, 437}},
         {1, 0, 0, {227, 242, 257, 272, 287, 302, 317, 332, 347, 362, 377, 392, 407, 422, 437, 452}},
         {1, 1, 0, {340, 355, 370, 385, 400, 415, 430, 445, 460, 475, 490, 505, 520, 535, 550, 565, 580, 595, 610, 625, 640, 655}},
         {1, 2, 0, {227, 212, 197, 182, 167, 152, 137, 122, 107, 92, 77, 62, 47, 32, 17, 2}},
