@@ -10,8 +10,8 @@
 namespace plenk {
 
 // The keys that play from the keyboard: move the mark left or right over the
-// human's hand, or play the marked card.
-enum class Hand_Key { Left, Right, Play };
+// human's hand or to its first or last card, or play the marked card.
+enum class Hand_Key { Left, Right, First, Last, Play };
 
 // The game window's behaviour, free of any toolkit: it owns the state and
 // answers the window's events. The toolkit's window forwards its menu
@@ -38,13 +38,16 @@ public:
     Game_State& state() { return g_; }
     const Game_State& state() const { return g_; }
     Game_Context& context() { return context_; }
+    // The slot under the keyboard's mark, -1 while the mark is hidden.
+    int16_t marked_slot() const;
 
 private:
     // Plays the card in the slot by the rule of a press, with the mark
     // hidden while the game moves on.
     void play_slot(int16_t slot);
-    // Shows the mark over its card while the human may play, else hides it.
-    void update_mark();
+    // Shows the mark over its card while the human may play, else hides it;
+    // a turn starts with it on the first card that may be played.
+    void update_mark(bool new_turn);
     void hide_mark();
 
     Platform& os_;
@@ -52,7 +55,7 @@ private:
     Table_Renderer renderer_;
     Game_Context context_;
     int16_t mark_slot_ = 0;
-    int16_t marked_card_ = -1; // the card under the mark, followed as the hand changes
+    int16_t marked_card_ = -1; // the card under the mark, followed within a turn
 };
 
 } // namespace plenk
