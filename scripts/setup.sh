@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   kdegames-card-data-kf5 fonts-liberation
   desktop-file-utils
+  xvfb xauth xdotool openbox dbus at-spi2-core python3-pyatspi
   "$@"
 )
 
