@@ -49,6 +49,7 @@ Game_Window::Game_Window(Qt_Platform& os, Form1& form)
 
     surface->on_mouse_down([this](int16_t button, int16_t shift, float x, float y) {
         form_.Form_MouseDown(button, shift, x, y);
+        table_accessible->refresh();
     });
     surface->on_key([this](QKeyEvent* event) {
         switch (event->key()) {
@@ -117,7 +118,11 @@ void Game_Window::build_menus() {
     Help_submnu->setShortcut(QKeySequence(Qt::Key_F1));
 
     connect(Gm_mnu, &QMenu::triggered, this,
-            [this](QAction* action) { form_.gm_submnu_Click(index_of(action)); });
+            [this](QAction* action) {
+                form_.gm_submnu_Click(index_of(action));
+                // The game may have ended, or begun, with the table as it was drawn.
+                table_accessible->refresh();
+            });
     connect(tbl_mnu, &QMenu::triggered, this, [this](QAction* action) {
         // Qt flips a checkable item before reporting the choice; the game
         // sets the marks itself, and first reads them as they were.
