@@ -17,6 +17,7 @@ import time
 import pyatspi
 
 DEADLINE = time.monotonic() + 240
+GAME_CAPTION = "Plenk Ver. 1.10 (made by the Plenk team)"
 
 
 def fail(message):
@@ -67,7 +68,7 @@ def the_app():
 
 
 def windows(app):
-    return [app.getChildAtIndex(i) for i in range(app.childCount)]
+    return [w for w in (app.getChildAtIndex(i) for i in range(app.childCount)) if w is not None]
 
 
 def box(app):
@@ -78,6 +79,18 @@ def box(app):
             if said:
                 return w, said
     return None
+
+
+def window_named(app, name):
+    for w in windows(app):
+        if w.name == name and w.getState().contains(pyatspi.STATE_SHOWING):
+            return w
+    return None
+
+
+def centre(node):
+    box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    return box.x + box.width / 2, box.y + box.height / 2
 
 
 def table(app):
@@ -103,6 +116,9 @@ def main(program):
     game = subprocess.Popen([os.path.join(folder, os.path.basename(program))], env=env)
     try:
         play(folder)
+        # Ctrl+Q, pressed last, ends the program.
+        if game.wait(timeout=10) != 0:
+            fail("the game did not end cleanly on Ctrl+Q")
     finally:
         game.kill()
         manager.kill()
@@ -117,13 +133,24 @@ def play(folder):
     type_text("Ann")
     keys("Return")
     tbl = wait_for("table", lambda: table(app))
+    game_window = wait_for("game window", lambda: window_named(app, GAME_CAPTION))
+    keys("F1")
+    rules = wait_for("help window", lambda: window_named(app, "How to Play"))
+    (gx, gy), (hx, hy) = centre(game_window), centre(rules)
+    if abs(gx - hx) > 1 or abs(gy - hy) > 1:
+        fail("the help window's centre %s is not the game window's %s" % ((hx, hy), (gx, gy)))
+    keys("Escape")
+    wait_for("help window closed", lambda: window_named(app, "How to Play") is None)
     keys("ctrl+n")
     heard = None
     plays = 0
     while heard is None:
         if time.monotonic() > DEADLINE:
             fail("the game did not end")
-        found = box(app)
+        try:
+            found = box(app)
+        except Exception:  # a box closing while it is read
+            found = None
         if found:
             said = found[1]
             if "You win!" in said:
