@@ -31,7 +31,9 @@ void Form1::gm_submnu_Click(int16_t index) {
     case 0:
         hide_mark();
         Shuffle_Deck(g_, os_);
+        engine_running_ = true;
         Initialize_Game(context_);
+        engine_running_ = false;
         update_mark(true);
         break;
     case 1:
@@ -94,12 +96,14 @@ void Form1::play_slot(int16_t slot) {
     // A card the rule refuses changes nothing, the mark included.
     if (!human_may_play_slot(g_, slot)) return;
     hide_mark();
+    engine_running_ = true;
     play_human_card(context_, slot);
+    engine_running_ = false;
     update_mark(true);
 }
 
 int16_t Form1::marked_slot() const {
-    return human_may_play(g_) && Card_Empty_Slot(g_, 0) > 0 ? mark_slot_ : int16_t{-1};
+    return awaiting_human() && Card_Empty_Slot(g_, 0) > 0 ? mark_slot_ : int16_t{-1};
 }
 
 void Form1::hide_mark() { os_.set_focus_mark(false, 0, 0, 0, 0); }

@@ -2,6 +2,7 @@
 
 #include "game/game_context.h"
 #include "game/game_state.h"
+#include "game/human_selection.h"
 #include "platform/platform.h"
 #include "ui/table_renderer.h"
 
@@ -38,6 +39,9 @@ public:
     Game_State& state() { return g_; }
     const Game_State& state() const { return g_; }
     Game_Context& context() { return context_; }
+    // Whether the game waits for the human's card: the human may play and
+    // the computer seats are not moving meanwhile.
+    bool awaiting_human() const { return !engine_running_ && human_may_play(g_); }
     // The slot under the keyboard's mark, -1 while the mark is hidden.
     int16_t marked_slot() const;
 
@@ -54,6 +58,9 @@ private:
     Game_State g_{};
     Table_Renderer renderer_;
     Game_Context context_;
+    // The turn engine runs: the table is drawn from within it, and a state
+    // seen then may show seat 0 to move before the engine has come to it.
+    bool engine_running_ = false;
     int16_t mark_slot_ = 0;
     int16_t marked_card_ = -1; // the card under the mark, followed within a turn
 };

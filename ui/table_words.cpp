@@ -17,9 +17,7 @@ constexpr std::array<const char*, 13> value_names{"Ace",   "Two",  "Three", "Fou
 constexpr std::array<const char*, 4> suit_names{"Clubs", "Diamonds", "Hearts", "Spades"};
 constexpr std::array<const char*, 4> seat_places{"bottom", "right", "top", "left"};
 
-std::string count_of(int n, const char* one) {
-    return std::to_string(n) + " " + one + (n == 1 ? "" : "s");
-}
+std::string count_of(int n, const char* one) { return std::to_string(n) + " " + one + (n == 1 ? "" : "s"); }
 
 std::string seat_name(int16_t seat) { return seat == 0 ? "You" : "COM " + std::to_string(seat); }
 
@@ -31,19 +29,21 @@ std::string card_name(int16_t card) {
            suit_names[static_cast<std::size_t>(Get_Suit(card))];
 }
 
-Table_Words table_words(const Game_State& g) {
+Table_Words table_words(const Game_State& g, bool human_to_play) {
     Table_Words words;
     // Before the first deal the table holds nothing but its cloth.
     const bool dealt = g.seat[0].hand_y != 0;
     auto add = [&](Thing_Kind kind, int16_t seat, std::string name, bool playable, int32_t x, int32_t y, int32_t w,
-                   int32_t h) { words.things.push_back({kind, seat, std::move(name), playable, x, y, w, h}); };
+                   int32_t h) {
+        words.things.push_back({kind, seat, std::move(name), playable, x, y, w, h});
+    };
 
     const int16_t human = dealt ? Card_Empty_Slot(g, 0) : 0;
     const auto [left, top] = human_row_corner(g);
     for (int16_t j = 0; j < human; ++j)
         // A covered card shows only its strip.
-        add(Thing_Kind::Hand_Card, 0, card_name(g.seat[0].card[j]), human_may_play_slot(g, j), left + card_step * j,
-            top, j == human - 1 ? g.card_w : card_step, g.card_h);
+        add(Thing_Kind::Hand_Card, 0, card_name(g.seat[0].card[j]), human_to_play && human_may_play_slot(g, j),
+            left + card_step * j, top, j == human - 1 ? g.card_w : card_step, g.card_h);
 
     for (int16_t s = 1; s < 4 && dealt; ++s) {
         const Seat& seat = g.seat[s];
@@ -52,9 +52,9 @@ Table_Words table_words(const Game_State& g) {
         const int32_t run = n > 0 ? (n - 1) * card_step : 0;
         const int32_t w = row ? run + g.card_w : g.card_w;
         const int32_t h = row ? g.card_h : run + g.card_h;
-        add(Thing_Kind::Seat, s, seat_name(s) + ", " + seat_places[static_cast<std::size_t>(s)] + ", " +
-                                     count_of(n, "card"),
-            false, nearest(seat.hand_x - w / 2.0), nearest(seat.hand_y - h / 2.0), n > 0 ? w : 0, n > 0 ? h : 0);
+        add(Thing_Kind::Seat, s,
+            seat_name(s) + ", " + seat_places[static_cast<std::size_t>(s)] + ", " + count_of(n, "card"), false,
+            nearest(seat.hand_x - w / 2.0), nearest(seat.hand_y - h / 2.0), n > 0 ? w : 0, n > 0 ? h : 0);
     }
 
     std::string centre;
@@ -79,7 +79,7 @@ Table_Words table_words(const Game_State& g) {
         words.description = "No suit to follow: the next card leads.";
     else
         words.description = std::string("Suit to follow: ") + suit_names[static_cast<std::size_t>(g.lead_suit)] + ".";
-    if (human_may_play(g)) words.description += " Your turn.";
+    if (human_to_play) words.description += " Your turn.";
     return words;
 }
 

@@ -27,7 +27,9 @@ struct Table_Words {
     std::string description;
 };
 
-Table_Words table_words(const Game_State& g);
+// `human_to_play`: the game waits for the human's card; only then may a card
+// be played, and the description says it is the human's turn.
+Table_Words table_words(const Game_State& g, bool human_to_play);
 // "Seven of Hearts"; empty for no card.
 std::string card_name(int16_t card);
 // The index of the thing under table pixel (x, y), -1 for none. A played card

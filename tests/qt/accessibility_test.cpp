@@ -4,14 +4,14 @@
 #include "ui/table_words.h"
 
 #include <QAccessible>
-#include <QtGui/private/qguiapplication_p.h>
-#include <qpa/qplatformaccessibility.h>
-#include <qpa/qplatformintegration.h>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QTest>
 #include <QToolTip>
+#include <QtGui/private/qguiapplication_p.h>
 #include <gtest/gtest.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 
 namespace plenk::test {
 namespace {
@@ -41,7 +41,8 @@ struct Accessibility : ::testing::Test {
     }
     QStringList names() {
         QStringList said;
-        for (int i = 0; i < tree->childCount(); ++i) said << tree->child(i)->text(QAccessible::Name);
+        for (int i = 0; i < tree->childCount(); ++i)
+            said << tree->child(i)->text(QAccessible::Name);
         return said;
     }
     bool was_heard(QAccessible::Event type, const QString& name) {
@@ -51,7 +52,7 @@ struct Accessibility : ::testing::Test {
 
 TEST_F(Accessibility, TheTreeShowsTheTableInWords) {
     table.window->gm_submnu[0]->trigger();
-    const Table_Words words = table_words(g());
+    const Table_Words words = table_words(g(), table.form->awaiting_human());
     ASSERT_EQ(tree->childCount(), static_cast<int>(words.things.size()));
     EXPECT_EQ(tree->text(QAccessible::Description).toStdString(), words.description);
     for (int i = 0; i < tree->childCount(); ++i) {
@@ -92,11 +93,13 @@ TEST_F(Accessibility, EveryChangeIsTold) {
         heard.clear();
         act();
         // What the tree says now is what the game shows, and every change was told.
-        EXPECT_EQ(tree->text(QAccessible::Description).toStdString(), table_words(g()).description);
+        EXPECT_EQ(tree->text(QAccessible::Description).toStdString(),
+                  table_words(g(), table.form->awaiting_human()).description);
         const QStringList after = names();
         for (int i = 0; i < after.size(); ++i) {
             if (i < before.size() && after[i] == before[i]) continue;
-            EXPECT_TRUE(was_heard(QAccessible::NameChanged, after[i]) || was_heard(QAccessible::ObjectCreated, after[i]))
+            EXPECT_TRUE(was_heard(QAccessible::NameChanged, after[i]) ||
+                        was_heard(QAccessible::ObjectCreated, after[i]))
                 << after[i].toStdString();
         }
         if (after.size() < before.size()) {

@@ -37,7 +37,9 @@ struct Keyboard_Mark : ::testing::Test {
         return -1;
     }
     void key(Qt::Key k, Qt::KeyboardModifiers m = {}) { QTest::keyClick(table.window->surface, k, m); }
-    std::vector<int16_t> hand() { return {g().seat[0].card.begin(), g().seat[0].card.begin() + Card_Empty_Slot(g(), 0)}; }
+    std::vector<int16_t> hand() {
+        return {g().seat[0].card.begin(), g().seat[0].card.begin() + Card_Empty_Slot(g(), 0)};
+    }
 };
 
 TEST_F(Keyboard_Mark, KeysMoveTheMarkAndPlay) {
@@ -55,7 +57,8 @@ TEST_F(Keyboard_Mark, KeysMoveTheMarkAndPlay) {
     for (Qt::Key play : {Qt::Key_Return, Qt::Key_Space}) {
         if (!human_may_play(g())) break;
         key(Qt::Key_Home);
-        for (int16_t i = 0; i < table.legal_slot(); ++i) key(Qt::Key_Right);
+        for (int16_t i = 0; i < table.legal_slot(); ++i)
+            key(Qt::Key_Right);
         const int16_t card = g().seat[0].card[table.legal_slot()];
         key(play);
         const auto now = hand();

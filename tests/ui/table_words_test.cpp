@@ -1,3 +1,4 @@
+#include "game/human_selection.h"
 #include "game/table_constants.h"
 #include "tests/support/table_fixture.h"
 #include "ui/table_words.h"
@@ -10,10 +11,11 @@ namespace plenk::test {
 namespace {
 
 TEST(Card_Name, NamesValueAndSuit) {
-    const std::pair<int16_t, const char*> cases[] = {{0, "Ace of Clubs"},        {12, "King of Clubs"},
-                                                     {19, "Seven of Diamonds"},  {34, "Nine of Hearts"},
-                                                     {48, "Ten of Spades"},      {no_card, ""}};
-    for (const auto& [card, name] : cases) EXPECT_EQ(card_name(card), name) << card;
+    const std::pair<int16_t, const char*> cases[] = {{0, "Ace of Clubs"},       {12, "King of Clubs"},
+                                                     {19, "Seven of Diamonds"}, {34, "Nine of Hearts"},
+                                                     {48, "Ten of Spades"},     {no_card, ""}};
+    for (const auto& [card, name] : cases)
+        EXPECT_EQ(card_name(card), name) << card;
 }
 
 // The human holds the Two of Clubs and the Seven of Hearts; Hearts to follow.
@@ -31,7 +33,8 @@ struct Words : ::testing::Test, Table_Fixture {
     // Every thing's name, a playable card marked with a star.
     std::vector<std::string> said() const {
         std::vector<std::string> names;
-        for (const Table_Thing& t : table_words(g).things) names.push_back(t.name + (t.playable ? " *" : ""));
+        for (const Table_Thing& t : table_words(g, human_may_play(g)).things)
+            names.push_back(t.name + (t.playable ? " *" : ""));
         return names;
     }
 };
@@ -50,7 +53,8 @@ TEST_F(Words, NameEveryThingOnTheTable) {
         const char* description;
     };
     const Case cases[] = {
-        {"the human's turn", [](Game_State&) {}, with({"Two of Clubs", "Seven of Hearts *"}, {"Open card: King of Clubs"}),
+        {"the human's turn", [](Game_State&) {},
+         with({"Two of Clubs", "Seven of Hearts *"}, {"Open card: King of Clubs"}),
          "Suit to follow: Hearts. Your turn."},
         {"cards played, the stock left",
          [](Game_State& s) {
@@ -60,7 +64,8 @@ TEST_F(Words, NameEveryThingOnTheTable) {
              s.seat[0].table_card = 26;
              s.turn_seat = 3;
          },
-         with({"Two of Clubs", "Seven of Hearts"}, {"Stock: 12 cards", "You played Ace of Hearts", "COM 2 played Nine of Hearts"}),
+         with({"Two of Clubs", "Seven of Hearts"},
+              {"Stock: 12 cards", "You played Ace of Hearts", "COM 2 played Nine of Hearts"}),
          "Suit to follow: Hearts."},
         {"the human leads, the stock used up",
          [](Game_State& s) {
@@ -80,26 +85,30 @@ TEST_F(Words, NameEveryThingOnTheTable) {
         deal();
         c.change(g);
         EXPECT_EQ(said(), c.names);
-        EXPECT_EQ(table_words(g).description, c.description);
+        EXPECT_EQ(table_words(g, human_may_play(g)).description, c.description);
     }
 }
 
 TEST_F(Words, NothingBeforeTheFirstDeal) {
     EXPECT_TRUE(said().empty());
-    EXPECT_EQ(table_words(g).description, "No game in progress. Game, Deal starts one.");
+    EXPECT_EQ(table_words(g, human_may_play(g)).description, "No game in progress. Game, Deal starts one.");
 }
 
 TEST_F(Words, ThingUnderAPoint) {
     deal();
     g.seat[1].table_card = 40;
-    const Table_Words words = table_words(g);
+    const Table_Words words = table_words(g, human_may_play(g));
     const float x = human_card_x(0), y = human_card_y();
     const struct {
         float x, y;
         const char* name;
     } cases[] = {
-        {x, y, "Two of Clubs"},           {x + 14, y + 95, "Two of Clubs"},      {x + 15, y, "Seven of Hearts"},
-        {x + 15 + 70, y, "Seven of Hearts"}, {x + 15 + 71, y, ""},               {x, y - 1, ""},
+        {x, y, "Two of Clubs"},
+        {x + 14, y + 95, "Two of Clubs"},
+        {x + 15, y, "Seven of Hearts"},
+        {x + 15 + 70, y, "Seven of Hearts"},
+        {x + 15 + 71, y, ""},
+        {x, y - 1, ""},
         {375, 275, "Open card: King of Clubs"},
         {static_cast<float>(g.seat[1].table_x), static_cast<float>(g.seat[1].table_y), "COM 1 played Two of Spades"},
         {static_cast<float>(g.seat[1].hand_x), static_cast<float>(g.seat[1].hand_y), "COM 1, right, 6 cards"},

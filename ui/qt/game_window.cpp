@@ -134,7 +134,8 @@ void Game_Window::build_menus() {
 
 void Game_Window::build_accessibility() {
     table_accessible = new Table_Accessible(
-        surface, [this] { return table_words(form_.state()); }, [this] { return int{form_.marked_slot()}; });
+        surface, [this] { return table_words(form_.state(), form_.awaiting_human()); },
+        [this] { return int{form_.marked_slot()}; });
     // Registered before anyone asks, so that the table is always seen this way;
     // the cache deletes it with the surface.
     QAccessible::registerAccessibleInterface(table_accessible);
@@ -150,7 +151,7 @@ bool Game_Window::eventFilter(QObject* watched, QEvent* event) {
     }
     if (watched == surface && event->type() == QEvent::ToolTip) {
         const auto* help = static_cast<QHelpEvent*>(event);
-        const Table_Words words = table_words(form_.state());
+        const Table_Words words = table_words(form_.state(), form_.awaiting_human());
         const int i = thing_at(words, help->pos().x(), help->pos().y());
         if (i < 0) {
             QToolTip::hideText();
