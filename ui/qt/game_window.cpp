@@ -38,7 +38,6 @@ Game_Window::Game_Window(Qt_Platform& os, Form1& form)
     setWindowTitle(window_caption);
     // The icon belongs to the whole program, the name prompt before the window included.
     QApplication::setWindowIcon(game_icon());
-    setWindowIcon(game_icon());
     setCentralWidget(surface);
     build_label();
     build_menus();
