@@ -83,6 +83,7 @@ TEST_F(Words, ThingUnderAPoint) {
         {{375, 275}, "Open card: King of Clubs"},
         {{g.seat[1].table_x, g.seat[1].table_y}, "COM 1 played King of Spades"},
         {{g.seat[1].hand_x, g.seat[1].hand_y}, "COM 1, right, 6 cards"},
+        {{g.seat[3].hand_x, g.seat[3].hand_y}, ""}, // a seat without cards
     };
     for (const auto& [at, name] : cases) {
         const int i = thing_at(words, at.x, at.y);
