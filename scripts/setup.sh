@@ -5,11 +5,12 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-svg-dev
+  qt6-base-dev qt6-base-private-dev qt6-svg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   kdegames-card-data-kf5 fonts-liberation
   desktop-file-utils
   dpkg-dev lintian appstream file
+  xvfb xauth xdotool openbox dbus at-spi2-core python3-pyatspi
   "$@"
 )
 

@@ -26,10 +26,10 @@ void Form1::gm_submnu_Click(int16_t index) {
     case 0:
         hide_mark();
         Shuffle_Deck(g_, os_);
+        engine_running_ = true;
         Initialize_Game(context_);
-        marked_card_ = no_card;
-        mark_slot_ = 0;
-        update_mark();
+        engine_running_ = false;
+        update_mark(true);
         break;
     case 1:
         show_human_stat(os_, g_);
@@ -65,7 +65,7 @@ void Form1::tbl_submnu_Click(int16_t index) {
     }
     if (g_.game_over != flag_true) {
         renderer_.Draw_Card();
-        update_mark();
+        update_mark(false);
     }
 }
 
@@ -78,24 +78,32 @@ void Form1::Form_KeyDown(Hand_Key key) {
     const int16_t n = Card_Empty_Slot(g_, 0);
     if (key == Hand_Key::Left && mark_slot_ > 0) --mark_slot_;
     if (key == Hand_Key::Right && mark_slot_ < n - 1) ++mark_slot_;
+    if (key == Hand_Key::First) mark_slot_ = 0;
+    if (key == Hand_Key::Last) mark_slot_ = static_cast<int16_t>(n - 1);
     marked_card_ = g_.seat[0].card[mark_slot_];
     if (key == Hand_Key::Play)
         play_slot(mark_slot_);
     else
-        update_mark();
+        update_mark(false);
 }
 
 void Form1::play_slot(int16_t slot) {
     // A card the rule refuses changes nothing, the mark included.
     if (!human_may_play_slot(g_, slot)) return;
     hide_mark();
+    engine_running_ = true;
     play_human_card(context_, slot);
-    update_mark();
+    engine_running_ = false;
+    update_mark(true);
+}
+
+int16_t Form1::marked_slot() const {
+    return awaiting_human() && Card_Empty_Slot(g_, 0) > 0 ? mark_slot_ : int16_t{-1};
 }
 
 void Form1::hide_mark() { os_.set_focus_mark(false, 0, 0, 0, 0); }
 
-void Form1::update_mark() {
+void Form1::update_mark(bool new_turn) {
     if (!human_may_play(g_)) {
         hide_mark();
         return;
@@ -105,9 +113,10 @@ void Form1::update_mark() {
         hide_mark();
         return;
     }
-    // Follow the marked card where it went; else keep the place in the row.
-    for (int16_t j = 0; j < n; ++j)
-        if (g_.seat[0].card[j] == marked_card_) mark_slot_ = j;
+    // A turn starts with the mark on the first card that may be played;
+    // within the turn the mark stays on its card.
+    for (int16_t j = n - 1; j >= 0; --j)
+        if (new_turn ? human_may_play_slot(g_, j) : g_.seat[0].card[j] == marked_card_) mark_slot_ = j;
     if (mark_slot_ > n - 1) mark_slot_ = static_cast<int16_t>(n - 1);
     marked_card_ = g_.seat[0].card[mark_slot_];
     const auto [left, top] = human_row_corner(g_);

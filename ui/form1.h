@@ -2,6 +2,7 @@
 
 #include "game/game_context.h"
 #include "game/game_state.h"
+#include "game/human_selection.h"
 #include "platform/platform.h"
 #include "ui/table_renderer.h"
 
@@ -10,8 +11,8 @@
 namespace plenk {
 
 // The keys that play from the keyboard: move the mark left or right over the
-// human's hand, or play the marked card.
-enum class Hand_Key { Left, Right, Play };
+// human's hand or to its first or last card, or play the marked card.
+enum class Hand_Key { Left, Right, First, Last, Play };
 
 // The game window's behaviour, free of any toolkit: it owns the state and
 // answers the window's events. The toolkit's window forwards its menu
@@ -38,21 +39,30 @@ public:
     Game_State& state() { return g_; }
     const Game_State& state() const { return g_; }
     Game_Context& context() { return context_; }
+    // Whether the game waits for the human's card: the human may play and
+    // the computer seats are not moving meanwhile.
+    bool awaiting_human() const { return !engine_running_ && human_may_play(g_); }
+    // The slot under the keyboard's mark, -1 while the mark is hidden.
+    int16_t marked_slot() const;
 
 private:
     // Plays the card in the slot by the rule of a press, with the mark
     // hidden while the game moves on.
     void play_slot(int16_t slot);
-    // Shows the mark over its card while the human may play, else hides it.
-    void update_mark();
+    // Shows the mark over its card while the human may play, else hides it;
+    // a turn starts with it on the first card that may be played.
+    void update_mark(bool new_turn);
     void hide_mark();
 
     Platform& os_;
     Game_State g_{};
     Table_Renderer renderer_;
     Game_Context context_;
+    // The turn engine runs: the table is drawn from within it, and a state
+    // seen then may show seat 0 to move before the engine has come to it.
+    bool engine_running_ = false;
     int16_t mark_slot_ = 0;
-    int16_t marked_card_ = -1; // the card under the mark, followed as the hand changes
+    int16_t marked_card_ = -1; // the card under the mark, followed within a turn
 };
 
 } // namespace plenk

@@ -77,7 +77,10 @@ void Table_Surface::draw_card(int32_t x, int32_t y, const Card_Picture& picture)
     paint_card(placed_.back());
 }
 
-void Table_Surface::refresh() { repaint(); }
+void Table_Surface::refresh() {
+    repaint();
+    if (change_) change_();
+}
 
 void Table_Surface::set_background(QImage picture) {
     picture_ = std::move(picture);
@@ -112,6 +115,7 @@ void Table_Surface::set_mark(bool visible, QRect where) {
     mark_visible_ = visible;
     mark_ = where;
     repaint();
+    if (change_) change_();
 }
 
 void Table_Surface::keyPressEvent(QKeyEvent* event) {

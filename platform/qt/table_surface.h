@@ -38,6 +38,8 @@ public:
 
     void on_mouse_down(Mouse_Down handler) { mouse_down_ = std::move(handler); }
     void on_key(std::function<void(QKeyEvent*)> handler) { key_ = std::move(handler); }
+    // Called after every refresh and every move of the mark.
+    void on_change(std::function<void()> handler) { change_ = std::move(handler); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -64,6 +66,7 @@ private:
     std::vector<Placed_Card> placed_;
     Mouse_Down mouse_down_;
     std::function<void(QKeyEvent*)> key_;
+    std::function<void()> change_;
     bool mark_visible_ = false;
     QRect mark_;
 };

@@ -1,12 +1,16 @@
 #include "game/hand.h"
-#include "game/rounding.h"
+#include "game/human_selection.h"
 #include "game/table_constants.h"
 #include "platform/qt/surface_constants.h"
 #include "platform/qt/table_surface.h"
 #include "tests/qt/qt_support.h"
+#include "ui/qt/game_icon.h"
 
+#include <QApplication>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace plenk::test {
 namespace {
@@ -18,57 +22,57 @@ struct Keyboard_Mark : ::testing::Test {
     const Game_State& g() { return table.form->state(); }
     void SetUp() override {
         table.start();
-        table.window->gm_submnu[0]->trigger();
-        ASSERT_EQ(g().turn_seat, 0);
+        QApplication::setActiveWindow(table.window.get());
+        key(Qt::Key_N, Qt::ControlModifier);
+        ASSERT_EQ(g().game_over, flag_false) << "Ctrl+N deals";
     }
-    // Whether the mark's outline lies on the given slot of the human's hand.
-    bool marked(const QImage& shot, int16_t slot) {
-        const int16_t n = Card_Empty_Slot(g(), 0);
-        const int left = nearest(g().seat[0].hand_x - (n - 1) * card_step / 2.0);
-        const int top = nearest(g().seat[0].hand_y - g().card_h / 2.0);
-        return shot.pixelColor(left + card_step * slot + 1, top + 1) == mark_colour &&
-               shot.pixelColor(left + card_step * slot + 1, top + g().card_h - 2) == mark_colour;
+    // The slot whose card carries the mark's outline, -1 for none.
+    int marked(const QImage& shot) {
+        const auto [left, top] = human_row_corner(g());
+        for (int16_t slot = 0; slot < Card_Empty_Slot(g(), 0); ++slot)
+            if (shot.pixelColor(left + card_step * slot + 1, top + 1) == mark_colour &&
+                shot.pixelColor(left + card_step * slot + 1, top + g().card_h - 2) == mark_colour)
+                return slot;
+        return -1;
     }
-    void key(Qt::Key k) { QTest::keyClick(table.window->surface, k); }
+    void key(Qt::Key k, Qt::KeyboardModifiers m = {}) { QTest::keyClick(table.window->surface, k, m); }
 };
 
-TEST_F(Keyboard_Mark, FollowsTheArrowKeysAndEnterPlays) {
-    EXPECT_TRUE(marked(table.grab_table(), 0));
-    key(Qt::Key_Right);
-    QImage shot = table.grab_table();
-    EXPECT_FALSE(marked(shot, 0));
-    EXPECT_TRUE(marked(shot, 1));
-    key(Qt::Key_Left);
-    key(Qt::Key_Left);
-    EXPECT_TRUE(marked(table.grab_table(), 0));
-
-    const int16_t slot = table.legal_slot();
-    for (int16_t i = 0; i < slot; ++i) key(Qt::Key_Right);
-    const int16_t card = g().seat[0].card[slot];
-    Box_Answerer boxes;
-    key(Qt::Key_Return);
-    const auto& hand = g().seat[0].card;
-    EXPECT_EQ(std::find(hand.begin(), hand.begin() + Card_Empty_Slot(g(), 0), card),
-              hand.begin() + Card_Empty_Slot(g(), 0));
-}
-
-TEST_F(Keyboard_Mark, IsAbsentWhileTheHumanCannotPlay) {
+TEST_F(Keyboard_Mark, TheOutlineFollowsTheKeysAndIsGoneWhileACardMovesWhenNewGameIsRefused) {
+    EXPECT_EQ(marked(table.grab_table()), table.legal_slot());
+    key(Qt::Key_End);
+    EXPECT_EQ(marked(table.grab_table()), Card_Empty_Slot(g(), 0) - 1);
+    key(Qt::Key_Home);
+    for (int16_t i = 0; i < table.legal_slot(); ++i)
+        key(Qt::Key_Right);
     QImage during;
-    const int16_t slot = table.legal_slot();
+    std::array<int16_t, pack_size> deck_during{};
     repeat_until(
         [&] {
             if (g().animating != flag_true) return false;
             during = table.grab_table();
+            deck_during = g().deck;
+            key(Qt::Key_N, Qt::ControlModifier);
+            EXPECT_EQ(g().deck, deck_during);
             return true;
         },
         table.window.get());
     Box_Answerer boxes;
-    for (int16_t i = 0; i < slot; ++i) key(Qt::Key_Right);
-    key(Qt::Key_Space);
+    const int16_t played = g().seat[0].card[table.legal_slot()];
+    key(Qt::Key_Space); // plays the marked card, which starts on one that may be played
+    EXPECT_EQ(std::count(g().seat[0].card.begin(), g().seat[0].card.end(), played), 0);
     ASSERT_FALSE(during.isNull()) << "no card moved";
-    // Nowhere along the top edge of the human's row is the outline.
-    const int top = nearest(g().seat[0].hand_y - g().card_h / 2.0);
-    for (int x = 0; x < table_width; ++x) EXPECT_NE(during.pixelColor(x, top + 1), mark_colour) << x;
+    EXPECT_EQ(marked(during), -1);
+}
+
+TEST(Name_Prompt, CarriesTheGameIcon) {
+    Game_Table table(false);
+    Box_Answerer boxes;
+    QImage shown;
+    boxes.on_box = [&] { shown = QApplication::activeModalWidget()->windowIcon().pixmap(icon_size).toImage(); };
+    table.start();
+    ASSERT_EQ(boxes.boxes_seen(), 1);
+    EXPECT_EQ(shown, game_icon().pixmap(icon_size).toImage());
 }
 
 } // namespace

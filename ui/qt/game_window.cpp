@@ -6,13 +6,19 @@
 #include "ui/form1.h"
 #include "ui/qt/game_icon.h"
 #include "ui/qt/help_window.h"
+#include "ui/qt/table_accessible.h"
+#include "ui/table_words.h"
 
+#include <QAccessible>
+#include <QApplication>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStyle>
+#include <QToolTip>
 
 namespace plenk {
 
@@ -30,26 +36,32 @@ Game_Window::Game_Window(Qt_Platform& os, Form1& form)
       surface(new Table_Surface(os.deck(), this)),
       form_(form) {
     setWindowTitle(window_caption);
-    setWindowIcon(game_icon());
+    // The icon belongs to the whole program, the name prompt before the window included.
+    QApplication::setWindowIcon(game_icon());
     setCentralWidget(surface);
     build_label();
     build_menus();
     // The window is exactly the menu bar over the table, and stays so.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     Form2 = new Help_Window(this);
+    build_accessibility();
 
     surface->on_mouse_down([this](int16_t button, int16_t shift, float x, float y) {
         form_.Form_MouseDown(button, shift, x, y);
+        table_accessible->refresh();
     });
     surface->on_key([this](QKeyEvent* event) {
         switch (event->key()) {
         case Qt::Key_Left: form_.Form_KeyDown(Hand_Key::Left); break;
         case Qt::Key_Right: form_.Form_KeyDown(Hand_Key::Right); break;
+        case Qt::Key_Home: form_.Form_KeyDown(Hand_Key::First); break;
+        case Qt::Key_End: form_.Form_KeyDown(Hand_Key::Last); break;
         case Qt::Key_Return:
         case Qt::Key_Enter:
         case Qt::Key_Space: form_.Form_KeyDown(Hand_Key::Play); break;
         default: event->ignore(); break;
         }
+        table_accessible->refresh();
     });
     surface->setFocus();
     os.attach(Window_Parts{this, surface, take_lbl, tbl_submnu, Form2});
@@ -99,9 +111,17 @@ void Game_Window::build_menus() {
         tbl_submnu[i]->setCheckable(true);
     }
     tbl_submnu[0]->setChecked(true);
+    // The desktop's usual keys, beside the access keys of the captions.
+    gm_submnu[0]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    gm_submnu[4]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    Help_submnu->setShortcut(QKeySequence(Qt::Key_F1));
 
     connect(Gm_mnu, &QMenu::triggered, this,
-            [this](QAction* action) { form_.gm_submnu_Click(index_of(action)); });
+            [this](QAction* action) {
+                form_.gm_submnu_Click(index_of(action));
+                // The game may have ended, or begun, with the table as it was drawn.
+                table_accessible->refresh();
+            });
     connect(tbl_mnu, &QMenu::triggered, this, [this](QAction* action) {
         // Qt flips a checkable item before reporting the choice; the game
         // sets the marks itself, and first reads them as they were.
@@ -109,6 +129,39 @@ void Game_Window::build_menus() {
         form_.tbl_submnu_Click(index_of(action));
     });
     connect(Help_submnu, &QAction::triggered, this, [this] { form_.Help_submnu_Click(); });
+}
+
+void Game_Window::build_accessibility() {
+    table_accessible = new Table_Accessible(
+        surface, [this] { return table_words(form_.state(), form_.awaiting_human()); },
+        [this] { return int{form_.marked_slot()}; });
+    // Registered before anyone asks, so that the table is always seen this way;
+    // the cache deletes it with the surface.
+    QAccessible::registerAccessibleInterface(table_accessible);
+    surface->on_change([this] { table_accessible->refresh(); });
+    surface->installEventFilter(this);
+    take_lbl->installEventFilter(this);
+}
+
+bool Game_Window::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == take_lbl && event->type() == QEvent::Show) {
+        QAccessibleEvent alert(take_lbl, QAccessible::Alert);
+        QAccessible::updateAccessibility(&alert);
+    }
+    if (watched == surface && event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const Table_Words words = table_words(form_.state(), form_.awaiting_human());
+        const int i = thing_at(words, help->pos().x(), help->pos().y());
+        if (i < 0) {
+            QToolTip::hideText();
+        } else {
+            const Table_Thing& t = words.things[static_cast<std::size_t>(i)];
+            QToolTip::showText(help->globalPos(), QString::fromStdString(t.name), surface,
+                               QRect(t.x, t.y, t.width, t.height));
+        }
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void Game_Window::start() {

@@ -13,6 +13,7 @@ namespace plenk {
 class Form1;
 class Help_Window;
 class Qt_Platform;
+class Table_Accessible;
 class Table_Surface;
 
 // The game window: the 750 by 550 table below the menu bar, the announcement
@@ -37,13 +38,18 @@ public:
     std::array<QAction*, 2> tbl_submnu{};
     QAction* Help_submnu;
     Help_Window* Form2;
+    // The table as assistive technology sees it.
+    Table_Accessible* table_accessible;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Tooltips over the table, and the announcement label's showing.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void build_label();
     void build_menus();
+    void build_accessibility();
 
     Form1& form_;
 };

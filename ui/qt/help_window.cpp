@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QPalette>
+#include <QWindow>
 
 namespace plenk {
 
@@ -53,6 +54,23 @@ Help_Window::Help_Window(QWidget* parent)
     Label1->setWordWrap(true);
     Label1->setTextFormat(Qt::PlainText);
     Label1->setText(rules_text());
+}
+
+} // namespace plenk
+
+namespace plenk {
+
+void Help_Window::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    const QWidget* game = parentWidget() != nullptr ? parentWidget()->window() : nullptr;
+    if (game == nullptr) return;
+    // Before the desktop has framed this window its frame is unknown; the
+    // game window's frame is the best guess at it.
+    QMargins frame = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
+    if (frame.isNull() && game->windowHandle() != nullptr) frame = game->windowHandle()->frameMargins();
+    QRect outer = geometry().marginsAdded(frame);
+    outer.moveCenter(game->frameGeometry().center());
+    setGeometry(outer.marginsRemoved(frame));
 }
 
 } // namespace plenk

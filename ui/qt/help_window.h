@@ -12,6 +12,10 @@ public:
     explicit Help_Window(QWidget* parent = nullptr);
 
     QLabel* Label1;
+
+protected:
+    // Centred over the game window each time it opens, once its size is final.
+    void showEvent(QShowEvent* event) override;
 };
 
 // The rules of the game, one point a sentence.

@@ -1,0 +1,95 @@
+#include "game/human_selection.h"
+#include "tests/support/table_fixture.h"
+#include "ui/table_words.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace plenk::test {
+namespace {
+
+struct Point {
+    int x, y;
+};
+
+// The human holds the Two of Clubs and the Seven of Hearts; Hearts to follow.
+struct Words : ::testing::Test, Table_Fixture {
+    void deal() {
+        deal_from(pack_starting_with({}));
+        set_hand(0, {1, 32});
+        set_hand(1, {2, 3, 4, 5, 6, 7});
+        set_hand(2, {8});
+        set_hand(3, {});
+        g.open_card = 12;
+        g.lead_suit = 2;
+        g.turn_seat = 0;
+    }
+    // Every thing's name, a playable card starred, and the description.
+    std::string said() const {
+        const Table_Words words = table_words(g, human_may_play(g));
+        std::string all;
+        for (const Table_Thing& t : words.things)
+            all += t.name + (t.playable ? " *|" : "|");
+        return all + words.description;
+    }
+};
+
+TEST_F(Words, NameEveryThingOnTheTable) {
+    const std::string seats = "COM 1, right, 6 cards|COM 2, top, 1 card|COM 3, left, 0 cards|";
+    const struct {
+        std::function<void(Game_State&)> change;
+        std::string said;
+    } cases[] = {
+        {[](Game_State&) {},
+         "Two of Clubs|Seven of Hearts *|" + seats + "Open card: King of Clubs|Suit to follow: Hearts. Your turn."},
+        {[](Game_State& s) {
+             s.open_card = no_card, s.deck_pos = 40, s.seat[2].table_card = 34, s.seat[0].table_card = 25,
+             s.turn_seat = 3;
+         },
+         "Two of Clubs|Seven of Hearts|" + seats +
+             "Stock: 12 cards|You played King of Diamonds|COM 2 played Nine of Hearts|Suit to follow: Hearts."},
+        {[](Game_State& s) { s.open_card = no_card, s.deck_pos = pack_size, s.lead_suit = -1; },
+         "Two of Clubs *|Seven of Hearts *|" + seats + "No suit to follow: the next card leads. Your turn."},
+        {[](Game_State& s) { s.animating = flag_true; },
+         "Two of Clubs|Seven of Hearts|" + seats + "Open card: King of Clubs|Suit to follow: Hearts."},
+        {[](Game_State& s) { s.game_over = flag_true; },
+         "Two of Clubs|Seven of Hearts|" + seats +
+             "Open card: King of Clubs|No game in progress. Game, Deal starts one."},
+    };
+    EXPECT_EQ(said(), "No game in progress. Game, Deal starts one."); // nothing dealt yet
+    for (const auto& c : cases) {
+        deal();
+        c.change(g);
+        EXPECT_EQ(said(), c.said);
+    }
+    deal();
+    EXPECT_EQ(table_words(g, false).description, "Suit to follow: Hearts.");
+    EXPECT_FALSE(table_words(g, false).things[1].playable);
+}
+
+TEST_F(Words, ThingUnderAPoint) {
+    deal();
+    g.seat[1].table_card = 51;
+    const Table_Words words = table_words(g, true);
+    const int x = static_cast<int>(human_card_x(0)), y = static_cast<int>(human_card_y());
+    const std::pair<Point, const char*> cases[] = {
+        {{x, y}, "Two of Clubs"},
+        {{x + 14, y + 95}, "Two of Clubs"},
+        {{x + 15, y}, "Seven of Hearts"},
+        {{x + 85, y}, "Seven of Hearts"},
+        {{x + 86, y}, ""},
+        {{x, y - 1}, ""},
+        {{375, 275}, "Open card: King of Clubs"},
+        {{g.seat[1].table_x, g.seat[1].table_y}, "COM 1 played King of Spades"},
+        {{g.seat[1].hand_x, g.seat[1].hand_y}, "COM 1, right, 6 cards"},
+        {{g.seat[3].hand_x, g.seat[3].hand_y}, ""}, // a seat without cards
+    };
+    for (const auto& [at, name] : cases) {
+        const int i = thing_at(words, at.x, at.y);
+        EXPECT_EQ(i < 0 ? "" : words.things[static_cast<std::size_t>(i)].name, name) << at.x << "," << at.y;
+    }
+}
+
+} // namespace
+} // namespace plenk::test

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "ui/table_words.h"
+
+#include <QAccessibleWidget>
+
+#include <functional>
+#include <vector>
+
+namespace plenk {
+
+class Thing_Accessible;
+
+// The table for assistive technology: one child per thing a sighted player
+// sees, named by the game's words, the description naming the suit to
+// follow, and the keyboard's mark as the focused card. refresh() tells a
+// screen reader what changed since it last looked.
+class Table_Accessible : public QAccessibleWidget {
+public:
+    using Words_Source = std::function<Table_Words()>;
+    using Mark_Source = std::function<int()>;
+    Table_Accessible(QWidget* table, Words_Source words, Mark_Source mark);
+    ~Table_Accessible() override;
+
+    // Takes the state as it now is and sends the events for every change.
+    void refresh();
+    const Table_Words& words() const { return shown_; }
+    int marked() const { return marked_; }
+
+    QString text(QAccessible::Text t) const override;
+    int childCount() const override;
+    QAccessibleInterface* child(int index) const override;
+    int indexOfChild(const QAccessibleInterface* child) const override;
+    QAccessibleInterface* childAt(int x, int y) const override;
+    QAccessibleInterface* focusChild() const override;
+
+private:
+    Thing_Accessible* thing(int index) const;
+
+    Words_Source source_;
+    Mark_Source mark_;
+    Table_Words shown_;
+    int marked_ = -1;
+    // Made on first asking, kept for the table's life: a child is its index.
+    mutable std::vector<Thing_Accessible*> things_;
+};
+
+} // namespace plenk
