@@ -50,6 +50,7 @@ Table_Fixture::Table_Fixture() {
     g.data_file = os.program_folder() + "/data.dat";
     g.player_rec.player_name = make_player_name("Tester");
     g.player_rec.rank_count[0] = 7; // never touched by the game
+    g.game_over = flag_true;        // as the window holds it before the first deal
 }
 
 void Table_Fixture::lay(const Layout& layout) {

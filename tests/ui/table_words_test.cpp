@@ -10,21 +10,12 @@ namespace plenk::test {
 namespace {
 
 struct Point {
-    int x, y;
+    int32_t x, y;
 };
 
 // The human holds the Two of Clubs and the Seven of Hearts; Hearts to follow.
 struct Words : ::testing::Test, Table_Fixture {
-    void deal() {
-        deal_from(pack_starting_with({}));
-        set_hand(0, {1, 32});
-        set_hand(1, {2, 3, 4, 5, 6, 7});
-        set_hand(2, {8});
-        set_hand(3, {});
-        g.open_card = 12;
-        g.lead_suit = 2;
-        g.turn_seat = 0;
-    }
+    void deal() { lay({{"2C 7H", "3C 4C 5C 6C 7C 8C", "9C", ""}, "- - - -", "", "KC", 'H', "", 0}); }
     // Every thing's name, a playable card starred, and the description.
     std::string said() const {
         const Table_Words words = table_words(g, human_may_play(g));
@@ -72,7 +63,7 @@ TEST_F(Words, ThingUnderAPoint) {
     deal();
     g.seat[1].table_card = 51;
     const Table_Words words = table_words(g, true);
-    const int x = static_cast<int>(human_card_x(0)), y = static_cast<int>(human_card_y());
+    const auto [x, y] = human_row_corner(g);
     const std::pair<Point, const char*> cases[] = {
         {{x, y}, "Two of Clubs"},
         {{x + 14, y + 95}, "Two of Clubs"},
