@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <tuple>
 #include <filesystem>
 #include <fstream>
 
@@ -13,22 +14,18 @@ using Bytes = std::vector<uint8_t>;
 
 Bytes segment(uint8_t marker, std::size_t body) {
     Bytes b = {0xFF, marker, static_cast<uint8_t>((body + 2) >> 8), static_cast<uint8_t>(body + 2)};
-    b.resize(4 + body, 0);
-    return b;
+    return b.resize(4 + body, 0), b;
 }
 
 // SOI, the segments given, a frame header of three components, a table
 // segment, then the first scan's header naming `scan_components` of them.
-Bytes jpeg(uint8_t frame_marker, int width, int height, const std::vector<Bytes>& before = {},
-           uint8_t scan_components = 3) {
+Bytes jpeg(uint8_t frame_marker, int width, int height, const std::vector<Bytes>& before = {}, uint8_t scan_components = 3) {
     Bytes b = {0xFF, 0xD8};
     for (const Bytes& s : before) b.insert(b.end(), s.begin(), s.end());
-    b.insert(b.end(), {0xFF, 0xFF, 0xFF, frame_marker, 0x00, 0x11, 0x08, static_cast<uint8_t>(height >> 8),
-                       static_cast<uint8_t>(height), static_cast<uint8_t>(width >> 8), static_cast<uint8_t>(width),
-                       0x03});
+    const auto u8 = [](int v) { return static_cast<uint8_t>(v); };
+    b.insert(b.end(), {0xFF, 0xFF, 0xFF, frame_marker, 0x00, 0x11, 0x08, u8(height >> 8), u8(height), u8(width >> 8), u8(width), 0x03});
     b.insert(b.end(), 9, 0x11);
-    b.insert(b.end(), {0xFF, 0xC4, 0x00, 0x04, 0x00, 0x00});
-    b.insert(b.end(), {0xFF, 0xDA, 0x00, static_cast<uint8_t>(6 + 2 * scan_components), scan_components});
+    b.insert(b.end(), {0xFF, 0xC4, 0x00, 0x04, 0x00, 0x00, 0xFF, 0xDA, 0x00, u8(6 + 2 * scan_components), scan_components});
     b.insert(b.end(), 2 * scan_components + 3, 0x00);
     return b;
 }
@@ -36,19 +33,11 @@ Bytes jpeg(uint8_t frame_marker, int width, int height, const std::vector<Bytes>
 Bytes cut(Bytes b, std::size_t drop) { return Bytes(b.begin(), b.end() - static_cast<long>(drop)); }
 Bytes with(Bytes b, std::size_t at, uint8_t value) { return b[at] = value, b; }
 
-struct Case {
-    const char* name;
-    Bytes bytes;
-    bool found;
-    bool sequential = false;
-    int width = 0;
-    int height = 0;
-};
+struct Case { const char* name; Bytes bytes; bool found, sequential = false; int width = 0, height = 0; };
 
 // Five segments of the largest size, as a large colour profile takes, and an
 // empty one, before the frame.
-const std::vector<Bytes> metadata = {segment(0xE2, 65533), segment(0xE2, 65533), segment(0xE2, 65533),
-                                     segment(0xE2, 65533), segment(0xE2, 65533), segment(0xE1, 0)};
+const std::vector<Bytes> metadata = {segment(0xE2, 65533), segment(0xE2, 65533), segment(0xE2, 65533), segment(0xE2, 65533), segment(0xE2, 65533), segment(0xE1, 0)};
 
 const Case cases[] = {
     {"SequentialBehindMetadata", jpeg(0xC0, 1024, 768, metadata), true, true, 1024, 768},
@@ -77,16 +66,12 @@ TEST_P(Jpeg_Frame_Header, IsFoundByWalkingTheSegments) {
     std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(c.bytes.data()), std::ssize(c.bytes));
     for (const auto& frame : {read_jpeg_frame(c.bytes), read_jpeg_frame_in_file(path)}) {
         ASSERT_EQ(frame.has_value(), c.found);
-        if (!frame) continue;
-        EXPECT_EQ(frame->sequential, c.sequential);
-        EXPECT_EQ(frame->width, c.width);
-        EXPECT_EQ(frame->height, c.height);
+        if (frame) { EXPECT_EQ(std::tuple(frame->sequential, frame->width, frame->height), std::tuple(c.sequential, c.width, c.height)); }
     }
     std::remove(path.c_str());
 }
 
-INSTANTIATE_TEST_SUITE_P(Streams, Jpeg_Frame_Header, testing::ValuesIn(cases),
-                         [](const testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Streams, Jpeg_Frame_Header, testing::ValuesIn(cases), [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Jpeg_Frame_In_File, OnlyAnOrdinaryFileIsRead) {
     EXPECT_FALSE(read_jpeg_frame_in_file(testing::TempDir()));
