@@ -1,36 +1,35 @@
 #include "game/human_selection.h"
-#include "platform/qt/table_surface.h"
+#include "platform/qt/surface_constants.h"
 #include "tests/qt/qt_support.h"
 #include "ui/table_words.h"
 
 #include <QAccessible>
 #include <QHelpEvent>
-#include <QLabel>
-#include <QTest>
 #include <QToolTip>
 #include <QtGui/private/qguiapplication_p.h>
-#include <gtest/gtest.h>
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
 
+// The table played from the keyboard, with the toolkit's accessibility
+// switched on as a screen reader would, through its platform layer.
 namespace plenk::test {
-namespace {
 
 // What a screen reader was told: each event with the name of its object.
-std::vector<std::pair<QAccessible::Event, QString>> heard;
-void listen(QAccessibleEvent* event) {
-    QAccessibleInterface* about = event->accessibleInterface();
-    heard.emplace_back(event->type(), about != nullptr ? about->text(QAccessible::Name) : QString());
+static std::vector<std::pair<QAccessible::Event, QString>> heard;
+static bool was_heard(QAccessible::Event type, const QString& name) {
+    return std::find(heard.begin(), heard.end(), std::pair(type, name)) != heard.end();
 }
 
-struct Accessibility : ::testing::Test {
+struct Keyboard_Table : ::testing::Test {
     Game_Table table;
     QAccessibleInterface* tree = nullptr;
-    const Game_State& g() { return table.form->state(); }
     void SetUp() override {
-        QAccessible::installUpdateHandler(listen);
+        QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
+            QAccessibleInterface* about = event->accessibleInterface();
+            heard.emplace_back(event->type(), about != nullptr ? about->text(QAccessible::Name) : QString());
+        });
         QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
-        table.start();
+        table.window->start();
         QApplication::setActiveWindow(table.window.get());
         tree = QAccessible::queryAccessibleInterface(table.window->surface);
     }
@@ -39,82 +38,87 @@ struct Accessibility : ::testing::Test {
         QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
         heard.clear();
     }
-    QStringList names() {
-        QStringList said;
-        for (int i = 0; i < tree->childCount(); ++i)
-            said << tree->child(i)->text(QAccessible::Name);
-        return said;
-    }
-    bool was_heard(QAccessible::Event type, const QString& name) {
-        return std::find(heard.begin(), heard.end(), std::pair(type, name)) != heard.end();
+    void key(Qt::Key k, Qt::KeyboardModifiers m = {}) { QTest::keyClick(table.window->surface, k, m); }
+    // The slot whose card carries the mark's outline on the surface, -1 for none.
+    int drawn_mark(const QImage& shot) {
+        const auto [left, top] = human_row_corner(table.g());
+        for (int16_t slot = 0; slot < Card_Empty_Slot(table.g(), 0); ++slot)
+            if (shot.pixelColor(left + card_step * slot + 1, top + 1) == QColor::fromRgb(mark_rgb) &&
+                shot.pixelColor(left + card_step * slot + 1, top + table.g().card_h - 2) == QColor::fromRgb(mark_rgb))
+                return slot;
+        return -1;
     }
 };
 
-// After each step the tree says what the table shows, and a screen reader
-// was told every change.
-TEST_F(Accessibility, TheTreeFollowsTheGame) {
+TEST_F(Keyboard_Table, TheMarkIsDrawnWhereTheKeysPutItAndIsGoneWhileACardMovesWhenNewGameIsRefused) {
+    key(Qt::Key_N, Qt::ControlModifier);
+    ASSERT_EQ(table.g().game_over, flag_false) << "Ctrl+N deals";
+    const int first = table.form->marked_slot();
+    EXPECT_TRUE(first >= 0 && drawn_mark(table.grab()) == first);
+    key(Qt::Key_End);
+    EXPECT_EQ(drawn_mark(table.grab()), Card_Empty_Slot(table.g(), 0) - 1);
+    key(Qt::Key_Home);
+    for (int i = 0; i < first; ++i) key(Qt::Key_Right);
+    QImage during;
+    repeat_until([&] {
+        if (table.g().animating != flag_true) return false;
+        during = table.grab();
+        const auto deck = table.g().deck;
+        key(Qt::Key_N, Qt::ControlModifier);
+        EXPECT_EQ(table.g().deck, deck);
+        return true;
+    }, table.window.get());
+    Box_Answerer boxes;
+    const int16_t played = table.g().seat[0].card[first];
+    key(Qt::Key_Space);
+    EXPECT_EQ(std::count(table.g().seat[0].card.begin(), table.g().seat[0].card.end(), played), 0);
+    ASSERT_FALSE(during.isNull()) << "no card moved";
+    EXPECT_EQ(drawn_mark(during), -1);
+}
+
+// After each key the tree says what the table shows, and a screen reader was
+// told every change.
+TEST_F(Keyboard_Table, TheAccessibleTreeFollowsTheGame) {
     Box_Answerer boxes(QMessageBox::No);
-    auto key = [&](Qt::Key k, Qt::KeyboardModifiers m = {}) {
-        return [&, k, m] { QTest::keyClick(table.window->surface, k, m); };
-    };
-    const std::pair<const char*, std::function<void()>> actions[] = {
-        {"deal", key(Qt::Key_N, Qt::ControlModifier)},
-        {"last card", key(Qt::Key_End)},
-        {"play", [&] { table.press_slot(table.legal_slot()); }},
-        {"next card", key(Qt::Key_Right)},
-        {"play marked", key(Qt::Key_Return)},
-        {"deal again", key(Qt::Key_N, Qt::ControlModifier)},
-    };
-    for (const auto& [what, act] : actions) {
-        SCOPED_TRACE(what);
-        const QStringList before = names();
+    for (const auto& [k, m] : {std::pair{Qt::Key_N, Qt::ControlModifier}, {Qt::Key_End, Qt::NoModifier}, {Qt::Key_Space, Qt::NoModifier},
+                               {Qt::Key_Right, Qt::NoModifier}, {Qt::Key_Return, Qt::NoModifier}, {Qt::Key_N, Qt::ControlModifier}}) {
+        SCOPED_TRACE(QKeySequence(k | m).toString().toStdString());
+        QStringList before;
+        for (int i = 0; i < tree->childCount(); ++i) before << tree->child(i)->text(QAccessible::Name);
         const QString description = tree->text(QAccessible::Description);
-        const QAccessibleInterface* was_focused = tree->focusChild();
-        const QString focused_name = was_focused != nullptr ? was_focused->text(QAccessible::Name) : QString();
+        const int was_marked = table.form->marked_slot();
         heard.clear();
-        act();
-        const Table_Words words = table_words(g(), table.form->awaiting_human());
+        key(k, m);
+        const Table_Words words = table_words(table.g(), table.form->awaiting_human());
         ASSERT_EQ(tree->childCount(), static_cast<int>(words.things.size()));
         EXPECT_EQ(tree->text(QAccessible::Description).toStdString(), words.description);
+        EXPECT_TRUE(description == tree->text(QAccessible::Description) || was_heard(QAccessible::DescriptionChanged, "Table"));
         for (int i = 0; i < tree->childCount(); ++i) {
             const Table_Thing& t = words.things[static_cast<std::size_t>(i)];
             const QString name = tree->child(i)->text(QAccessible::Name);
             EXPECT_EQ(name.toStdString(), t.name);
             EXPECT_EQ(tree->child(i)->state().disabled, t.kind == Thing_Kind::Hand_Card && !t.playable) << t.name;
-            if (i >= before.size() || before[i] != name) {
-                EXPECT_TRUE(was_heard(QAccessible::NameChanged, name) || was_heard(QAccessible::ObjectCreated, name))
-                    << t.name;
-            }
-        }
-        if (description != tree->text(QAccessible::Description)) {
-            EXPECT_TRUE(was_heard(QAccessible::DescriptionChanged, QStringLiteral("Table")));
+            EXPECT_TRUE(before.value(i) == name || was_heard(QAccessible::NameChanged, name) || was_heard(QAccessible::ObjectCreated, name)) << t.name;
         }
         const int marked = table.form->marked_slot();
-        const QAccessibleInterface* focused = tree->focusChild();
+        QAccessibleInterface* focused = tree->focusChild();
         EXPECT_EQ(focused, marked < 0 ? nullptr : tree->child(marked));
-        if (focused != nullptr && (focused != was_focused || focused->text(QAccessible::Name) != focused_name)) {
-            EXPECT_TRUE(focused->state().focused);
-            EXPECT_TRUE(was_heard(QAccessible::Focus, focused->text(QAccessible::Name)));
-        }
+        const bool moved = focused != nullptr && (marked != was_marked || before.value(marked) != focused->text(QAccessible::Name));
+        EXPECT_TRUE(!moved || (focused->state().focused && was_heard(QAccessible::Focus, focused->text(QAccessible::Name))));
     }
 }
 
-TEST_F(Accessibility, TheTakeAnnouncementIsAnAlert) {
+TEST_F(Keyboard_Table, TheTakeAnnouncementIsAnAlert) {
     table.os->set_label_caption("COM 3 takes all card");
     table.os->set_label_visible(true);
-    EXPECT_TRUE(was_heard(QAccessible::Alert, QStringLiteral("COM 3 takes all card")));
+    EXPECT_TRUE(was_heard(QAccessible::Alert, "COM 3 takes all card"));
 }
 
-TEST_F(Accessibility, HoverShowsTheSameWordsAsATooltip) {
+TEST_F(Keyboard_Table, HoverShowsTheSameWordsAsATooltip) {
     table.window->gm_submnu[0]->trigger();
-    const Game_State& s = g();
-    const QPoint first_card(human_row_corner(s).left + 3, human_row_corner(s).top + 3);
-    const std::pair<QPoint, std::string> cases[] = {
-        {QPoint(3, 3), ""},
-        {first_card, card_name(s.seat[0].card[0])},
-        {QPoint(375, 275), "Open card: " + card_name(s.open_card)},
-    };
-    for (const auto& [at, words] : cases) {
+    const auto [left, top] = human_row_corner(table.g());
+    for (const auto& [at, words] : {std::pair<QPoint, std::string>{QPoint(3, 3), ""}, {QPoint(left + 3, top + 3), card_name(table.g().seat[0].card[0])},
+                                    {QPoint(375, 275), "Open card: " + card_name(table.g().open_card)}}) {
         QCursor::setPos(table.window->surface->mapToGlobal(at));
         QHelpEvent hover(QEvent::ToolTip, at, table.window->surface->mapToGlobal(at));
         QApplication::sendEvent(table.window->surface, &hover);
@@ -122,5 +126,4 @@ TEST_F(Accessibility, HoverShowsTheSameWordsAsATooltip) {
     }
 }
 
-} // namespace
 } // namespace plenk::test

@@ -1,25 +1,37 @@
 #pragma once
 
+#include "game/hand.h"
+#include "game/table_constants.h"
+#include "platform/file_services.h"
 #include "platform/qt/qt_platform.h"
+#include "platform/qt/table_surface.h"
+#include "record/player_record.h"
 #include "ui/form1.h"
 #include "ui/qt/game_window.h"
 
-#include <QImage>
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
+#include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
-#include <string>
 
 namespace plenk::test {
 
 // The one QApplication of a test process, made on first use.
-void ensure_application();
-
-// Writes a record file for `name` with zero counters into the folder.
-void write_record(const QString& folder, const std::string& name);
+inline void ensure_application() {
+    static int argc = 1;
+    static char name[] = "plenk_qt_test";
+    static char* argv[] = {name, nullptr};
+    if (QApplication::instance() == nullptr) new QApplication(argc, argv);
+}
 
 // The Qt platform on a clock of its own: pauses and the waits between a
 // slide's frames pass at once, while every event is still handled.
@@ -27,48 +39,61 @@ struct Quick_Clock_Platform : Qt_Platform {
     using Qt_Platform::Qt_Platform;
     void Sleep(uint32_t ms) override { now += ms; }
     uint32_t GetTickCount() override { return now; }
-    void pump_events(int32_t wait_ms) override;
+    void pump_events(int32_t wait_ms) override { Qt_Platform::pump_events(0), now += std::max(wait_ms, 0); }
     uint32_t now = 0;
 };
 
-// The program's window on a folder of its own (with data.dat unless `record`
-// is false), or on a folder given as it is: the platform, Form1 and the game
-// window, made as the program makes them.
+// The program's window as the program makes it, on a folder of its own with
+// a record for "Ann" (none if `record` is false), or on `given` as it is.
 struct Game_Table {
-    explicit Game_Table(bool record = true);
-    explicit Game_Table(const QString& folder);
-    // Form_Load, then the window is shown.
-    void start() { window->start(); }
-    QString path(const char* file) const { return folder + QLatin1Char('/') + QLatin1String(file); }
-    QImage grab_table() const;
-    // A slot of the human's hand the rules allow now.
-    int16_t legal_slot() const;
-    // Presses the left button over that slot, as a person would.
-    void press_slot(int16_t slot);
-
-    QTemporaryDir own_folder;
+    explicit Game_Table(bool record = true, const QString& given = {}) : folder(given.isEmpty() ? own.path() : given) {
+        ensure_application();
+        EXPECT_TRUE(!record || write_file_start(path("data.dat").toStdString(), encode_record({make_player_name("Ann")})).empty());
+        os = std::make_unique<Quick_Clock_Platform>(folder.toStdString());
+        form = std::make_unique<Form1>(*os);
+        window = std::make_unique<Game_Window>(*os, *form);
+    }
+    QString path(const char* file) const { return folder + '/' + file; }
+    QImage grab() const { return window->surface->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+    const Game_State& g() const { return form->state(); }
+    QTemporaryDir own;
     QString folder;
     std::unique_ptr<Qt_Platform> os;
     std::unique_ptr<Form1> form;
     std::unique_ptr<Game_Window> window;
 };
 
-// Answers every modal box that comes up, from a timer: OK, or `answer` where
-// the box asks Yes or No; the name prompt with `name` and OK.
+// Answers every modal box from a timer: OK, or `answer` where it asks Yes or
+// No; the name prompt with `name`. `on_box` runs before the answer.
 struct Box_Answerer {
-    explicit Box_Answerer(QMessageBox::StandardButton answer = QMessageBox::Yes,
-                          QString name = QStringLiteral("Ann"));
-    int boxes_seen() const { return boxes_; }
-    const QString& last_title() const { return title_; }
-    const QString& last_text() const { return text_; }
-    // Runs when a box is seen, before it is answered.
+    explicit Box_Answerer(QMessageBox::StandardButton answer = QMessageBox::Yes, QString name = "Ann") {
+        QObject::connect(&timer, &QTimer::timeout, [this, answer, name] {
+            QWidget* modal = QApplication::activeModalWidget();
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            auto* prompt = qobject_cast<QInputDialog*>(modal);
+            if (box == nullptr && prompt == nullptr) return;
+            ++seen, title = modal->windowTitle(), text = box != nullptr ? box->text() : prompt->labelText();
+            if (on_box) on_box();
+            if (prompt != nullptr) prompt->setTextValue(name);
+            QTest::mouseClick(prompt != nullptr ? prompt->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)
+                              : box->button(QMessageBox::Ok) != nullptr ? box->button(QMessageBox::Ok) : box->button(answer),
+                              Qt::LeftButton);
+        });
+        timer.start(20);
+    }
     std::function<void()> on_box;
-    QTimer timer_;
-    QString title_, text_;
-    int boxes_ = 0;
+    QTimer timer;
+    QString title, text;
+    int seen = 0;
 };
 
 // Runs `step` on every turn of the event loop until it returns true.
-void repeat_until(std::function<bool()> step, QObject* owner);
+inline void repeat_until(std::function<bool()> step, QObject* owner) {
+    auto* timer = new QTimer(owner);
+    QObject::connect(timer, &QTimer::timeout, [timer, step = std::move(step)] {
+        if (step()) timer->stop(), timer->deleteLater();
+    });
+    timer->start(0);
+}
 
 } // namespace plenk::test

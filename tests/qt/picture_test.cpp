@@ -1,0 +1,151 @@
+#include "platform/qt/background_picture.h"
+#include "platform/qt/card_deck.h"
+#include "tests/qt/qt_support.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QImageWriter>
+#include <QPainter>
+
+namespace plenk::test {
+
+const QColor table_green(0, 128, 0);
+
+// A red picture with a blue band at x 500..699, so that a scaled or shifted
+// picture shows the wrong colour somewhere.
+static QByteArray picture(QSize size, const char* format = "JPEG", bool progressive = false) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QPainter(&image).fillRect(500, 0, 200, size.height(), Qt::blue);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    QImageWriter writer(&buffer, format);
+    writer.setProgressiveScanWrite(progressive);
+    EXPECT_TRUE(buffer.open(QIODevice::WriteOnly) && writer.write(image));
+    return bytes;
+}
+
+// A JPEG whose frame header claims 60000 by 60000; with `one_component` its
+// first scan carries one component of three, so the decoder holds it whole.
+static QByteArray claiming_60000_square(bool one_component) {
+    QByteArray jpeg = picture({64, 48});
+    jpeg.replace(jpeg.indexOf("\xFF\xC0") + 5, 4, QByteArray("\xEA\x60\xEA\x60", 4));
+    if (one_component) jpeg[jpeg.indexOf("\xFF\xDA") + 4] = 1;
+    return jpeg;
+}
+
+// The table with `bytes` as its picture file (none if empty, a folder of that
+// name for "folder"), started.
+static void start_with_picture(Game_Table& table, const QByteArray& bytes) {
+    QFile file(table.path("table01.jpg"));
+    if (bytes == "folder") QDir().mkdir(file.fileName());
+    EXPECT_TRUE(bytes.isEmpty() || bytes == "folder" || (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()));
+    file.close();
+    table.window->start();
+}
+
+TEST(Table_Picture, EachFileIsShownOrRefusedLeavingThePlainTable) {
+    const QByteArray jpeg = picture({1200, 900});
+    // Three segments of the largest size (a camera's EXIF, ICC profile and preview) before the frame header.
+    const QByteArray segments = (QByteArray("\xFF\xE5\xFF\xFF", 4) + QByteArray(65533, '\0')).repeated(3);
+    const struct {
+        const char* what;
+        QByteArray bytes;
+        bool fits; // may go to the decoder
+        bool shown;
+    } files[] = {
+        {"no file", {}, false, false},
+        {"a folder", "folder", false, false},
+        {"a JPEG", jpeg, true, true},
+        {"a progressive JPEG within the budget", picture({64, 48}, "JPEG", true), true, true},
+        {"a progressive JPEG just over the budget", picture({4000, 2001}, "JPEG", true), false, false},
+        {"a JPEG read row by row, of any size", picture({4000, 2001}), true, true},
+        {"a JPEG claiming 60000 square, its rows missing", claiming_60000_square(false), true, false},
+        {"a first scan of one component of three", claiming_60000_square(true), false, false},
+        {"a frame header behind large segments", QByteArray(jpeg).insert(2, segments), true, true},
+        {"a truncated JPEG", jpeg.left(jpeg.size() / 2), true, false},
+        {"a corrupt JPEG", QByteArray(jpeg).replace(600, 4000, QByteArray(4000, '\x5a')), true, false},
+        {"a PNG", picture({100, 80}, "PNG"), false, false},
+        {"plain text", "plain text, not a picture\n", false, false},
+    };
+    for (const auto& file : files) {
+        SCOPED_TRACE(file.what);
+        Game_Table table;
+        EXPECT_EQ(jpeg_fit_to_decode({file.bytes.begin(), file.bytes.end()}), file.fits);
+        start_with_picture(table, file.bytes);
+        EXPECT_EQ(table.window->tbl_submnu[1]->isChecked(), file.shown);
+        EXPECT_EQ(table.grab().pixelColor(5, 5) != table_green, file.shown);
+    }
+}
+
+// The picture lies unscaled at the top left, the table colour right of and
+// below it, the cards over it; Default takes it away.
+TEST(Table_Picture, LiesUnscaledUnderTheCardsUntilDefaultIsChosen) {
+    Game_Table table;
+    start_with_picture(table, picture({650, 300}));
+    table.window->gm_submnu[0]->trigger();
+    for (bool shown : {true, false}) {
+        const QImage shot = table.grab();
+        EXPECT_EQ(table.window->tbl_submnu[1]->isChecked(), shown);
+        EXPECT_EQ(shot.pixelColor(600, 100).blue() - shot.pixelColor(600, 100).red() > 200, shown);
+        EXPECT_TRUE(shot.pixelColor(700, 100) == table_green && shot.pixelColor(600, 400) == table_green);
+        EXPECT_EQ(shot.pixelColor(375, 230), QColor(Qt::white)) << "the open card's margin";
+        table.window->tbl_submnu[0]->trigger();
+    }
+}
+
+// Library indices run rank by rank in clubs, diamonds, hearts, spades; each
+// names an element of the installed deck.
+TEST(Card_Deck, LibraryCardsNameTheDecksElements) {
+    const auto element_of = [](int32_t card, int32_t mode) {
+        Card_Picture picture;
+        return card_picture(card, mode, picture) ? deck_element(picture) : QStringLiteral("(none)");
+    };
+    const std::tuple<int32_t, int32_t, const char*> cards[] = {
+        {0, 0, "1_club"}, {1, 0, "1_diamond"}, {2, 0, "1_heart"}, {7, 0, "2_spade"}, {36, 0, "10_club"}, {41, 0, "jack_diamond"},
+        {46, 0, "queen_heart"}, {51, 0, "king_spade"}, {62, 1, "back"}, {52, 0, "(none)"}, {-1, 0, "(none)"}, {0, 2, "(none)"}};
+    for (const auto& [card, mode, element] : cards) EXPECT_EQ(element_of(card, mode), element) << card << "/" << mode;
+    if (!QFile::exists(standard_deck_path)) GTEST_SKIP() << "the card deck is not installed";
+    ensure_application();
+    QSvgRenderer deck{QString::fromLatin1(standard_deck_path)};
+    for (int32_t card = 0; card < 52; ++card) EXPECT_TRUE(deck.elementExists(element_of(card, 0))) << card;
+}
+
+// A deck that is missing, or lacks a card, leaves our own painting of it:
+// white with the rank in the suit's colour, or a blue back.
+TEST(Card_Deck, CardsTheDeckLacksArePaintedWithRankAndSuit) {
+    ensure_application();
+    QTemporaryDir folder;
+    QFile back_only(folder.filePath("back_only.svg"));
+    ASSERT_TRUE(back_only.open(QIODevice::WriteOnly));
+    back_only.write(R"(<svg xmlns="http://www.w3.org/2000/svg" width="71" height="96"><rect id="back" width="71" height="96" fill="#ff00ff"/></svg>)");
+    back_only.close();
+    Card_Deck missing(QStringLiteral("/nonexistent/deck.svgz")), backs(back_only.fileName());
+    const QColor red(200, 0, 0), blue(30, 60, 160), magenta(255, 0, 255);
+    const int all = 71 * 96;
+    const struct {
+        Card_Deck& deck;
+        Card_Picture picture;
+        QColor colour;
+        int least, most; // pixels near the colour
+    } cards[] = {
+        {missing, {false, 1, 2}, Qt::white, all / 3, all}, {missing, {false, 1, 2}, red, 200, all}, {missing, {false, 1, 3}, red, 0, 0},
+        {missing, {false, 1, 3}, Qt::black, 200, all},     {missing, {true, 0, 0}, blue, 200, all}, {backs, {true, 0, 0}, magenta, 71 * 90, all},
+        {backs, {false, 2, 1}, red, 200, all},
+    };
+    for (const auto& c : cards) {
+        const QImage image = c.deck.pixmap(c.picture, 1.0).toImage();
+        int n = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor p = image.pixelColor(x, y);
+                n += p.alpha() == 255 && std::abs(p.red() - c.colour.red()) < 60 && std::abs(p.green() - c.colour.green()) < 60 &&
+                     std::abs(p.blue() - c.colour.blue()) < 60;
+            }
+        EXPECT_TRUE(n >= c.least && n <= c.most) << c.picture.value << "/" << c.picture.suit << ": " << n;
+    }
+    EXPECT_NE(missing.pixmap({false, 1, 3}, 1.0).toImage(), missing.pixmap({false, 13, 3}, 1.0).toImage());
+    EXPECT_TRUE(!missing.deck_loaded() && backs.deck_loaded());
+}
+
+} // namespace plenk::test
