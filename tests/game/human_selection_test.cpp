@@ -51,7 +51,7 @@ TEST(Human, APressPlaysOnlyALegalCardInTurn) {
         EXPECT_EQ(play_human_card(t.ctx, r.slot), r.played);
         // Once the human has played, the computers move on: COM 1 cannot
         // follow and takes the human's card, which gives the human the lead.
-        EXPECT_EQ(t.events(), r.played ? "play 0; paint; label COM 1 takes all card; show; sleep 2000; hide; paint" : "");
+        EXPECT_EQ(t.events(), r.played ? "play 0; paint; label COM 1 takes all card; show; painted; sleep 2000; hide; paint" : "");
     }
 }
 

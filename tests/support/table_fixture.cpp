@@ -118,6 +118,7 @@ void Table_Fixture::note(const std::string& event) {
         if (call.kind == Kind::Sleep) events_ += "sleep " + std::to_string(call.args[0]) + "; ";
         if (call.kind == Kind::Label_Caption) events_ += "label " + call.text + "; ";
         if (call.kind == Kind::Label_Visible) events_ += call.args[0] ? "show; " : "hide; ";
+        if (call.kind == Kind::Label_Refresh) events_ += "painted; ";
         if (call.kind == Kind::Message_Box) events_ += "box " + call.title + "; ";
     }
     os.clear_log();
