@@ -10,12 +10,25 @@
 namespace plenk {
 namespace {
 
+// Counts repaints made while the game moves on from a key or a deal that
+// show the mark or tell the human it is their turn.
+struct Watching_Platform : Headless_Platform {
+    const Form1* form = nullptr;
+    bool moving_on = false;
+    int told_too_soon = 0;
+    void refresh_surface() override {
+        Headless_Platform::refresh_surface();
+        if (moving_on && (focus_mark()[0] || form->awaiting_human())) ++told_too_soon;
+    }
+};
+
 struct Keyboard : ::testing::Test {
-    Headless_Platform os;
+    Watching_Platform os;
     Form1 form{os};
     Game_State& g = form.state();
 
     Keyboard() {
+        os.form = &form;
         os.answer_next_input("Kim");
         form.Form_Load();
         os.box_answerer = [](const std::string& text, const std::string&) {
@@ -26,7 +39,9 @@ struct Keyboard : ::testing::Test {
     void deal_until(const std::function<bool()>& wanted, uint64_t seed = 1) {
         for (;; ++seed) {
             os.seed(seed);
+            os.moving_on = true;
             form.gm_submnu_Click(0);
+            os.moving_on = false;
             if (human_may_play(g) && wanted()) return;
         }
     }
@@ -45,9 +60,13 @@ struct Keyboard : ::testing::Test {
         return slot;
     }
     void press(Hand_Key key, int times = 1) {
-        for (int i = 0; i < times; ++i)
+        for (int i = 0; i < times; ++i) {
+            os.moving_on = key == Hand_Key::Play;
             form.Form_KeyDown(key);
+            os.moving_on = false;
+        }
     }
+    void TearDown() override { EXPECT_EQ(os.told_too_soon, 0); }
 };
 
 TEST_F(Keyboard, MovesTheMarkOverTheHand) {
@@ -58,6 +77,7 @@ TEST_F(Keyboard, MovesTheMarkOverTheHand) {
         {{}, [&] { return first_playable(); }},  {{K::First}, [] { return 0; }},
         {{K::First, K::Left}, [] { return 0; }}, {{K::First, K::Right, K::Right}, [] { return 2; }},
         {{K::Last}, [&] { return n() - 1; }},    {{K::Last, K::Right, K::Left}, [&] { return n() - 2; }},
+        {{K::First, K::Right, K::Left}, [] { return 0; }},
     };
     for (const auto& [keys, slot] : cases) {
         form.tbl_submnu_Click(0); // a redraw within the turn keeps the mark on its card
@@ -105,7 +125,7 @@ TEST_F(Keyboard, KeysAreRefusedWhileACardMovesAndTheMarkIsGoneAfterTheGame) {
     press(Hand_Key::Play);
     EXPECT_EQ(nested, 1);
     // The mark always starts on a card that may be played, so Play alone ends the game.
-    for (int plays = 0; plays < 500 && g.game_over != flag_true; ++plays) press(Hand_Key::Play);
+    for (int plays = 0; plays < 500 && g.game_over != flag_true; ++plays) mark(), press(Hand_Key::Play);
     EXPECT_EQ(g.game_over, flag_true);
     EXPECT_EQ(mark(), -1);
 }

@@ -74,6 +74,7 @@ TEST_F(Words, ThingUnderAPoint) {
         {{375, 275}, "Open card: King of Clubs"},
         {{g.seat[1].table_x, g.seat[1].table_y}, "COM 1 played King of Spades"},
         {{g.seat[1].hand_x, g.seat[1].hand_y}, "COM 1, right, 6 cards"},
+        {{g.seat[1].hand_x - 36, g.seat[1].hand_y}, "COM 1, right, 6 cards"}, // the left edge, 700 - 35.5 to even
         {{g.seat[3].hand_x, g.seat[3].hand_y}, ""}, // a seat without cards
     };
     for (const auto& [at, name] : cases) {
