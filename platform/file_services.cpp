@@ -93,7 +93,9 @@ int open_ordinary(const std::string& path, int flags, struct stat& info, int& er
         error = S_ISDIR(info.st_mode) ? EISDIR : not_ordinary;
         return -1;
     }
-    const int fd = ::open(target.c_str(), flags | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    int fd;
+    do fd = ::open(target.c_str(), flags | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    while (fd < 0 && errno == EINTR);
     if (fd < 0) {
         error = errno == ELOOP ? not_ordinary : errno;
         return -1;
