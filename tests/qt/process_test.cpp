@@ -191,13 +191,14 @@ void leave_dead_socket(const std::string& path) {
 
 // Another user's copy, through the folder all users share, answering that it
 // has shown itself.
+const std::string shared = "/tmp/plenk-test-shared-" + std::to_string(::getpid());
 struct Squatter {
-    QLockFile lock{QStringLiteral("/tmp/plenk-test-shared/plenk.lock")};
+    QLockFile lock{QString::fromStdString(shared + "/plenk.lock")};
     QLocalServer server;
 };
 std::unique_ptr<Squatter> squatter;
 
-const std::string long_folder = "/tmp/plenk-test-" + std::string(110, 'x');
+const std::string long_folder = "/tmp/plenk-test-" + std::to_string(::getpid()) + std::string(110, 'x');
 
 const Lone_Start_Case lone_starts[] = {
     {"ACrashedCopysNoteAndSocket", [](Program_Copy& t) {
@@ -207,16 +208,15 @@ const Lone_Start_Case lone_starts[] = {
      }, {}},
     {"ASharedFallbackFolderWhereAnotherUserAnswers", [](Program_Copy&) {
          // Qt's own fallback, made first by someone else.
-         const std::string own = std::string("/tmp/plenk-test-shared/runtime-") + ::getpwuid(::geteuid())->pw_name;
+         const std::string own = shared + "/runtime-" + ::getpwuid(::geteuid())->pw_name;
          fs::create_directories(own);
          ::chown(own.c_str(), 1234, 1234);
          squatter = std::make_unique<Squatter>();
-         QLocalServer::removeServer(QStringLiteral("/tmp/plenk-test-shared/plenk.socket"));
-         ASSERT_TRUE(squatter->lock.tryLock(0) && squatter->server.listen(QStringLiteral("/tmp/plenk-test-shared/plenk.socket")));
+         ASSERT_TRUE(squatter->lock.tryLock(0) && squatter->server.listen(QString::fromStdString(shared + "/plenk.socket")));
          QObject::connect(&squatter->server, &QLocalServer::newConnection, [] {
              while (QLocalSocket* s = squatter->server.nextPendingConnection()) s->write("shown\n"), s->flush();
          });
-     }, {{"XDG_RUNTIME_DIR", nullptr}, {"TMPDIR", "/tmp/plenk-test-shared"}}},
+     }, {{"XDG_RUNTIME_DIR", nullptr}, {"TMPDIR", shared.c_str()}}},
     {"ARuntimeFolderOnAReadOnlyDisk", [](Program_Copy&) {}, {}, [] {
          const char* runtime = std::getenv("XDG_RUNTIME_DIR");
          if (::unshare(CLONE_NEWNS) != 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
@@ -236,7 +236,7 @@ TEST_P(Lone_Start, PlaysOnItsRecord) {
     int status = -1;
     wait_for([&] { return !fs::exists(stale) || (status = status >= 0 ? status : ended(copy)) >= 0; });
     squatter.reset();
-    fs::remove_all("/tmp/plenk-test-shared"), fs::remove_all(long_folder);
+    fs::remove_all(shared), fs::remove_all(long_folder);
     if (status == cannot_set_up) GTEST_SKIP() << "no mount of its own here";
     EXPECT_FALSE(fs::exists(stale)) << "the game did not go on to its record; it ended with " << status;
     EXPECT_FALSE(fs::exists("/data.dat"));
