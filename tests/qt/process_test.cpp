@@ -220,7 +220,7 @@ const Lone_Start_Case lone_starts[] = {
     {"ARuntimeFolderOnAReadOnlyDisk", [](Program_Copy&) {}, {}, [] {
          const char* runtime = std::getenv("XDG_RUNTIME_DIR");
          if (::unshare(CLONE_NEWNS) != 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
-             ::mount("tmpfs", runtime, "tmpfs", MS_RDONLY, nullptr) != 0)
+             ::mount("tmpfs", runtime, "tmpfs", MS_RDONLY, "mode=0700") != 0)
              ::_exit(cannot_set_up);
      }},
     {"ARuntimeFolderTooLongForASocket", [](Program_Copy&) { fs::create_directories(long_folder), fs::permissions(long_folder, fs::perms::owner_all); },
