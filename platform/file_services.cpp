@@ -7,8 +7,8 @@
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
-#include <string_view>
 #include <pwd.h>
+#include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
 
