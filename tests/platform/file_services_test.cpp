@@ -87,7 +87,7 @@ struct Case { const char* name; std::function<void(const fs::path& dir)> make; i
 
 const Case cases[] = {
     {"Missing", nothing, ENOENT, 0},
-    {"Record", file_of(35), 0, 0},
+    {"Record", file_of(35, 0751), 0, 0}, // replaced: every permission bit kept
     {"Short", file_of(10), 0, 0},
     {"LongWithTail", file_of(40), 0, 0},
     {"Pipe", node(S_IFIFO), not_ordinary, not_ordinary},
