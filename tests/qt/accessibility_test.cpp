@@ -96,7 +96,7 @@ TEST_F(Keyboard_Table, TheAccessibleTreeFollowsTheGame) {
         for (int i = 0; i < tree->childCount(); ++i) {
             const Table_Thing& t = words.things[static_cast<std::size_t>(i)];
             const QString name = tree->child(i)->text(QAccessible::Name);
-            EXPECT_EQ(name.toStdString(), t.name);
+            EXPECT_EQ(name.toStdString(), t.heard);
             EXPECT_EQ(tree->child(i)->state().disabled, t.kind == Thing_Kind::Hand_Card && !t.playable) << t.name;
             EXPECT_TRUE(before.value(i) == name || was_heard(QAccessible::NameChanged, name) || was_heard(QAccessible::ObjectCreated, name)) << t.name;
         }
@@ -108,10 +108,11 @@ TEST_F(Keyboard_Table, TheAccessibleTreeFollowsTheGame) {
     }
 }
 
-TEST_F(Keyboard_Table, TheTakeAnnouncementIsAnAlert) {
+// The take is announced as its label says it, as a notification shown.
+TEST_F(Keyboard_Table, TheTakeIsAnnounced) {
     table.os->set_label_caption("COM 3 takes all card");
     table.os->set_label_visible(true);
-    EXPECT_TRUE(was_heard(QAccessible::Alert, "COM 3 takes all card"));
+    EXPECT_TRUE(was_heard(QAccessible::ObjectShow, "COM 3 takes all card"));
 }
 
 TEST_F(Keyboard_Table, HoverShowsTheSameWordsAsATooltip) {

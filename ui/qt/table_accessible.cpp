@@ -20,7 +20,7 @@ public:
     void setText(QAccessible::Text, const QString&) override {}
 
     QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Name && isValid() ? QString::fromStdString(thing().name) : QString();
+        return t == QAccessible::Name && isValid() ? QString::fromStdString(thing().heard) : QString();
     }
     QRect rect() const override {
         if (!isValid()) return {};
@@ -49,6 +49,42 @@ private:
     int index_;
 };
 
+// One announcement: a notification with the words as its name, outside the
+// table's children, so that it is heard without being found on the table.
+class Notice_Accessible : public QAccessibleInterface {
+public:
+    Notice_Accessible(Table_Accessible* table, QString words) : table_(table), words_(std::move(words)) {}
+
+    bool isValid() const override { return true; }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return table_->window(); }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* parent() const override { return table_; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    void setText(QAccessible::Text, const QString&) override {}
+    QString text(QAccessible::Text t) const override { return t == QAccessible::Name ? words_ : QString(); }
+    QRect rect() const override { return {}; }
+    QAccessible::Role role() const override { return QAccessible::Notification; }
+    QAccessible::State state() const override {
+        QAccessible::State s;
+        s.readOnly = true;
+        return s;
+    }
+
+private:
+    Table_Accessible* table_;
+    QString words_;
+};
+
+namespace {
+
+// Announcements kept for a reader that asks about them late.
+constexpr std::size_t notices_kept = 32;
+
+} // namespace
+
 Table_Accessible::Table_Accessible(QWidget* table, Words_Source words, Mark_Source mark)
     : QAccessibleWidget(table, QAccessible::Pane, QStringLiteral("Table")),
       source_(std::move(words)),
@@ -58,6 +94,19 @@ Table_Accessible::Table_Accessible(QWidget* table, Words_Source words, Mark_Sour
 
 Table_Accessible::~Table_Accessible() {
     for (Thing_Accessible* t : things_) QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(t));
+    for (Notice_Accessible* n : notices_) QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(n));
+}
+
+void Table_Accessible::announce(const QString& words) {
+    if (!QAccessible::isActive()) return;
+    notices_.push_back(new Notice_Accessible(this, words));
+    QAccessible::registerAccessibleInterface(notices_.back());
+    QAccessibleEvent shown(notices_.back(), QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
+    if (notices_.size() > notices_kept) {
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(notices_.front()));
+        notices_.pop_front();
+    }
 }
 
 QString Table_Accessible::text(QAccessible::Text t) const {
@@ -116,7 +165,7 @@ void Table_Accessible::refresh() {
             continue;
         }
         const Table_Thing& was = now.things[static_cast<std::size_t>(i)];
-        if (t.name != was.name) {
+        if (t.heard != was.heard) {
             QAccessibleEvent renamed(thing(i), QAccessible::NameChanged);
             QAccessible::updateAccessibility(&renamed);
         }
@@ -132,8 +181,8 @@ void Table_Accessible::refresh() {
         QAccessible::updateAccessibility(&described);
     }
     if (marked_ != -1 && widget()->hasFocus() &&
-        (marked_ != before || shown_.things[static_cast<std::size_t>(marked_)].name !=
-                                  (before >= 0 && before < old_count ? now.things[static_cast<std::size_t>(before)].name
+        (marked_ != before || shown_.things[static_cast<std::size_t>(marked_)].heard !=
+                                  (before >= 0 && before < old_count ? now.things[static_cast<std::size_t>(before)].heard
                                                                      : std::string()))) {
         QAccessibleEvent focus(thing(marked_), QAccessible::Focus);
         QAccessible::updateAccessibility(&focus);

@@ -4,11 +4,13 @@
 
 #include <QAccessibleWidget>
 
+#include <deque>
 #include <functional>
 #include <vector>
 
 namespace plenk {
 
+class Notice_Accessible;
 class Thing_Accessible;
 
 // The table for assistive technology: one child per thing a sighted player
@@ -24,6 +26,10 @@ public:
 
     // Takes the state as it now is and sends the events for every change.
     void refresh();
+    // Says the words to a screen reader once: a notification shown, which
+    // Orca speaks wherever the focus is. Each has an object of its own, so
+    // that a reader asking late still hears the words it was shown.
+    void announce(const QString& words);
     const Table_Words& words() const { return shown_; }
     int marked() const { return marked_; }
 
@@ -43,6 +49,7 @@ private:
     int marked_ = -1;
     // Made on first asking, kept for the table's life: a child is its index.
     mutable std::vector<Thing_Accessible*> things_;
+    std::deque<Notice_Accessible*> notices_;
 };
 
 } // namespace plenk
