@@ -44,6 +44,8 @@ Table_Words table_words(const Game_State& g, bool human_to_play) {
     };
 
     const int16_t human = dealt ? Card_Empty_Slot(g, 0) : 0;
+    words.hand_cards = human;
+    if (dealt) words.hand = hand_words(human);
     const auto [left, top] = human_row_corner(g);
     for (int16_t j = 0; j < human; ++j)
         // A covered card shows only its strip.

@@ -27,6 +27,9 @@ struct Table_Thing {
 struct Table_Words {
     std::vector<Table_Thing> things;
     std::string description;
+    // The human's hand as a list of its own, empty before the first deal.
+    std::string hand;
+    int hand_cards = 0; // the first things
 };
 
 // `human_to_play`: the game waits for the human's card; only then may a card

@@ -178,7 +178,15 @@ def play(ear, folder):
                 if ear.wait("cannot be played: follow", card + 1, timeout=5) is None:
                     fail("a refused card was not spoken")
                 refused += 1
+                # Back to the first card, then right until one may be played.
+                at = len(ear.said)
                 keys("Home")
+                for _ in range(15):
+                    card = ear.wait("of (Clubs|Diamonds|Hearts|Spades)", at, timeout=3)
+                    if card is None or "cannot be played" not in ear.said[card]:
+                        break
+                    at = card + 1
+                    keys("Right")
         at = len(ear.said)
         keys("Return")
         time.sleep(0.2)

@@ -10,11 +10,12 @@
 
 namespace plenk {
 
+class Hand_Accessible;
 class Notice_Accessible;
 class Thing_Accessible;
 
-// The table for assistive technology: one child per thing a sighted player
-// sees, named by the game's words, the description naming the suit to
+// The table for assistive technology: the hand as a list of its cards, then
+// one child per other thing a sighted player sees, named by the game's words, the description naming the suit to
 // follow, and the keyboard's mark as the focused card. refresh() tells a
 // screen reader what changed since it last looked.
 class Table_Accessible : public QAccessibleWidget {
@@ -40,8 +41,12 @@ public:
     QAccessibleInterface* childAt(int x, int y) const override;
     QAccessibleInterface* focusChild() const override;
 
-private:
+    // The human's hand, a list whose children are the hand's cards; the
+    // table's first child once cards are dealt.
+    Hand_Accessible* hand() const { return hand_; }
     Thing_Accessible* thing(int index) const;
+
+private:
 
     Words_Source source_;
     Mark_Source mark_;
@@ -50,6 +55,7 @@ private:
     // Made on first asking, kept for the table's life: a child is its index.
     mutable std::vector<Thing_Accessible*> things_;
     std::deque<Notice_Accessible*> notices_;
+    Hand_Accessible* hand_;
 };
 
 } // namespace plenk
