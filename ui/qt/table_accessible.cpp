@@ -217,15 +217,22 @@ void Table_Accessible::refresh() {
         QAccessibleEvent gone(thing(i), QAccessible::ObjectDestroyed);
         QAccessible::updateAccessibility(&gone);
     }
+    told_.resize(static_cast<std::size_t>(new_count));
     for (int i = 0; i < new_count; ++i) {
         const Table_Thing& t = shown_.things[static_cast<std::size_t>(i)];
+        std::string& told = told_[static_cast<std::size_t>(i)];
         if (i >= old_count) {
+            told = t.heard;
             QAccessibleEvent made(thing(i), QAccessible::ObjectCreated);
             QAccessible::updateAccessibility(&made);
             continue;
         }
         const Table_Thing& was = now.things[static_cast<std::size_t>(i)];
-        if (t.heard != was.heard) {
+        // While the game moves on, the card the reader last had in focus
+        // would be read out under its new name: the hand's cards are
+        // renamed once the mark is back, before it takes the focus.
+        if (t.heard != told && (marked_ != -1 || t.kind != Thing_Kind::Hand_Card)) {
+            told = t.heard;
             QAccessibleEvent renamed(thing(i), QAccessible::NameChanged);
             QAccessible::updateAccessibility(&renamed);
         }

@@ -55,6 +55,8 @@ private:
     // Made on first asking, kept for the table's life: a child is its index.
     mutable std::vector<Thing_Accessible*> things_;
     std::deque<Notice_Accessible*> notices_;
+    // Each thing's name as a screen reader was last told it.
+    std::vector<std::string> told_;
     Hand_Accessible* hand_;
 };
 
