@@ -169,6 +169,9 @@ def play(ear, folder):
             continue
         heard_turns += 1
         at = turn + 1
+        # A player listens for the marked card before pressing a key.
+        card = ear.wait(r"^\w+ of (Clubs|Diamonds|Hearts|Spades)(, cannot be played)?$", at, timeout=2)
+        at = at if card is None else card + 1
         if refused == 0 and "follow" in ear.said[turn]:
             # Once, walk to a card that may not be played and try it.
             keys("End")
