@@ -2,6 +2,7 @@
 #include "ui/qt/help_window.h"
 
 #include "game/deal.h"
+#include "game/human_selection.h"
 #include "ui/table_renderer.h"
 
 #include <QHelpEvent>
@@ -67,6 +68,7 @@ TEST(Game_Window, IsFixedAndCentredWithMenusThatReachTheirCommandsAndBoxesThatSh
     EXPECT_TRUE(w.Form2->size() == QSize(412, 289) && w.Form2->minimumSize() == w.Form2->maximumSize());
     EXPECT_EQ(w.windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint), Qt::WindowCloseButtonHint);
     EXPECT_LE((w.geometry().center() - w.screen()->availableGeometry().center()).manhattanLength(), 1);
+    EXPECT_TRUE(w.windowTitle().startsWith("Plenk")) << "a title the desktop shows and finds the window by";
     Box_Answerer boxes(QMessageBox::No);
     boxes.on_box = check_box_fits;
     for (const auto& [item, title] : {std::pair{1, "Winning Stroke"}, {2, "Confirm Reset"}}) {
@@ -127,9 +129,28 @@ TEST(Tooltip, NamesACardAndIsHiddenAgainOverTheBareTable) {
     };
     const QString human_card = rest_at({375, 500});
     EXPECT_TRUE(human_card.contains(" of ")) << human_card.toStdString();
-    EXPECT_NE(rest_at({705, 275}), human_card) << "another seat's hand";
+    for (QPoint other : {QPoint(705, 275), QPoint(375, 275)}) EXPECT_FALSE(rest_at(other).isEmpty() || rest_at(other) == human_card) << "a seat's hand, the open card";
     rest_at({5, 5});
     EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 2000));
+}
+
+// A click on the table plays the card under it, the last card also by its
+// visible right part.
+TEST(Table_Click, PlaysTheCardUnderThePointer) {
+    Game_Table table;
+    table.window->start();
+    const Game_State& g = table.g();
+    for (int deals = 0; deals < 50; ++deals) {
+        table.window->gm_submnu[0]->trigger();
+        const int16_t n = Card_Empty_Slot(g, 0);
+        const int16_t slot = human_may_play_slot(g, n - 1) ? n - 1 : 0;
+        if (!human_may_play_slot(g, slot)) continue;
+        const int16_t card = g.seat[0].card[slot];
+        QTest::mouseClick(table.window->surface, Qt::LeftButton, {}, {human_row_corner(g).left + 15 * slot + (slot == n - 1 ? 65 : 10), 500});
+        EXPECT_EQ(std::count(g.seat[0].card.begin(), g.seat[0].card.end(), card), 0);
+        return;
+    }
+    FAIL() << "no deal let the human play";
 }
 
 // The wait between a slide's frames sleeps: the processor time a slide takes

@@ -48,13 +48,12 @@ TEST(Start, LoadsTheRecordOrAsksForANameAndTriesThePicture) {
     struct Row {
         const char* why;
         bool record;
-        const char* picture; // what table01.jpg holds; a folder of that name when empty, none when null
+        const char* picture; // what table01.jpg holds, none when null
         bool asked, blue_sky;
     };
     const Row rows[] = {{"a first start", false, nullptr, true, false},
                         {"a record and a picture", true, jpeg.c_str(), false, true},
-                        {"a file that is no picture", true, "not a picture", false, false},
-                        {"a folder named as the picture", true, "", false, false}};
+                        {"a file that is no picture", true, "not a picture", false, false}};
     for (const Row& r : rows) {
         SCOPED_TRACE(r.why);
         Headless_Platform os;
@@ -62,8 +61,7 @@ TEST(Start, LoadsTheRecordOrAsksForANameAndTriesThePicture) {
         const std::string folder = os.program_folder();
         const auto bytes = encode_record({make_player_name("Bea"), {9, 1, 2, 3, 4}});
         if (r.record) write_file(folder + "/data.dat", {bytes.begin(), bytes.end()});
-        if (r.picture && *r.picture) write_file(folder + "/table01.jpg", r.picture);
-        if (r.picture && !*r.picture) std::filesystem::create_directory(folder + "/table01.jpg");
+        if (r.picture) write_file(folder + "/table01.jpg", r.picture);
         if (r.asked) os.answer_next_input("Ann");
         form.Form_Load();
         EXPECT_EQ(os.calls_of(Kind::Input_Box).size(), r.asked ? 1u : 0u);
