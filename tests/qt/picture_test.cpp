@@ -2,6 +2,7 @@
 #include "platform/qt/card_deck.h"
 #include "platform/qt/table_surface.h"
 #include "tests/qt/qt_support.h"
+#include "tests/qt/reference_picture.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -116,28 +117,12 @@ TEST(Card_Deck, LibraryCardsNameTheDecksElements) {
     for (int32_t card = 0; card < 52; ++card) EXPECT_TRUE(deck.elementExists(element_of(card, 0))) << card;
 }
 
-// Holds `shot` against the reviewed picture of that name in tests/qt/data; a
-// shot that differs is saved in the working folder for review.
-static void expect_like_reference(const QImage& shot, const QString& name) {
-    const QImage reference = QImage(QStringLiteral(PLENK_TEST_DATA "/") + name).convertToFormat(QImage::Format_ARGB32);
-    const QImage image = shot.convertToFormat(QImage::Format_ARGB32);
-    int off = reference.size() == image.size() ? 0 : -1;
-    for (int y = 0; off >= 0 && y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            const QColor a = image.pixelColor(x, y), b = reference.pixelColor(x, y);
-            off += std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()), std::abs(a.blue() - b.blue()),
-                             std::abs(a.alpha() - b.alpha())}) > 24;
-        }
-    EXPECT_EQ(off, 0) << name.toStdString() << " differs (-1: in size); saved as " << (QDir::currentPath() + '/' + name).toStdString();
-    if (off != 0) image.save(name);
-}
-
 // The table's drawing against a reviewed picture: the background picture
 // unscaled at the top left over the green; the deck's own back; faces the
 // deck lacks painted by our own code with rank and suit in two corners, in
 // the suit's colour; the last card drawn on top; nothing of what was drawn
-// before a clear. A card at two device pixels per table pixel is drawn at
-// that scale, not enlarged.
+// before a clear; the keyboard's mark inside the edge of its card. A card at
+// two device pixels per table pixel is drawn at that scale, not enlarged.
 TEST(Table_Drawing, MatchesTheReviewedPictures) {
     ensure_application();
     QTemporaryDir folder;
@@ -156,6 +141,8 @@ TEST(Table_Drawing, MatchesTheReviewedPictures) {
     const Card_Picture cards[] = {{false, 1, 0}, {false, 10, 1}, {false, 12, 2}, {false, 13, 3}, {true, 0, 0}};
     for (int i = 0; i < 5; ++i) surface.draw_card(20 + 90 * i, 300, cards[i]);
     for (int i = 0; i < 5; ++i) surface.draw_card(250 + 15 * i, 150, cards[4 - i]);
+    surface.set_mark(true, QRect(555, 150, 20, 96)); // moved from the first place it was shown
+    surface.set_mark(true, QRect(110, 300, 71, 96));
     expect_like_reference(surface.grab().toImage(), "table_drawing.png");
     EXPECT_TRUE(deck.deck_loaded());
     // Without a deck file the back is painted too.

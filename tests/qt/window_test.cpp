@@ -1,4 +1,5 @@
 #include "tests/qt/qt_support.h"
+#include "tests/qt/reference_picture.h"
 #include "ui/qt/help_window.h"
 
 #include "game/deal.h"
@@ -9,6 +10,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
+#include <QTime>
 #include <QToolTip>
 
 #include <ctime>
@@ -47,9 +49,11 @@ TEST(First_Start, AsksTheNameUnderTheGameIconWritesTheRecordThenShowsTheWindow) 
 }
 
 // While a message box is up: whether its whole text and its title fit (a
-// title bar also holds an icon and buttons: some 100 pixels).
+// title bar also holds an icon and buttons: some 100 pixels); notes its buttons.
+QStringList buttons_seen;
 void check_box_fits() {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    buttons_seen << QString::number(box->standardButtons(), 16);
     auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
     EXPECT_TRUE(label->wordWrap() ? label->heightForWidth(label->width()) <= label->height() : label->sizeHint().width() <= label->width());
     QFont bold = box->font();
@@ -81,6 +85,7 @@ TEST(Game_Window, IsFixedAndCentredWithMenusThatReachTheirCommandsAndBoxesThatSh
     table.os->message_box("The player record could not be saved to \"/a/rather/long/folder/name/data.dat\" (Is a directory). "
                           "It is kept in memory, and the next save will try again.", "Plenk", Box_Icon::Warning, Box_Buttons::Ok);
     EXPECT_EQ(boxes.seen, 3);
+    EXPECT_EQ(buttons_seen, QStringList({"400", "14000", "400"})) << "OK; Yes and No; OK";
 }
 
 TEST(Help_Window, HoldsTheGameUntilClosedAndShowsEveryRule) {
@@ -92,27 +97,32 @@ TEST(Help_Window, HoldsTheGameUntilClosedAndShowsEveryRule) {
     table.window->Help_mnu->actions()[0]->trigger();
     EXPECT_TRUE(modal && !help.isVisible());
     EXPECT_LE(help.Label1->heightForWidth(help.Label1->width()), help.Label1->height()) << "rules cut off";
+    expect_like_reference(help.grab().toImage(), "help_window.png");
 }
 
-// The game blocks in a pause right after showing the label: the label must
-// be painted, over the table, before any event is handled.
+// The game blocks in a pause right after showing the label or a drawing: it
+// must be painted, over the table, before any event is handled.
 TEST(Take_Label, IsPaintedBeforeThePauseOverTheTable) {
     struct Paint_Watch : QObject {
         QStringList painted;
         bool eventFilter(QObject* label, QEvent* event) override {
-            if (event->type() == QEvent::Paint) painted << static_cast<QLabel*>(label)->text();
+            if (event->type() == QEvent::Paint) painted << label->objectName();
             return false;
         }
     } watch;
     Game_Table table;
     table.window->start();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(table.window.get()));
+    table.window->take_lbl->setObjectName("label");
+    table.window->surface->setObjectName("table");
     table.window->take_lbl->installEventFilter(&watch);
+    table.window->surface->installEventFilter(&watch);
     table.os->set_label_caption("COM 2 takes all card");
     table.os->set_label_visible(true);
     table.os->refresh_label();
-    EXPECT_EQ(watch.painted, QStringList{"COM 2 takes all card"});
-    EXPECT_EQ(table.grab().pixelColor(table.window->take_lbl->geometry().topLeft() + QPoint(3, 3)), QColor(Qt::black));
+    table.os->refresh_surface();
+    EXPECT_EQ(watch.painted, QStringList({"label", "table"}));
+    expect_like_reference(table.grab().copy(table.window->take_lbl->geometry()), "take_label.png");
 }
 
 // A tooltip names the thing under the pointer and goes when the pointer
@@ -148,6 +158,9 @@ TEST(Table_Click, PlaysTheCardUnderThePointer) {
         const int16_t card = g.seat[0].card[slot];
         QTest::mouseClick(table.window->surface, Qt::LeftButton, {}, {human_row_corner(g).left + 15 * slot + (slot == n - 1 ? 65 : 10), 500});
         EXPECT_EQ(std::count(g.seat[0].card.begin(), g.seat[0].card.end(), card), 0);
+    // Nothing stays drawn where the hand, now of another length, ended.
+    const int right = human_row_corner(g).left + 15 * (Card_Empty_Slot(g, 0) - 1) + 71;
+    for (int x : {right + 3, human_row_corner(g).left - 4}) EXPECT_EQ(table.grab().pixelColor(x, 500), QColor(0, 128, 0)) << x;
         return;
     }
     FAIL() << "no deal let the human play";
@@ -167,6 +180,8 @@ TEST(Slide, SleepsBetweenItsFrames) {
     std::iota(g.deck.begin(), g.deck.end(), int16_t{0});
     deal_cards(g);
     Table_Renderer renderer(g, os);
+    // The shuffle's clock: seconds since midnight, so that each start deals anew.
+    EXPECT_NEAR(os.clock_seconds(), QTime::currentTime().msecsSinceStartOfDay() / 1000.0, 2.0);
     const auto cpu_ms = [] {
         timespec t{};
         clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
