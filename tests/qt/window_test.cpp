@@ -33,16 +33,7 @@ TEST(First_Start, AsksTheNameUnderTheGameIconWritesTheRecordThenShowsTheWindow) 
         };
         table.window->start();
         EXPECT_TRUE(boxes.seen == 1 && boxes.text == "Input Player Name:" && hidden_at_prompt && table.window->isVisible());
-        // Two cards, white with a red heart, on green felt with rounded corners.
-        int white = 0, red = 0;
-        for (int y = 0; y < icon.height(); ++y)
-            for (int x = 0; x < icon.width(); ++x) {
-                const QColor p = icon.pixelColor(x, y);
-                white += p.red() > 240 && p.green() > 240 && p.blue() > 240;
-                red += p.red() > 180 && p.green() < 40 && p.blue() < 40;
-            }
-        EXPECT_TRUE(icon.size() == QSize(64, 64) && icon.pixelColor(0, 0).alpha() == 0 && icon.pixelColor(4, 32) == QColor(0, 128, 0));
-        EXPECT_TRUE(white > 400 && red > 30) << white << " white, " << red << " red";
+        expect_like_reference(icon, "prompt_icon.png"); // two fanned cards on green felt
         const std::vector<uint8_t> record = read_file_start(table.path("data.dat").toStdString(), 100).bytes;
         EXPECT_EQ(std::string(record.begin(), record.begin() + 4) + std::to_string(record.size()), stored + "35");
     }
@@ -96,7 +87,6 @@ TEST(Help_Window, HoldsTheGameUntilClosedAndShowsEveryRule) {
     repeat_until([&] { return help.isVisible() && (modal = help.isModal(), help.close()); }, table.window.get());
     table.window->Help_mnu->actions()[0]->trigger();
     EXPECT_TRUE(modal && !help.isVisible());
-    EXPECT_LE(help.Label1->heightForWidth(help.Label1->width()), help.Label1->height()) << "rules cut off";
     expect_like_reference(help.grab().toImage(), "help_window.png");
 }
 
