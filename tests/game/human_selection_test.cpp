@@ -34,14 +34,7 @@ TEST(Human, APressFindsTheCardSeenUnderItAtEveryColumn) {
 }
 
 TEST(Human, APressPlaysOnlyALegalCardInTurn) {
-    struct Row {
-        const char* why;
-        char lead;
-        int16_t turn;
-        bool animating, over;
-        int16_t slot;
-        bool played;
-    };
+    struct Row { const char* why; char lead; int16_t turn; bool animating, over; int16_t slot; bool played; };
     const Row rows[] = {
         {"a card of the suit", 'H', 0, false, false, 1, true},    {"another suit", 'H', 0, false, false, 0, false},
         {"any card when leading", '-', 0, false, false, 0, true}, {"a computer's turn", '-', 1, false, false, 0, false},

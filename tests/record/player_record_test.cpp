@@ -70,10 +70,7 @@ TEST(RecordBytes, NameThenFiveSigned16BitLittleEndianCounters) {
     for (uint8_t b : {0x02, 0x01, 0xFF, 0xFF, 0xFF, 0x7F, 0x00, 0x80, 0x05, 0x00}) expected.push_back(b);
     EXPECT_EQ(bytes, expected);
 
-    struct Row {
-        std::vector<uint8_t> bytes;
-        std::array<int16_t, 5> counts;
-    };
+    struct Row { std::vector<uint8_t> bytes; std::array<int16_t, 5> counts; };
     std::vector<uint8_t> longer = bytes;
     longer.insert(longer.end(), 5, 0xAA);
     std::vector<uint8_t> partial(28, 'x');

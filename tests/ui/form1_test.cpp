@@ -45,12 +45,7 @@ struct Window : ::testing::Test {
 };
 
 TEST(Start, LoadsTheRecordOrAsksForANameAndTriesThePicture) {
-    struct Row {
-        const char* why;
-        bool record;
-        const char* picture; // what table01.jpg holds, none when null
-        bool asked, blue_sky;
-    };
+    struct Row { const char* why; bool record; const char* picture /* table01.jpg, none when null */; bool asked, blue_sky; };
     const Row rows[] = {{"a first start", false, nullptr, true, false},
                         {"a record and a picture", true, jpeg.c_str(), false, true},
                         {"a file that is no picture", true, "not a picture", false, false}};
@@ -80,11 +75,7 @@ TEST_F(Window, TheTableMenuSwitchesBackgroundsAndRepaintsARunningGame) {
     os.answer_next_input("Ann");
     form.Form_Load();
     deal_until_human_can_play();
-    struct Row {
-        int16_t item;
-        bool remove_picture, is_default, blue_sky;
-        std::size_t repaints;
-    };
+    struct Row { int16_t item; bool remove_picture, is_default, blue_sky; std::size_t repaints; };
     // A checked item chosen again does nothing; a missing picture unchecks both.
     const Row rows[] = {{0, false, true, false, 1}, {0, false, true, false, 0}, {1, false, false, true, 1},
                         {0, true, true, false, 1},  {1, false, false, false, 1}, {2, false, false, false, 0}};
@@ -139,12 +130,7 @@ TEST_F(Window, CommandsDuringASlide) {
     write_file(picture, jpeg);
     os.answer_next_input("Ann");
     form.Form_Load();
-    struct Row {
-        const char* command;
-        std::function<void(Form1&)> give;
-        bool ends;
-        std::size_t repaints = 0;
-    };
+    struct Row { const char* command; std::function<void(Form1&)> give; bool ends; std::size_t repaints = 0; };
     const Row rows[] = {
         {"Deal, Show Rank and Reset Record are refused (a box would throw)",
          [](Form1& f) { f.gm_submnu_Click(0), f.gm_submnu_Click(1), f.gm_submnu_Click(2); }, false},
