@@ -64,6 +64,8 @@ TEST(Game_Window, IsFixedAndCentredWithMenusThatReachTheirCommandsAndBoxesThatSh
     EXPECT_EQ(w.windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint), Qt::WindowCloseButtonHint);
     EXPECT_LE((w.geometry().center() - w.screen()->availableGeometry().center()).manhattanLength(), 1);
     EXPECT_TRUE(w.windowTitle().startsWith("Plenk")) << "a title the desktop shows and finds the window by";
+    for (QAction* menu : w.menuBar()->actions()) // only the Table menu's items carry check marks
+        for (QAction* item : menu->menu()->actions()) EXPECT_EQ(item->isCheckable(), menu == w.tbl_mnu->menuAction()) << item->text().toStdString();
     Box_Answerer boxes(QMessageBox::No);
     boxes.on_box = check_box_fits;
     for (const auto& [item, title] : {std::pair{1, "Winning Stroke"}, {2, "Confirm Reset"}}) {
