@@ -250,8 +250,8 @@ void Table_Accessible::refresh() {
         }
     }
     std::swap(shown_, now); // `now` holds what a screen reader last had
-    const std::string was_focused = marked_ >= 0 && marked_ < static_cast<int>(things_.size()) ? things_[static_cast<std::size_t>(marked_)]->told : std::string();
-    const Thing_Accessible* had_focus = marked_ >= 0 && marked_ < static_cast<int>(things_.size()) ? things_[static_cast<std::size_t>(marked_)] : nullptr;
+    const Thing_Accessible* had_focus = marked_ >= 0 ? thing(marked_) : nullptr;
+    const std::string was_focused = had_focus != nullptr ? had_focus->told : std::string();
     take_objects();
     marked_ = marked;
     if (!active) return;
