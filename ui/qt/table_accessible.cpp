@@ -188,6 +188,10 @@ int Table_Accessible::childCount() const {
     return static_cast<int>(shown_.things.size()) - shown_.hand_cards + (shown_.hand.empty() ? 0 : 1);
 }
 
+Thing_Accessible* Table_Accessible::marked_thing() const {
+    return marked_ >= 0 && marked_ < shown_.hand_cards ? thing(marked_) : nullptr;
+}
+
 int Table_Accessible::index_of(const Thing_Accessible* thing) const {
     const auto at = std::find(things_.begin(), things_.end(), thing);
     return at == things_.end() ? -1 : static_cast<int>(at - things_.begin());
@@ -231,7 +235,7 @@ QAccessibleInterface* Table_Accessible::childAt(int x, int y) const {
 }
 
 QAccessibleInterface* Table_Accessible::focusChild() const {
-    return widget()->hasFocus() && marked_ >= 0 ? thing(marked_) : nullptr;
+    return widget()->hasFocus() ? marked_thing() : nullptr;
 }
 
 void Table_Accessible::refresh() {
@@ -250,7 +254,7 @@ void Table_Accessible::refresh() {
         }
     }
     std::swap(shown_, now); // `now` holds what a screen reader last had
-    const Thing_Accessible* had_focus = marked_ >= 0 ? thing(marked_) : nullptr;
+    const Thing_Accessible* had_focus = marked_thing();
     const std::string was_focused = had_focus != nullptr ? had_focus->told : std::string();
     take_objects();
     marked_ = marked;
@@ -288,8 +292,9 @@ void Table_Accessible::refresh() {
         QAccessibleEvent described(this, QAccessible::DescriptionChanged);
         QAccessible::updateAccessibility(&described);
     }
-    if (marked_ != -1 && widget()->hasFocus() && (thing(marked_) != had_focus || thing(marked_)->told != was_focused)) {
-        QAccessibleEvent focus(thing(marked_), QAccessible::Focus);
+    Thing_Accessible* focused = marked_thing();
+    if (focused != nullptr && widget()->hasFocus() && (focused != had_focus || focused->told != was_focused)) {
+        QAccessibleEvent focus(focused, QAccessible::Focus);
         QAccessible::updateAccessibility(&focus);
     }
 }

@@ -53,6 +53,8 @@ public:
     int index_of(const Thing_Accessible* thing) const;
 
 private:
+    // The marked card's object, null when no card of the hand is marked.
+    Thing_Accessible* marked_thing() const;
     // Gives each of the words' things its object: the one it had, else a new one.
     void take_objects();
 
