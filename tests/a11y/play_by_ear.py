@@ -17,7 +17,7 @@ import time
 
 import pyatspi
 
-DEADLINE = time.monotonic() + 150
+DEADLINE = time.monotonic() + 240
 # Orca with its debug file line-buffered, so that each utterance can be read
 # as soon as it is spoken.
 ORCA = """
@@ -30,6 +30,7 @@ runpy.run_path("/usr/bin/orca", run_name="__main__")
 """
 SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*?)' ?\{", re.S)
 SEAT = r"(You|COM [123])"
+CARD = r"^\w+ of (Clubs|Diamonds|Hearts|Spades)(, cannot be played)?$"
 
 
 def fail(message):
@@ -89,6 +90,30 @@ def the_table():
     return None
 
 
+def hand_now(table):
+    """The names of the hand's cards as the game now has them, read afresh."""
+    try:
+        table.clear_cache()
+        hand = table.getChildAtIndex(0)
+        if hand.getRole() != pyatspi.ROLE_LIST:
+            return None
+        return [hand.getChildAtIndex(i).name for i in range(hand.childCount)]
+    except Exception:  # the tree changes while it is read
+        return None
+
+
+def misheard_hand(said, hand):
+    """What was said during a turn that does not fit the hand as it is: a
+    count of its cards, a card it does not hold, a seat where a card is."""
+    wrong = []
+    for s in said:
+        count = re.match(r"(Your hand, |List with )(\d+) (cards?|items?)$", s)
+        if ((count and int(count.group(2)) != len(hand)) or (re.match(CARD, s) and s not in hand)
+                or re.match(r"COM [123], \w+, \d+ cards?$", s)):
+            wrong.append("%r for %d cards" % (s, len(hand)))
+    return wrong
+
+
 def humans_turn(table):
     try:
         return "Your turn" in table.description
@@ -144,7 +169,8 @@ def play(ear, folder):
     ear.listen()
     before_deal = list(ear.said)
     keys("ctrl+n")
-    turns = heard_turns = refused = 0
+    turns = heard_turns = refused = judged = 0
+    misheard = []
     at = len(ear.said)
     while True:
         if time.monotonic() > DEADLINE:
@@ -170,7 +196,7 @@ def play(ear, folder):
         heard_turns += 1
         at = turn + 1
         # A player listens for the marked card before pressing a key.
-        card = ear.wait(r"^\w+ of (Clubs|Diamonds|Hearts|Spades)(, cannot be played)?$", at, timeout=2)
+        card = ear.wait(CARD, at, timeout=2)
         at = at if card is None else card + 1
         if refused == 0 and "follow" in ear.said[turn]:
             # Once, walk to a card that may not be played and try it.
@@ -190,9 +216,18 @@ def play(ear, folder):
                         break
                     at = card + 1
                     keys("Right")
+        # Until this key the hand stands still: what was said of it must fit it.
+        hand = hand_now(table)
+        ear.listen()
+        if hand is not None:
+            judged += 1
+            misheard += misheard_hand(ear.said[turn:], hand)
         at = len(ear.said)
         keys("Return")
         time.sleep(0.2)
+    if misheard or judged < 0.9 * heard_turns:
+        fail("in %d turns the hand was misheard: %s" % (judged, "; ".join(misheard)))
+    print("the hand heard as it was in %d of %d turns" % (judged, heard_turns))
     judge(ear.said, before_deal, turns, heard_turns, refused, folder)
     keys("Return", "ctrl+q")
 

@@ -10,6 +10,8 @@
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
 
+#include <map>
+
 // The table played from the keyboard, with the toolkit's accessibility
 // switched on as a screen reader would, through its platform layer.
 namespace plenk::test {
@@ -88,11 +90,13 @@ TEST_F(Keyboard_Table, TheAccessibleTreeFollowsTheGame) {
     for (const auto& [k, m] : {std::pair{Qt::Key_N, Qt::ControlModifier}, {Qt::Key_End, Qt::NoModifier}, {Qt::Key_Space, Qt::NoModifier},
                                {Qt::Key_Right, Qt::NoModifier}, {Qt::Key_Return, Qt::NoModifier}, {Qt::Key_N, Qt::ControlModifier}}) {
         SCOPED_TRACE(QKeySequence(k | m).toString().toStdString());
-        QStringList before;
+        std::map<QAccessibleInterface*, QString> before; // each thing's object and its name
+        std::map<std::string, QAccessibleInterface*> held; // each card in hand and its object
         const Table_Words was = table_words(table.g(), table.form->awaiting_human());
-        for (std::size_t i = 0; i < was.things.size(); ++i) before << thing(static_cast<int>(i), was)->text(QAccessible::Name);
+        for (int i = 0; i < static_cast<int>(was.things.size()); ++i) before[thing(i, was)] = thing(i, was)->text(QAccessible::Name);
+        for (int i = 0; i < was.hand_cards; ++i) held[was.things[static_cast<std::size_t>(i)].name] = thing(i, was);
         const QString description = tree->text(QAccessible::Description);
-        const int was_marked = table.form->marked_slot();
+        QAccessibleInterface* const was_focused = tree->focusChild();
         heard.clear();
         key(k, m);
         const Table_Words words = table_words(table.g(), table.form->awaiting_human());
@@ -106,12 +110,21 @@ TEST_F(Keyboard_Table, TheAccessibleTreeFollowsTheGame) {
             const QString name = thing(i, words)->text(QAccessible::Name);
             EXPECT_EQ(name.toStdString(), t.heard);
             EXPECT_EQ(thing(i, words)->state().disabled, t.kind == Thing_Kind::Hand_Card && !t.playable) << t.name;
-            EXPECT_TRUE(before.value(i) == name || was_heard(QAccessible::NameChanged, name) || was_heard(QAccessible::ObjectCreated, name)) << t.name;
+            EXPECT_TRUE(before[thing(i, words)] == name || was_heard(QAccessible::NameChanged, name) || was_heard(QAccessible::ObjectCreated, name)) << t.name;
+        }
+        // A card keeps its object while it stays in hand; one that leaves is
+        // told gone, so that no reader keeps an object that became another.
+        for (int i = 0; i < was.hand_cards; ++i) {
+            const Table_Thing& t = was.things[static_cast<std::size_t>(i)];
+            const auto now = std::find_if(words.things.begin(), words.things.begin() + words.hand_cards, [&](const Table_Thing& c) { return c.name == t.name; });
+            const bool kept = now != words.things.begin() + words.hand_cards && thing(static_cast<int>(now - words.things.begin()), words) == held[t.name];
+            EXPECT_TRUE(kept || was_heard(QAccessible::ObjectDestroyed, QString::fromStdString(t.name)) ||
+                        was_heard(QAccessible::ObjectDestroyed, QString::fromStdString(t.heard))) << t.name;
         }
         const int marked = table.form->marked_slot();
         QAccessibleInterface* focused = tree->focusChild();
         EXPECT_EQ(focused, marked < 0 ? nullptr : tree->child(0)->child(marked));
-        const bool moved = focused != nullptr && (marked != was_marked || before.value(marked) != focused->text(QAccessible::Name));
+        const bool moved = focused != nullptr && (focused != was_focused || before[focused] != focused->text(QAccessible::Name));
         EXPECT_TRUE(!moved || (focused->state().focused && was_heard(QAccessible::Focus, focused->text(QAccessible::Name))));
     }
 }

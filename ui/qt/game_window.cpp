@@ -4,6 +4,7 @@
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/table_surface.h"
 #include "ui/form1.h"
+#include "ui/qt/check_item_accessible.h"
 #include "ui/qt/game_icon.h"
 #include "ui/qt/help_window.h"
 #include "ui/qt/table_accessible.h"
@@ -140,6 +141,7 @@ void Game_Window::build_menus() {
 }
 
 void Game_Window::build_accessibility() {
+    install_check_item_accessible();
     table_accessible = new Table_Accessible(
         surface, [this] { return table_words(form_.state(), form_.awaiting_human()); },
         [this] { return int{form_.marked_slot()}; });
@@ -172,6 +174,8 @@ bool Game_Window::eventFilter(QObject* watched, QEvent* event) {
 
 void Game_Window::start() {
     form_.Form_Load();
+    // A screen reader asking as the window shows hears the loaded game's table.
+    table_accessible->refresh();
     adjustSize();
     setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen()->availableGeometry()));
     show();

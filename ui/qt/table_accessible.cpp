@@ -2,14 +2,25 @@
 
 #include <QWidget>
 
+#include <algorithm>
+
 namespace plenk {
 
-// One thing on the table; it reads its words from the table at its index.
+// One thing on the table, for as long as it stays there; it reads its words
+// from the table wherever they now stand.
 class Thing_Accessible : public QAccessibleInterface {
 public:
-    Thing_Accessible(const Table_Accessible* table, int index) : table_(table), index_(index) {}
+    Thing_Accessible(const Table_Accessible* table, const Table_Thing& thing)
+        : told(thing.heard), table_(table), kind_(thing.kind), seat_(thing.seat),
+          card_(thing.kind == Thing_Kind::Hand_Card ? thing.name : std::string()) {}
 
-    bool isValid() const override { return index_ < static_cast<int>(table_->words().things.size()); }
+    // Whether `thing` is this one: a hand card is its card; of the others
+    // there is one of each kind at each seat.
+    bool is(const Table_Thing& thing) const {
+        return thing.kind == kind_ && thing.seat == seat_ && (kind_ != Thing_Kind::Hand_Card || thing.name == card_);
+    }
+
+    bool isValid() const override { return table_->index_of(this) >= 0; }
     QObject* object() const override { return nullptr; }
     QWindow* window() const override { return table_->window(); }
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
@@ -29,24 +40,29 @@ public:
         return QRect(table->mapToGlobal(QPoint(t.x, t.y)), QSize(t.width, t.height));
     }
     QAccessible::Role role() const override {
-        return isValid() && thing().kind == Thing_Kind::Hand_Card ? QAccessible::ListItem : QAccessible::StaticText;
+        return kind_ == Thing_Kind::Hand_Card ? QAccessible::ListItem : QAccessible::StaticText;
     }
     QAccessible::State state() const override {
         QAccessible::State s;
-        if (!isValid() || thing().kind != Thing_Kind::Hand_Card) {
+        if (!isValid() || kind_ != Thing_Kind::Hand_Card) {
             s.readOnly = true;
             return s;
         }
         s.focusable = true;
         s.disabled = !thing().playable;
-        s.focused = table_->marked() == index_ && static_cast<QWidget*>(table_->object())->hasFocus();
+        s.focused = table_->marked() == table_->index_of(this) && static_cast<QWidget*>(table_->object())->hasFocus();
         return s;
     }
 
+    // The name as a screen reader was last told it.
+    std::string told;
+
 private:
-    const Table_Thing& thing() const { return table_->words().things[static_cast<std::size_t>(index_)]; }
+    const Table_Thing& thing() const { return table_->words().things[static_cast<std::size_t>(table_->index_of(this))]; }
     const Table_Accessible* table_;
-    int index_;
+    Thing_Kind kind_;
+    int16_t seat_;
+    std::string card_;
 };
 
 // The human's hand: a list, so that a card's place is counted among the
@@ -94,7 +110,7 @@ private:
 };
 
 QAccessibleInterface* Thing_Accessible::parent() const {
-    if (isValid() && thing().kind == Thing_Kind::Hand_Card) return table_->hand();
+    if (kind_ == Thing_Kind::Hand_Card) return table_->hand();
     return const_cast<Table_Accessible*>(table_);
 }
 
@@ -142,6 +158,7 @@ Table_Accessible::Table_Accessible(QWidget* table, Words_Source words, Mark_Sour
       marked_(mark_()),
       hand_(new Hand_Accessible(this)) {
     QAccessible::registerAccessibleInterface(hand_);
+    take_objects();
 }
 
 Table_Accessible::~Table_Accessible() {
@@ -171,12 +188,30 @@ int Table_Accessible::childCount() const {
     return static_cast<int>(shown_.things.size()) - shown_.hand_cards + (shown_.hand.empty() ? 0 : 1);
 }
 
-Thing_Accessible* Table_Accessible::thing(int index) const {
-    while (static_cast<int>(things_.size()) <= index) {
-        things_.push_back(new Thing_Accessible(this, static_cast<int>(things_.size())));
+Thing_Accessible* Table_Accessible::marked_thing() const {
+    return marked_ >= 0 && marked_ < shown_.hand_cards ? thing(marked_) : nullptr;
+}
+
+int Table_Accessible::index_of(const Thing_Accessible* thing) const {
+    const auto at = std::find(things_.begin(), things_.end(), thing);
+    return at == things_.end() ? -1 : static_cast<int>(at - things_.begin());
+}
+
+void Table_Accessible::take_objects() {
+    std::vector<Thing_Accessible*> had;
+    had.swap(things_);
+    for (const Table_Thing& t : shown_.things) {
+        const auto kept = std::find_if(had.begin(), had.end(), [&](const Thing_Accessible* a) { return a && a->is(t); });
+        if (kept != had.end()) {
+            things_.push_back(*kept);
+            *kept = nullptr;
+            continue;
+        }
+        things_.push_back(new Thing_Accessible(this, t));
         QAccessible::registerAccessibleInterface(things_.back());
     }
-    return things_[static_cast<std::size_t>(index)];
+    for (Thing_Accessible* gone : had)
+        if (gone) QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(gone));
 }
 
 QAccessibleInterface* Table_Accessible::child(int index) const {
@@ -200,46 +235,52 @@ QAccessibleInterface* Table_Accessible::childAt(int x, int y) const {
 }
 
 QAccessibleInterface* Table_Accessible::focusChild() const {
-    return widget()->hasFocus() && marked_ >= 0 ? thing(marked_) : nullptr;
+    return widget()->hasFocus() ? marked_thing() : nullptr;
 }
 
 void Table_Accessible::refresh() {
     Table_Words now = source_();
     const int marked = mark_();
-    std::swap(shown_, now); // `now` holds what a screen reader last had
-    const int before = marked_;
-    marked_ = marked;
-    if (!QAccessible::isActive()) return;
-
-    const int old_count = static_cast<int>(now.things.size());
-    const int new_count = static_cast<int>(shown_.things.size());
-    for (int i = new_count; i < old_count; ++i) {
-        QAccessibleEvent gone(thing(i), QAccessible::ObjectDestroyed);
-        QAccessible::updateAccessibility(&gone);
+    const bool active = QAccessible::isActive();
+    // A thing leaving is told while it still stands where the reader saw it.
+    std::vector<const Thing_Accessible*> staying;
+    for (std::size_t i = 0; i < things_.size(); ++i) {
+        const bool stays = std::any_of(now.things.begin(), now.things.end(), [&](const Table_Thing& t) { return things_[i]->is(t); });
+        if (stays) {
+            staying.push_back(things_[i]);
+        } else if (active) {
+            QAccessibleEvent gone(things_[i], QAccessible::ObjectDestroyed);
+            QAccessible::updateAccessibility(&gone);
+        }
     }
-    told_.resize(static_cast<std::size_t>(new_count));
-    for (int i = 0; i < new_count; ++i) {
-        const Table_Thing& t = shown_.things[static_cast<std::size_t>(i)];
-        std::string& told = told_[static_cast<std::size_t>(i)];
-        if (i >= old_count) {
-            told = t.heard;
-            QAccessibleEvent made(thing(i), QAccessible::ObjectCreated);
+    std::swap(shown_, now); // `now` holds what a screen reader last had
+    const Thing_Accessible* had_focus = marked_thing();
+    const std::string was_focused = had_focus != nullptr ? had_focus->told : std::string();
+    take_objects();
+    marked_ = marked;
+    if (!active) return;
+
+    for (std::size_t i = 0; i < things_.size(); ++i) {
+        Thing_Accessible* a = things_[i];
+        const Table_Thing& t = shown_.things[i];
+        if (std::find(staying.begin(), staying.end(), a) == staying.end()) {
+            QAccessibleEvent made(a, QAccessible::ObjectCreated);
             QAccessible::updateAccessibility(&made);
             continue;
         }
-        const Table_Thing& was = now.things[static_cast<std::size_t>(i)];
         // While the game moves on, the card the reader last had in focus
         // would be read out under its new name: the hand's cards are
         // renamed once the mark is back, before it takes the focus.
-        if (t.heard != told && (marked_ != -1 || t.kind != Thing_Kind::Hand_Card)) {
-            told = t.heard;
-            QAccessibleEvent renamed(thing(i), QAccessible::NameChanged);
+        if (t.heard != a->told && (marked_ != -1 || t.kind != Thing_Kind::Hand_Card)) {
+            a->told = t.heard;
+            QAccessibleEvent renamed(a, QAccessible::NameChanged);
             QAccessible::updateAccessibility(&renamed);
         }
-        if (t.playable != was.playable || t.kind != was.kind) {
+        const auto was = std::find_if(now.things.begin(), now.things.end(), [&](const Table_Thing& w) { return a->is(w); });
+        if (t.playable != was->playable) {
             QAccessible::State changed;
             changed.disabled = true;
-            QAccessibleStateChangeEvent flipped(thing(i), changed);
+            QAccessibleStateChangeEvent flipped(a, changed);
             QAccessible::updateAccessibility(&flipped);
         }
     }
@@ -251,11 +292,9 @@ void Table_Accessible::refresh() {
         QAccessibleEvent described(this, QAccessible::DescriptionChanged);
         QAccessible::updateAccessibility(&described);
     }
-    if (marked_ != -1 && widget()->hasFocus() &&
-        (marked_ != before || shown_.things[static_cast<std::size_t>(marked_)].heard !=
-                                  (before >= 0 && before < old_count ? now.things[static_cast<std::size_t>(before)].heard
-                                                                     : std::string()))) {
-        QAccessibleEvent focus(thing(marked_), QAccessible::Focus);
+    Thing_Accessible* focused = marked_thing();
+    if (focused != nullptr && widget()->hasFocus() && (focused != had_focus || focused->told != was_focused)) {
+        QAccessibleEvent focus(focused, QAccessible::Focus);
         QAccessible::updateAccessibility(&focus);
     }
 }

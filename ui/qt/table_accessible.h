@@ -17,7 +17,10 @@ class Thing_Accessible;
 // The table for assistive technology: the hand as a list of its cards, then
 // one child per other thing a sighted player sees, named by the game's words, the description naming the suit to
 // follow, and the keyboard's mark as the focused card. refresh() tells a
-// screen reader what changed since it last looked.
+// screen reader what changed since it last looked. Each thing keeps one
+// object while it stays on the table (a hand card by its card, the others by
+// their kind and seat), so that a reader's cache never holds an object that
+// has become another thing.
 class Table_Accessible : public QAccessibleWidget {
 public:
     using Words_Source = std::function<Table_Words()>;
@@ -44,19 +47,24 @@ public:
     // The human's hand, a list whose children are the hand's cards; the
     // table's first child once cards are dealt.
     Hand_Accessible* hand() const { return hand_; }
-    Thing_Accessible* thing(int index) const;
+    // The object of the words' thing at `index`.
+    Thing_Accessible* thing(int index) const { return things_[static_cast<std::size_t>(index)]; }
+    // The index among the words' things, -1 for a thing gone from the table.
+    int index_of(const Thing_Accessible* thing) const;
 
 private:
+    // The marked card's object, null when no card of the hand is marked.
+    Thing_Accessible* marked_thing() const;
+    // Gives each of the words' things its object: the one it had, else a new one.
+    void take_objects();
 
     Words_Source source_;
     Mark_Source mark_;
     Table_Words shown_;
     int marked_ = -1;
-    // Made on first asking, kept for the table's life: a child is its index.
-    mutable std::vector<Thing_Accessible*> things_;
+    // One for each of the words' things, in their order.
+    std::vector<Thing_Accessible*> things_;
     std::deque<Notice_Accessible*> notices_;
-    // Each thing's name as a screen reader was last told it.
-    std::vector<std::string> told_;
     Hand_Accessible* hand_;
 };
 
