@@ -5,6 +5,7 @@
 #include "game/human_selection.h"
 #include "game/rounding.h"
 #include "game/table_constants.h"
+#include "platform/text_marker.h"
 
 #include <array>
 
@@ -12,28 +13,41 @@ namespace plenk {
 
 namespace {
 
-constexpr std::array<const char*, 13> value_names{"Ace",   "Two",  "Three", "Four", "Five",  "Six", "Seven",
-                                                  "Eight", "Nine", "Ten",   "Jack", "Queen", "King"};
-constexpr std::array<const char*, 4> suit_names{"Clubs", "Diamonds", "Hearts", "Spades"};
-constexpr std::array<const char*, 4> seat_places{"bottom", "right", "top", "left"};
+const std::array<Text, 13> value_names{
+    QT_TRANSLATE_NOOP("Table", "Ace"),   QT_TRANSLATE_NOOP("Table", "Two"),   QT_TRANSLATE_NOOP("Table", "Three"),
+    QT_TRANSLATE_NOOP("Table", "Four"),  QT_TRANSLATE_NOOP("Table", "Five"),  QT_TRANSLATE_NOOP("Table", "Six"),
+    QT_TRANSLATE_NOOP("Table", "Seven"), QT_TRANSLATE_NOOP("Table", "Eight"), QT_TRANSLATE_NOOP("Table", "Nine"),
+    QT_TRANSLATE_NOOP("Table", "Ten"),   QT_TRANSLATE_NOOP("Table", "Jack"),  QT_TRANSLATE_NOOP("Table", "Queen"),
+    QT_TRANSLATE_NOOP("Table", "King")};
+const std::array<Text, 4> suit_names{QT_TRANSLATE_NOOP("Table", "Clubs"), QT_TRANSLATE_NOOP("Table", "Diamonds"),
+                                     QT_TRANSLATE_NOOP("Table", "Hearts"), QT_TRANSLATE_NOOP("Table", "Spades")};
+// The computer seats' places, seat 1 first.
+const std::array<Text, 3> seat_places{QT_TRANSLATE_NOOP("Table", "right"), QT_TRANSLATE_NOOP("Table", "top"),
+                                      QT_TRANSLATE_NOOP("Table", "left")};
 
-std::string count_of(int n, const char* one) { return std::to_string(n) + " " + one + (n == 1 ? "" : "s"); }
+Text cards_count(int n) { return with_count(QT_TRANSLATE_N_NOOP("Table", "%n card(s)"), n); }
 
-std::string seat_name(int16_t seat) { return seat == 0 ? "You" : "COM " + std::to_string(seat); }
+// Whole sentences for the human and for a computer seat, as their verbs differ.
+Text played(int16_t seat, int16_t card) {
+    return seat == 0 ? with_args(QT_TRANSLATE_NOOP("Table", "You played %1"), {card_name(card)})
+                     : with_args(QT_TRANSLATE_NOOP("Table", "COM %1 played %2"), {std::to_string(seat), card_name(card)});
+}
 
 } // namespace
 
-std::string card_name(int16_t card) {
+Text card_name(int16_t card) {
     if (card < 0 || card >= pack_size) return {};
-    return std::string(value_names[static_cast<std::size_t>(Get_Card_Value(card) - 1)]) + " of " +
-           suit_names[static_cast<std::size_t>(Get_Suit(card))];
+    //: A card's name: %1 its value ("Seven"), %2 its suit ("Hearts").
+    return with_args(QT_TRANSLATE_NOOP("Table", "%1 of %2"),
+                     {value_names[static_cast<std::size_t>(Get_Card_Value(card) - 1)],
+                      suit_names[static_cast<std::size_t>(Get_Suit(card))]});
 }
 
 Table_Words table_words(const Game_State& g, bool human_to_play) {
     Table_Words words;
     // Before the first deal the table holds nothing but its cloth.
     const bool dealt = g.seat[0].hand_y != 0;
-    auto add = [&](Thing_Kind kind, int16_t seat, std::string name, bool playable, int32_t x, int32_t y, int32_t w,
+    auto add = [&](Thing_Kind kind, int16_t seat, Text name, bool playable, int32_t x, int32_t y, int32_t w,
                    int32_t h) {
         words.things.push_back({kind, seat, std::move(name), playable, x, y, w, h});
     };
@@ -52,34 +66,40 @@ Table_Words table_words(const Game_State& g, bool human_to_play) {
         const int32_t run = n > 0 ? (n - 1) * card_step : 0;
         const int32_t w = row ? run + g.card_w : g.card_w;
         const int32_t h = row ? g.card_h : run + g.card_h;
+        //: A computer seat: its number, its place at the table, its cards ("COM 1, right, 5 cards").
         add(Thing_Kind::Seat, s,
-            seat_name(s) + ", " + seat_places[static_cast<std::size_t>(s)] + ", " + count_of(n, "card"), false,
+            with_args(QT_TRANSLATE_NOOP("Table", "COM %1, %2, %3"),
+                      {std::to_string(s), seat_places[static_cast<std::size_t>(s - 1)], cards_count(n)}),
+            false,
             nearest(seat.hand_x - w / 2.0), nearest(seat.hand_y - h / 2.0), n > 0 ? w : 0, n > 0 ? h : 0);
     }
 
-    std::string centre;
+    Text centre;
     if (g.open_card != no_card)
-        centre = "Open card: " + card_name(g.open_card);
+        centre = with_args(QT_TRANSLATE_NOOP("Table", "Open card: %1"), {card_name(g.open_card)});
     else if (g.deck_pos <= pack_size - 1)
-        centre = "Stock: " + count_of(pack_size - g.deck_pos, "card");
-    if (dealt && !centre.empty())
+        centre = with_args(QT_TRANSLATE_NOOP("Table", "Stock: %1"), {cards_count(pack_size - g.deck_pos)});
+    if (dealt && !centre.source.empty())
         add(Thing_Kind::Centre, -1, centre, false, nearest((table_width - g.card_w) / 2.0),
             nearest((table_height - g.card_h) / 2.0), g.card_w, g.card_h);
 
     for (int16_t s = 0; s < 4 && dealt; ++s) {
         const Seat& seat = g.seat[s];
         if (seat.table_card == no_card) continue;
-        add(Thing_Kind::Spot, s, seat_name(s) + " played " + card_name(seat.table_card), false,
+        add(Thing_Kind::Spot, s, played(s, seat.table_card), false,
             nearest(seat.table_x - g.card_w / 2.0), nearest(seat.table_y - g.card_h / 2.0), g.card_w, g.card_h);
     }
 
     if (g.game_over == flag_true)
-        words.description = "No game in progress. Game, Deal starts one.";
+        //: "Game, Deal" names the menu and its item.
+        words.description = QT_TRANSLATE_NOOP("Table", "No game in progress. Game, Deal starts one.");
     else if (g.lead_suit == -1)
-        words.description = "No suit to follow: the next card leads.";
+        words.description = QT_TRANSLATE_NOOP("Table", "No suit to follow: the next card leads.");
     else
-        words.description = std::string("Suit to follow: ") + suit_names[static_cast<std::size_t>(g.lead_suit)] + ".";
-    if (human_to_play) words.description += " Your turn.";
+        words.description = with_args(QT_TRANSLATE_NOOP("Table", "Suit to follow: %1."),
+                                      {suit_names[static_cast<std::size_t>(g.lead_suit)]});
+    if (human_to_play)
+        words.description = with_args(QT_TRANSLATE_NOOP("Table", "%1 Your turn."), {words.description});
     return words;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/game_state.h"
+#include "platform/text.h"
 
 #include <cstdint>
 #include <string>
@@ -14,7 +15,7 @@ enum class Thing_Kind { Hand_Card, Seat, Centre, Spot };
 struct Table_Thing {
     Thing_Kind kind;
     int16_t seat; // the owner; -1 for the centre
-    std::string name;
+    Text name;
     bool playable; // a card of the human's hand that may be played now
     int32_t x, y, width, height;
 };
@@ -24,14 +25,14 @@ struct Table_Thing {
 // the cards on the table spots; and a description of the play.
 struct Table_Words {
     std::vector<Table_Thing> things;
-    std::string description;
+    Text description;
 };
 
 // `human_to_play`: the game waits for the human's card; only then may a card
 // be played, and the description says it is the human's turn.
 Table_Words table_words(const Game_State& g, bool human_to_play);
 // "Seven of Hearts"; empty for no card.
-std::string card_name(int16_t card);
+Text card_name(int16_t card);
 // The index of the thing under table pixel (x, y), -1 for none. A played card
 // lies over the centre, which lies over nothing else.
 int thing_at(const Table_Words& words, int32_t x, int32_t y);

@@ -91,14 +91,14 @@ TEST_F(Keyboard_Table, TheAccessibleTreeFollowsTheGame) {
         key(k, m);
         const Table_Words words = table_words(table.g(), table.form->awaiting_human());
         ASSERT_EQ(tree->childCount(), static_cast<int>(words.things.size()));
-        EXPECT_EQ(tree->text(QAccessible::Description).toStdString(), words.description);
+        EXPECT_EQ(tree->text(QAccessible::Description).toStdString(), english(words.description));
         EXPECT_TRUE(description == tree->text(QAccessible::Description) || was_heard(QAccessible::DescriptionChanged, "Table"));
         for (int i = 0; i < tree->childCount(); ++i) {
             const Table_Thing& t = words.things[static_cast<std::size_t>(i)];
             const QString name = tree->child(i)->text(QAccessible::Name);
-            EXPECT_EQ(name.toStdString(), t.name);
-            EXPECT_EQ(tree->child(i)->state().disabled, t.kind == Thing_Kind::Hand_Card && !t.playable) << t.name;
-            EXPECT_TRUE(before.value(i) == name || was_heard(QAccessible::NameChanged, name) || was_heard(QAccessible::ObjectCreated, name)) << t.name;
+            EXPECT_EQ(name.toStdString(), english(t.name));
+            EXPECT_EQ(tree->child(i)->state().disabled, t.kind == Thing_Kind::Hand_Card && !t.playable) << english(t.name);
+            EXPECT_TRUE(before.value(i) == name || was_heard(QAccessible::NameChanged, name) || was_heard(QAccessible::ObjectCreated, name)) << english(t.name);
         }
         const int marked = table.form->marked_slot();
         QAccessibleInterface* focused = tree->focusChild();
@@ -117,8 +117,8 @@ TEST_F(Keyboard_Table, TheTakeAnnouncementIsAnAlert) {
 TEST_F(Keyboard_Table, HoverShowsTheSameWordsAsATooltip) {
     table.window->gm_submnu[0]->trigger();
     const auto [left, top] = human_row_corner(table.g());
-    for (const auto& [at, words] : {std::pair<QPoint, std::string>{QPoint(3, 3), ""}, {QPoint(left + 3, top + 3), card_name(table.g().seat[0].card[0])},
-                                    {QPoint(375, 275), "Open card: " + card_name(table.g().open_card)}}) {
+    for (const auto& [at, words] : {std::pair<QPoint, std::string>{QPoint(3, 3), ""}, {QPoint(left + 3, top + 3), english(card_name(table.g().seat[0].card[0]))},
+                                    {QPoint(375, 275), "Open card: " + english(card_name(table.g().open_card))}}) {
         QCursor::setPos(table.window->surface->mapToGlobal(at));
         QHelpEvent hover(QEvent::ToolTip, at, table.window->surface->mapToGlobal(at));
         QApplication::sendEvent(table.window->surface, &hover);

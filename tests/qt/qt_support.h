@@ -5,6 +5,7 @@
 #include "platform/file_services.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/table_surface.h"
+#include "platform/qt/translation.h"
 #include "record/player_record.h"
 #include "ui/form1.h"
 #include "ui/qt/game_window.h"
@@ -25,12 +26,15 @@
 
 namespace plenk::test {
 
-// The one QApplication of a test process, made on first use.
+// The one QApplication of a test process, made on first use, in English
+// whatever the desktop's language.
 inline void ensure_application() {
     static int argc = 1;
     static char name[] = "plenk_qt_test";
     static char* argv[] = {name, nullptr};
-    if (QApplication::instance() == nullptr) new QApplication(argc, argv);
+    if (QApplication::instance() != nullptr) return;
+    new QApplication(argc, argv);
+    install_translations(QLocale::c());
 }
 
 // The Qt platform on a clock of its own: pauses and the waits between a

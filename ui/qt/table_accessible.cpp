@@ -1,5 +1,8 @@
 #include "ui/qt/table_accessible.h"
 
+#include "platform/qt/translation.h"
+
+#include <QCoreApplication>
 #include <QWidget>
 
 namespace plenk {
@@ -20,7 +23,7 @@ public:
     void setText(QAccessible::Text, const QString&) override {}
 
     QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Name && isValid() ? QString::fromStdString(thing().name) : QString();
+        return t == QAccessible::Name && isValid() ? translated(thing().name) : QString();
     }
     QRect rect() const override {
         if (!isValid()) return {};
@@ -50,7 +53,7 @@ private:
 };
 
 Table_Accessible::Table_Accessible(QWidget* table, Words_Source words, Mark_Source mark)
-    : QAccessibleWidget(table, QAccessible::Pane, QStringLiteral("Table")),
+    : QAccessibleWidget(table, QAccessible::Pane, QCoreApplication::translate("Table", "Table")),
       source_(std::move(words)),
       mark_(std::move(mark)),
       shown_(source_()),
@@ -61,7 +64,7 @@ Table_Accessible::~Table_Accessible() {
 }
 
 QString Table_Accessible::text(QAccessible::Text t) const {
-    if (t == QAccessible::Description) return QString::fromStdString(shown_.description);
+    if (t == QAccessible::Description) return translated(shown_.description);
     return QAccessibleWidget::text(t);
 }
 
@@ -134,7 +137,7 @@ void Table_Accessible::refresh() {
     if (marked_ != -1 && widget()->hasFocus() &&
         (marked_ != before || shown_.things[static_cast<std::size_t>(marked_)].name !=
                                   (before >= 0 && before < old_count ? now.things[static_cast<std::size_t>(before)].name
-                                                                     : std::string()))) {
+                                                                     : Text()))) {
         QAccessibleEvent focus(thing(marked_), QAccessible::Focus);
         QAccessible::updateAccessibility(&focus);
     }
