@@ -77,6 +77,8 @@ struct Box_Answerer {
             auto* prompt = qobject_cast<QInputDialog*>(modal);
             if (box == nullptr && prompt == nullptr) return;
             ++seen, title = modal->windowTitle(), text = box != nullptr ? box->text() : prompt->labelText();
+            buttons.clear();
+            for (QAbstractButton* button : modal->findChildren<QAbstractButton*>()) buttons += (buttons.isEmpty() ? "" : " ") + button->text();
             if (on_box) on_box();
             if (prompt != nullptr) prompt->setTextValue(name);
             QTest::mouseClick(prompt != nullptr ? prompt->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)
@@ -87,7 +89,7 @@ struct Box_Answerer {
     }
     std::function<void()> on_box;
     QTimer timer;
-    QString title, text;
+    QString title, text, buttons;
     int seen = 0;
 };
 
