@@ -263,11 +263,11 @@ Tipp: Ist der Stapel aufgebraucht, merken Sie sich die höchste schon gespielte 
     </message>
     <message>
         <source>Default</source>
-        <extracomment>&quot;&amp;&amp;&quot; shows a plain &quot;&amp;&quot;: the item has no access key.</extracomment>
         <translation>Standard</translation>
     </message>
     <message>
         <source>Blue Sky &amp;&amp; Sea</source>
+        <extracomment>&quot;&amp;&amp;&quot; shows a plain &quot;&amp;&quot;: the item has no access key.</extracomment>
         <translation>Blauer Himmel &amp;&amp; Meer</translation>
     </message>
     <message>

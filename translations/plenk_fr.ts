@@ -263,11 +263,11 @@ Astuce&#xa0;: une fois le talon épuisé, retenez la plus haute carte déjà jou
     </message>
     <message>
         <source>Default</source>
-        <extracomment>&quot;&amp;&amp;&quot; shows a plain &quot;&amp;&quot;: the item has no access key.</extracomment>
         <translation>Par défaut</translation>
     </message>
     <message>
         <source>Blue Sky &amp;&amp; Sea</source>
+        <extracomment>&quot;&amp;&amp;&quot; shows a plain &quot;&amp;&quot;: the item has no access key.</extracomment>
         <translation>Ciel bleu &amp;&amp; mer</translation>
     </message>
     <message>

@@ -99,8 +99,8 @@ void Game_Window::build_menus() {
     gm_submnu[4] = Gm_mnu->addAction(QCoreApplication::translate("Window", "&Exit"));
 
     tbl_mnu = menuBar()->addMenu(QCoreApplication::translate("Window", "&Table"));
-    //: "&&" shows a plain "&": the item has no access key.
     tbl_submnu[0] = tbl_mnu->addAction(QCoreApplication::translate("Window", "Default"));
+    //: "&&" shows a plain "&": the item has no access key.
     tbl_submnu[1] = tbl_mnu->addAction(QCoreApplication::translate("Window", "Blue Sky && Sea"));
 
     Help_mnu = menuBar()->addMenu(QCoreApplication::translate("Window", "&Help"));
