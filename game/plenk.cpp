@@ -3,7 +3,6 @@
 #include "game/cards.h"
 #include "game/hand.h"
 #include "game/table_constants.h"
-
 #include "platform/text_marker.h"
 
 #include <string>

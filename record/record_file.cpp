@@ -63,6 +63,7 @@ void save_file(Platform& os, Record_State& rec, const std::string& filename) {
 
 void reset_record(Platform& os, Record_State& rec) {
     const std::string answer = os.input_box(QT_TRANSLATE_NOOP("Record", "Input Player Name:"));
+    // A name, kept in the record file: the same in every language.
     rec.player_rec.player_name = make_player_name(answer.empty() ? "No Name" : answer);
     // Counters 1 to 4, all but the one kept as loaded.
     std::fill(rec.player_rec.rank_count.begin() + 1, rec.player_rec.rank_count.end(), int16_t{0});
