@@ -12,19 +12,24 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Plenk"));
     // Lets the desktop match the window to its menu entry and icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("plenk"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.plenk"));
     plenk::install_translations(QLocale::system());
-    // A second copy would save over the first one's results: it shows the
-    // running one instead.
-    plenk::Single_Instance instance;
-    if (!instance.claim()) {
-        if (instance.ask_first_to_show()) return 0;
+    plenk::Qt_Platform platform(plenk::executable_folder());
+    // A second copy on the same record would save over the first one's
+    // results: it shows the running one instead.
+    plenk::Single_Instance instance(
+        plenk::choose_record_place(platform.program_folder(), platform.user_data_folder()).save_to);
+    switch (instance.claim()) {
+    case plenk::Single_Instance::Claim::First:
+        break;
+    case plenk::Single_Instance::Claim::First_Shown:
+        return 0;
+    case plenk::Single_Instance::Claim::Unanswered:
         QMessageBox::warning(nullptr, QStringLiteral("Plenk"),
                              QCoreApplication::translate("Program", "Plenk is already running, but its window could "
                                                                     "not be brought to the front."));
         return 1;
     }
-    plenk::Qt_Platform platform(plenk::executable_folder());
     plenk::Form1 form(platform);
     plenk::Game_Window window(platform, form);
     instance.serve(&window);

@@ -1,11 +1,14 @@
 #include "platform/file_services.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#include <pwd.h>
+#include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -16,33 +19,13 @@ namespace {
 // Stands for a reason the system has no number for.
 constexpr int not_ordinary = -1;
 
+// Every temporary file the game makes starts so, and no file of the user's
+// does: only such files are ever cleaned away.
+constexpr const char* temporary_prefix = ".plenk-temp.";
+constexpr std::size_t temporary_suffix = 6; // what mkostemp puts for XXXXXX
+
 std::string reason_of(int error) {
     return error == not_ordinary ? "not an ordinary file" : std::strerror(error);
-}
-
-// Opens an ordinary file, never anything else: the type is checked before
-// opening, as opening a device may act on it, and again on what was opened.
-// Not blocking, a pipe put there in between cannot hold the open.
-int open_ordinary(const std::string& path, int flags, struct stat& info, int& error) {
-    if (::stat(path.c_str(), &info) != 0) {
-        error = errno;
-        return -1;
-    }
-    if (!S_ISREG(info.st_mode)) {
-        error = S_ISDIR(info.st_mode) ? EISDIR : not_ordinary;
-        return -1;
-    }
-    const int fd = ::open(path.c_str(), flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) {
-        error = errno;
-        return -1;
-    }
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        error = S_ISREG(info.st_mode) ? errno : not_ordinary;
-        ::close(fd);
-        return -1;
-    }
-    return fd;
 }
 
 bool write_all(int fd, const uint8_t* data, std::size_t size, off_t offset) {
@@ -61,11 +44,13 @@ bool write_all(int fd, const uint8_t* data, std::size_t size, off_t offset) {
 
 std::string folder_of(const std::string& path) {
     const std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? "." : path.substr(0, slash + 1);
+    return slash == std::string::npos ? "./" : path.substr(0, slash + 1);
 }
 
 // The file the path names once every link is followed, also when the last
-// link dangles; false with the reason when the links go round.
+// link dangles; false with the reason when the links go round, or when a link
+// is another user's: one planted in a shared folder is never followed, save
+// root's, as the kernel does in sticky folders.
 bool final_target(const std::string& path, std::string& target, int& error) {
     target = path;
     for (int hops = 0; hops < 40; ++hops) {
@@ -75,6 +60,10 @@ bool final_target(const std::string& path, std::string& target, int& error) {
             return error == ENOENT;
         }
         if (!S_ISLNK(info.st_mode)) return true;
+        if (info.st_uid != ::geteuid() && info.st_uid != 0) {
+            error = EACCES;
+            return false;
+        }
         std::string to(static_cast<std::size_t>(info.st_size) + 1, '\0');
         const ssize_t n = ::readlink(target.c_str(), to.data(), to.size());
         if (n < 0) {
@@ -88,11 +77,50 @@ bool final_target(const std::string& path, std::string& target, int& error) {
     return false;
 }
 
+// Opens an ordinary file, never anything else: the type is checked before
+// opening, as opening a device may act on it, and again on what was opened.
+// The file is opened by the name the links lead to, and not through a link
+// put there since. Not blocking, a pipe put there in between cannot hold
+// the open.
+int open_ordinary(const std::string& path, int flags, struct stat& info, int& error) {
+    std::string target;
+    if (!final_target(path, target, error)) return -1;
+    if (::lstat(target.c_str(), &info) != 0) {
+        error = errno;
+        return -1;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        error = S_ISDIR(info.st_mode) ? EISDIR : not_ordinary;
+        return -1;
+    }
+    int fd;
+    do fd = ::open(target.c_str(), flags | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    while (fd < 0 && errno == EINTR);
+    if (fd < 0) {
+        error = errno == ELOOP ? not_ordinary : errno;
+        return -1;
+    }
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        error = S_ISREG(info.st_mode) ? errno : not_ordinary;
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+// A renamed file survives a crash only once its folder is written out too.
+void sync_folder(const std::string& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
 // Writes a new file beside the target and renames it over the target, with
 // the owner and permissions of `existing` when there is one.
 bool replace(const std::string& target, const std::vector<uint8_t>& head, const struct stat* existing,
              int& error) {
-    std::string temp = target + ".XXXXXX";
+    std::string temp = folder_of(target) + temporary_prefix + "XXXXXX";
     const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0) {
         error = errno;
@@ -112,6 +140,7 @@ bool replace(const std::string& target, const std::vector<uint8_t>& head, const 
         error = errno;
     }
     if (!ok) ::unlink(temp.c_str());
+    if (ok) sync_folder(folder_of(target));
     return ok;
 }
 
@@ -161,11 +190,16 @@ Record_Place choose_place(const std::string& program_folder, const std::string& 
     return {"", beside};
 }
 
-bool temporary_name(const std::string& name, const std::string& file_name) {
-    if (name.size() != file_name.size() + 7 || !name.starts_with(file_name + ".")) return false;
-    for (std::size_t i = file_name.size() + 1; i < name.size(); ++i)
-        if (!std::isalnum(static_cast<unsigned char>(name[i]))) return false;
-    return true;
+bool temporary_name(const std::string& name) {
+    const std::string_view prefix = temporary_prefix;
+    if (name.size() != prefix.size() + temporary_suffix || !name.starts_with(prefix)) return false;
+    return std::all_of(name.begin() + static_cast<long>(prefix.size()), name.end(),
+                       [](unsigned char c) { return std::isalnum(c); });
+}
+
+// An absolute path from the environment; the XDG rules say to ignore any other.
+std::string absolute(const char* value) {
+    return value != nullptr && value[0] == '/' ? std::string(value) : std::string();
 }
 
 } // namespace
@@ -231,12 +265,22 @@ std::string write_file_start(const std::string& path, const std::vector<uint8_t>
 }
 
 bool folder_takes_new_files(const std::string& folder) {
-    std::string probe = folder + "/.plenk-XXXXXX";
+    std::string probe = folder + "/" + temporary_prefix + "XXXXXX";
     const int fd = ::mkostemp(probe.data(), O_CLOEXEC);
     if (fd < 0) return false;
     ::close(fd);
     ::unlink(probe.c_str());
     return true;
+}
+
+std::string link_target(const std::string& path) {
+    std::string target;
+    int error = 0;
+    return final_target(path, target, error) ? target : std::string();
+}
+
+Record_Place choose_record_place(const std::string& program_folder, const std::string& user_folder) {
+    return choose_place(program_folder, user_folder);
 }
 
 Record_Place locate_record(const std::string& program_folder, const std::string& user_folder) {
@@ -250,15 +294,30 @@ void remove_stale_temporaries(const std::string& path) {
     int error = 0;
     if (path.empty() || !final_target(path, target, error)) return;
     const std::string folder = folder_of(target);
-    const std::string file_name = target.substr(target.rfind('/') + 1);
     std::error_code failed;
     for (std::filesystem::directory_iterator it(folder, failed), end; !failed && it != end; it.increment(failed)) {
         struct stat info {};
         const std::filesystem::path& entry = it->path();
-        if (temporary_name(entry.filename().string(), file_name) && ::lstat(entry.c_str(), &info) == 0 &&
-            S_ISREG(info.st_mode))
+        if (temporary_name(entry.filename().string()) && ::lstat(entry.c_str(), &info) == 0 &&
+            S_ISREG(info.st_mode) && info.st_uid == ::geteuid())
             ::unlink(entry.c_str());
     }
+}
+
+std::string user_data_folder(const char* xdg_data_home, const char* home) {
+    std::string data_home = absolute(xdg_data_home);
+    if (data_home.empty()) {
+        std::string home_folder = absolute(home);
+        if (home_folder.empty()) {
+            const passwd* entry = ::getpwuid(::geteuid());
+            home_folder = entry != nullptr ? absolute(entry->pw_dir) : "";
+        }
+        while (home_folder.ends_with('/')) home_folder.pop_back();
+        // The root folder is no one's home: nothing of the game's goes there.
+        if (home_folder.empty()) return {};
+        data_home = home_folder + "/.local/share";
+    }
+    return data_home + "/Plenk";
 }
 
 std::string executable_folder() {

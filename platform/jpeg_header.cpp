@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cerrno>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -45,7 +44,8 @@ std::optional<Jpeg_Frame> walk_to_frame(Byte_At&& at) {
     bool sequential_mode = false;
     int components = 0;
     uint64_t i = 2;
-    for (;;) {
+    for (int segments = 0;; ++segments) {
+        if (segments > jpeg_segments_most) return std::nullopt;
         // Any number of 0xFF fill bytes may stand before a marker.
         if (at(i) != 0xFF) return frame;
         while (at(i) == 0xFF) ++i;
@@ -81,14 +81,10 @@ std::optional<Jpeg_Frame> read_jpeg_frame(const std::vector<uint8_t>& head) {
     return walk_to_frame([&head](uint64_t i) { return i < head.size() ? int{head[i]} : -1; });
 }
 
-std::optional<Jpeg_Frame> read_jpeg_frame_in_file(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) return std::nullopt;
+std::optional<Jpeg_Frame> read_jpeg_frame_in_file(int fd) {
     struct stat info {};
-    std::optional<Jpeg_Frame> frame;
-    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) frame = walk_to_frame(File_Bytes(fd));
-    ::close(fd);
-    return frame;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
+    return walk_to_frame(File_Bytes(fd));
 }
 
 } // namespace plenk

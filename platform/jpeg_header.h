@@ -17,14 +17,19 @@ struct Jpeg_Frame {
     int height = 0;
 };
 
+// More segments before the first scan than any real picture has (a camera's
+// has a few dozen); a decoder may take time growing with the square of their
+// number.
+constexpr int jpeg_segments_most = 100;
+
 // Walks the marker segments at the start of a JPEG stream to its frame
-// header and on to its first scan; nothing when the bytes are no JPEG or end
-// before the frame header. A frame whose first scan is not among the bytes
+// header and on to its first scan; nothing when the bytes are no JPEG, end
+// before the frame header or hold more than `jpeg_segments_most` segments
+// before the first scan. A frame whose first scan is not among the bytes
 // counts as not sequential.
 std::optional<Jpeg_Frame> read_jpeg_frame(const std::vector<uint8_t>& head);
-// The same for the JPEG file at the path, its segments skipped by their
-// lengths wherever the frame header lies; nothing when the path names no
-// ordinary file.
-std::optional<Jpeg_Frame> read_jpeg_frame_in_file(const std::string& path);
+// The same for the JPEG file open at `fd`, its segments skipped by their
+// lengths wherever the frame header lies; nothing when it is no ordinary file.
+std::optional<Jpeg_Frame> read_jpeg_frame_in_file(int fd);
 
 } // namespace plenk

@@ -11,6 +11,7 @@ packages=(
   desktop-file-utils
   dpkg-dev lintian appstream file
   xvfb xauth xdotool openbox dbus at-spi2-core python3-pyatspi
+  qt6-wayland sway wayland-protocols libwayland-dev
   "$@"
 )
 

@@ -26,6 +26,10 @@
         <source>Plenk is already running, but its window could not be brought to the front.</source>
         <translation>Plenk läuft bereits, aber sein Fenster ließ sich nicht in den Vordergrund holen.</translation>
     </message>
+    <message>
+        <source>plenk: the player record cannot be locked; another copy of the game could save over this one&apos;s results</source>
+        <translation>plenk: Die Spielerbilanz lässt sich nicht sperren; ein anderes laufendes Plenk könnte die Ergebnisse dieses Spiels überschreiben</translation>
+    </message>
 </context>
 <context>
     <name>Record</name>

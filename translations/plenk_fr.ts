@@ -26,6 +26,10 @@
         <source>Plenk is already running, but its window could not be brought to the front.</source>
         <translation>Plenk est déjà lancé, mais sa fenêtre n’a pas pu être mise au premier plan.</translation>
     </message>
+    <message>
+        <source>plenk: the player record cannot be locked; another copy of the game could save over this one&apos;s results</source>
+        <translation>plenk&#xa0;: le palmarès ne peut pas être verrouillé&#xa0;; une autre copie du jeu pourrait écraser les résultats de celle-ci</translation>
+    </message>
 </context>
 <context>
     <name>Record</name>

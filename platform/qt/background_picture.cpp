@@ -8,6 +8,8 @@
 #include <QLoggingCategory>
 
 #include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace plenk {
 
@@ -46,11 +48,21 @@ bool fit_to_decode(const std::optional<Jpeg_Frame>& frame) {
 bool jpeg_fit_to_decode(const std::vector<uint8_t>& head) { return fit_to_decode(read_jpeg_frame(head)); }
 
 std::optional<QImage> load_background_picture(const QString& path, QSize shown) {
-    if (!fit_to_decode(read_jpeg_frame_in_file(QFile::encodeName(path).toStdString()))) return std::nullopt;
+    // Opened once: the decoder reads the very file the walk checked, not
+    // whatever is put at the name meanwhile. Not blocking, a pipe cannot hold
+    // the open.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    if (!fit_to_decode(read_jpeg_frame_in_file(fd))) return std::nullopt;
     Decoder_Watch watch;
     // Only the JPEG decoder: others, picked by the content, trust sizes
     // written in the file and may claim gigabytes before a pixel is read.
-    QImageReader reader(path, "jpeg");
+    QImageReader reader(&file, "jpeg");
     reader.setAutoDetectImageFormat(false);
     const QSize size = reader.size();
     if (!size.isValid()) return std::nullopt;

@@ -15,7 +15,6 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
-#include <QStandardPaths>
 #include <QThread>
 #include <QTime>
 #include <QTimer>
@@ -87,7 +86,7 @@ void Qt_Platform::set_focus_mark(bool visible, int32_t x, int32_t y, int32_t wid
 }
 
 std::string Qt_Platform::user_data_folder() {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
+    return plenk::user_data_folder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
 }
 
 void Qt_Platform::set_check(Table_Item which, bool checked) {

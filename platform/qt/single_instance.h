@@ -1,35 +1,47 @@
 #pragma once
 
+#include "platform/record_lock.h"
+
+#include <QByteArray>
 #include <QLocalServer>
-#include <QLockFile>
 #include <QObject>
 #include <QString>
+
+#include <string>
 
 class QWidget;
 
 namespace plenk {
 
-// One copy of the game at a time for a user, so that two copies never save
-// over each other's results: the first holds a lock file in the user's
-// runtime folder and listens on a local socket beside it; a later copy asks
-// it there to bring its window to the front.
+// One copy of the game to a player record, so that two copies never save
+// over each other's results, whatever runtime folders they were given. The
+// first holds the record's lock and listens on a local socket in a folder of
+// its own, named in the lock file; a later copy asks it there to bring its
+// window to the front, handing over the token its launcher gave it, which a
+// desktop may ask for before it lets a window come forward.
 class Single_Instance : public QObject {
 public:
-    Single_Instance();
+    enum class Claim { First, First_Shown, Unanswered };
 
-    // True for the first copy, which then answers the later ones.
-    bool claim();
-    // For a later copy: asks the first to show itself; false when it does
-    // not answer.
-    bool ask_first_to_show();
+    // For the record saved to `record_path`.
+    explicit Single_Instance(const std::string& record_path);
+    ~Single_Instance() override;
+
+    // First when this copy may play: it holds the record, or no lock can be
+    // had, which is told once. Else it asks the copy that holds it, waiting a
+    // little for one that is still starting.
+    Claim claim();
     // Brings the window, or the box it has open, to the front whenever a
     // later copy asks.
     void serve(QWidget* window);
 
 private:
-    QString lock_path_;
-    QString socket_path_;
-    QLockFile lock_;
+    void listen();
+    bool ask_to_show(const QString& socket_path);
+    bool show_front(const QByteArray& token);
+
+    Record_Lock lock_;
+    QByteArray folder_;
     QLocalServer server_;
     QWidget* window_ = nullptr;
 };

@@ -9,7 +9,7 @@ if(failed)
 endif()
 
 set(program ${PREFIX}/games/plenk)
-set(entry ${PREFIX}/share/applications/plenk.desktop)
+set(entry ${PREFIX}/share/applications/org.example.plenk.desktop)
 set(png ${PREFIX}/share/icons/hicolor/64x64/apps/plenk.png)
 set(svg ${PREFIX}/share/icons/hicolor/scalable/apps/plenk.svg)
 set(metainfo ${PREFIX}/share/metainfo/org.example.plenk.metainfo.xml)
@@ -37,7 +37,7 @@ endif()
 # The entry starts the installed program by its name, with its icon, from
 # the games' card section of the menu.
 file(STRINGS ${entry} lines)
-foreach(line "Type=Application" "Name=Plenk" "Exec=plenk" "Icon=plenk" "Categories=Game;CardGame;")
+foreach(line "Type=Application" "Name=Plenk" "Exec=plenk" "Icon=plenk" "Categories=Game;CardGame;" "StartupNotify=true")
   if(NOT line IN_LIST lines)
     message(FATAL_ERROR "${entry} lacks ${line}")
   endif()

@@ -28,7 +28,7 @@ endif()
 # The libraries come from the program itself; the card deck, drawn from its
 # files, only from the package's own list.
 run(${DPKG_DEB} --field ${debs} Package Version Section Depends Recommends)
-foreach(field "Package: plenk" "Version: ${VERSION}" "Section: games" "Recommends: fonts-liberation, qt6-translations-l10n")
+foreach(field "Package: plenk" "Version: ${VERSION}" "Section: games" "Recommends: fonts-liberation, qt6-translations-l10n, qt6-wayland")
   string(FIND "${out}" "${field}\n" at)
   if(at EQUAL -1)
     message(FATAL_ERROR "the package lacks \"${field}\":\n${out}")
@@ -46,7 +46,7 @@ endforeach()
 run(${DPKG_DEB} --contents ${debs})
 set(listing "${out}")
 foreach(entry "-rwxr-xr-x root/root [0-9 -:]+ ./usr/games/plenk"
-              "./usr/share/applications/plenk.desktop"
+              "./usr/share/applications/org.example.plenk.desktop"
               "./usr/share/icons/hicolor/64x64/apps/plenk.png"
               "./usr/share/icons/hicolor/scalable/apps/plenk.svg"
               "./usr/share/metainfo/org.example.plenk.metainfo.xml"
@@ -66,7 +66,7 @@ run(${APPSTREAMCLI} validate-tree --no-net --pedantic ${tree})
 if(out MATCHES "\n *[EWIP]: ")
   message(FATAL_ERROR "appstreamcli: ${out}")
 endif()
-run(${VALIDATE} ${tree}/usr/share/applications/plenk.desktop)
+run(${VALIDATE} ${tree}/usr/share/applications/org.example.plenk.desktop)
 if(NOT out STREQUAL "")
   message(FATAL_ERROR "desktop-file-validate: ${out}")
 endif()

@@ -3,6 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstdarg>
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/wait.h>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -20,7 +24,7 @@
 // child process, so that it may take another user's identity (nobody, for whom
 // permissions hold), a limit or a small file system of its own; a child that
 // blocks is ended by its alarm. A case the machine cannot set up (no mknod, no
-// mount) ends with `skipped`, which passes.
+// mount, not root) ends with `skipped` and is reported skipped.
 namespace plenk {
 namespace {
 
@@ -65,8 +69,12 @@ struct In_Temp_Folder : testing::Test {
     }
     void TearDown() override { fs::remove_all(dir); }
     void in_child(const std::function<bool()>& passes) {
-        auto status = [](int s) { return WIFEXITED(s) && (WEXITSTATUS(s) == 0 || WEXITSTATUS(s) == skipped); };
-        EXPECT_EXIT((::alarm(10), ::_exit(passes() ? 0 : 1)), status, "");
+        const pid_t child = ::fork();
+        if (child == 0) ::alarm(10), ::_exit(passes() ? 0 : 1);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        if (WIFEXITED(status) && WEXITSTATUS(status) == skipped) GTEST_SKIP() << "the machine cannot set this case up";
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
     }
     fs::path dir;
 };
@@ -79,7 +87,7 @@ struct Case { const char* name; std::function<void(const fs::path& dir)> make; i
 
 const Case cases[] = {
     {"Missing", nothing, ENOENT, 0},
-    {"Record", file_of(35), 0, 0},
+    {"Record", file_of(35, 0751), 0, 0}, // replaced: every permission bit kept
     {"Short", file_of(10), 0, 0},
     {"LongWithTail", file_of(40), 0, 0},
     {"Pipe", node(S_IFIFO), not_ordinary, not_ordinary},
@@ -90,6 +98,7 @@ const Case cases[] = {
     {"DanglingLink", link_to("real.dat"), ENOENT, 0},
     {"LiveLink", [](auto d) { put(d / "real.dat"), link_to("real.dat")(d); }, 0, 0},
     {"LinkLoop", link_to("data.dat"), ELOOP, ELOOP},
+    {"OtherUsersLink", [](auto d) { put(d / "real.dat"), link_to("real.dat")(d), need(::lchown((d / "data.dat").c_str(), 1234, 1234) == 0); }, EACCES, EACCES},
     {"HardLink", [](auto d) { put(d / "real.dat"), fs::create_hard_link(d / "real.dat", d / "data.dat"); }, 0, 0},
     {"OtherOwner", [](auto d) { put(d / "data.dat", 35, 0640), need(::chown((d / "data.dat").c_str(), 1234, 1234) == 0); }, 0, 0},
     {"Unreadable", file_of(35, 0), EACCES, EACCES, Where::As_Nobody},
@@ -128,6 +137,7 @@ TEST_P(File_Outcome, ReadAndSave) {
         const auto was = kind();
         const Bytes old = get(file);
         const std::size_t open_before = descriptors();
+        errno = EINTR; // left by an earlier interrupted call, not the reader's own
         const File_Read read = read_file_start(file.string(), 35);
         const std::string written = write_file_start(file.string(), record);
         const auto is = kind();
@@ -142,7 +152,7 @@ TEST_P(File_Outcome, ReadAndSave) {
         check(get(file) == expected, "the file holds other bytes");
         const bool missing = std::get<1>(was) == 0, dangling = missing && std::get<0>(was) != 0;
         check(missing ? !dangling || std::get<0>(is) == std::get<0>(was) : is == was, "the name or its file changed kind, mode, links or owner");
-        for (const auto& entry : fs::directory_iterator(dir)) check(entry.path().string().find(".dat.") == std::string::npos, "a temporary file left");
+        for (const auto& entry : fs::directory_iterator(dir)) check(!entry.path().filename().string().starts_with(".plenk-temp"), "a temporary file left");
         std::fputs(wrong.c_str(), stderr);
         return wrong.empty();
     });
@@ -227,20 +237,162 @@ TEST_F(In_Temp_Folder, ANewRecordOfAProgramUnderUsrStartsInTheUserFolder) {
     EXPECT_EQ(locate_record("/usr/games", dir.string()).save_to, (dir / "data.dat").string());
 }
 
-// Only files named as a save names its temporary files are removed, beside
-// the file a link leads to.
+// Only the user's own ordinary files with the temporaries' name are removed,
+// beside the file a link leads to; the user's files named like the record
+// stay, whatever follows the name.
 TEST_F(In_Temp_Folder, StaleTemporariesAreRemovedByTheirExactName) {
-    fs::create_directories(dir / "real/rec.dat.Ab12Cd");
+    fs::create_directories(dir / "real/.plenk-temp.Ab12Cd");
     fs::create_symlink("real/rec.dat", dir / "data.dat");
-    const std::vector<std::string> removed = {"rec.dat.Xy12Zw", "rec.dat.zzzzzz"},
-                                   kept = {"rec.dat.bak", "rec.dat.Ab12Cde", "rec.dat.Ab-2Cd", "other.dat.Ab12Cd", "rec.datXAb12Cd", "../data.dat.Ab12Cd"};
+    const std::vector<std::string> removed = {".plenk-temp.Xy12Zw", ".plenk-temp.zzzzzz"},
+                                   kept = {"rec.dat.backup", "rec.dat.123456", "rec.dat.OLD001", "data.dat.Xy12Zw", ".plenk-temp.Ab12Cde",
+                                           ".plenk-temp.Ab-2Cd", "plenk-temp.Ab12Cd", "../.plenk-temp.Ab12Cd", ".plenk-temp.Ot12Hr"};
     for (const auto& names : {removed, kept})
         for (const std::string& name : names) put(dir / "real" / name);
+    ASSERT_EQ(::chown((dir / "real/.plenk-temp.Ot12Hr").c_str(), 1234, 1234), 0); // another user's
+    fs::create_symlink("rec.dat.backup", dir / "real/.plenk-temp.Li12Nk");
     remove_stale_temporaries((dir / "data.dat").string());
     for (const std::string& name : removed) EXPECT_FALSE(fs::exists(dir / "real" / name)) << name;
     for (const std::string& name : kept) EXPECT_TRUE(fs::exists(dir / "real" / name)) << name;
-    EXPECT_TRUE(fs::is_directory(dir / "real/rec.dat.Ab12Cd")); // named as one, but a folder
+    EXPECT_TRUE(fs::is_directory(dir / "real/.plenk-temp.Ab12Cd")); // named as one, but a folder
+    EXPECT_TRUE(fs::is_symlink(dir / "real/.plenk-temp.Li12Nk"));
+}
+
+// The user's data folder, by the XDG rules: relative paths are ignored, and
+// without a home of its own the game keeps nothing in "/".
+TEST(User_Data_Folder, ComesFromAbsolutePathsOnly) {
+    const std::string passwd_home = ::getpwuid(::geteuid())->pw_dir;
+    const std::string from_passwd = passwd_home == "/" ? "" : passwd_home + "/.local/share/Plenk";
+    const std::tuple<const char*, const char*, std::string> cases[] = {
+        {"/x/data", "/home/a", "/x/data/Plenk"},
+        {"x/data", "/home/a", "/home/a/.local/share/Plenk"},
+        {nullptr, "/home/a/", "/home/a/.local/share/Plenk"},
+        {"", nullptr, from_passwd},
+        {nullptr, "home/a", from_passwd},
+        {nullptr, "/", ""},
+    };
+    for (const auto& [xdg, home, expected] : cases)
+        EXPECT_EQ(user_data_folder(xdg, home), expected) << (xdg ? xdg : "(unset)") << ", " << (home ? home : "(unset)");
+}
+
+// The system calls of the file services, made to fail: the next `times` calls
+// of `call` fail with `error`. Linked in place of the real ones (--wrap).
+struct System_Fault { std::string call; int error = 0; int times = 0; };
+System_Fault fault;
+std::function<void(const char* path)> before_open;
+int synced_folders = 0;
+
+bool failing(const char* call) {
+    if (fault.times == 0 || fault.call != call) return false;
+    --fault.times;
+    errno = fault.error;
+    return true;
+}
+
+// A save or a read under a failing call: the reason told, and what the
+// record holds after it. EINTR is only ever retried.
+struct Fault_Case { const char* name; System_Fault fault; int read_error, write_error; bool saved; };
+const Fault_Case faults[] = {
+    {"OpenRefused", {"open", EACCES, 9}, EACCES, EACCES, false},
+    {"OpenInterrupted", {"open", EINTR, 1}, 0, 0, true},
+    {"ReadFails", {"read", EIO, 9}, EIO, 0, true},
+    {"ReadInterrupted", {"read", EINTR, 1}, 0, 0, true},
+    {"StatFails", {"fstat", EIO, 9}, EIO, EIO, false},
+    {"DiskFull", {"pwrite", ENOSPC, 9}, 0, ENOSPC, false},
+    {"WriteInterrupted", {"pwrite", EINTR, 2}, 0, 0, true},
+    {"SyncFails", {"fsync", EIO, 9}, 0, EIO, true},
+    {"CloseFails", {"close", EIO, 9}, 0, EIO, true},
+    {"RenameFails", {"rename", EXDEV, 9}, 0, 0, true},
+    {"NoTemporaryFile", {"mkostemp", EMFILE, 9}, 0, 0, true},
+    {"OwnerNotKept", {"fchown", EPERM, 9}, 0, 0, true},
+    {"ModeNotKept", {"fchmod", EPERM, 9}, 0, 0, true},
+};
+
+struct Failing_Call : In_Temp_Folder, testing::WithParamInterface<Fault_Case> {};
+
+TEST_P(Failing_Call, IsToldAndLeavesTheRecordWholeOrAsItWas) {
+    const Fault_Case& c = GetParam();
+    const fs::path file = dir / "data.dat";
+    put(file);
+    fault = c.fault;
+    errno = EINTR;
+    const File_Read read = read_file_start(file.string(), 35);
+    fault = c.fault;
+    const std::string written = write_file_start(file.string(), record);
+    fault = {};
+    EXPECT_EQ(read.reason, reason(c.read_error));
+    EXPECT_EQ(read.bytes, c.read_error == 0 ? Bytes(35, 'o') : Bytes{});
+    EXPECT_EQ(written, reason(c.write_error));
+    EXPECT_EQ(get(file), c.saved ? record : Bytes(35, 'o'));
+    for (const auto& entry : fs::directory_iterator(dir)) EXPECT_EQ(entry.path().filename(), "data.dat");
+}
+
+INSTANTIATE_TEST_SUITE_P(Calls, Failing_Call, testing::ValuesIn(faults), [](const auto& info) { return std::string(info.param.name); });
+
+// A link swapped in for the record after its links were followed is not
+// followed: what it leads to is neither read nor written.
+TEST_F(In_Temp_Folder, ALinkSwappedInBeforeTheOpenIsNotFollowed) {
+    const fs::path file = dir / "data.dat", victim = dir / "notes.txt";
+    put(victim, 40);
+    before_open = [&](const char* path) {
+        if (path != file.string()) return;
+        fs::remove(file), fs::create_symlink(victim, file);
+    };
+    put(file);
+    EXPECT_EQ(read_file_start(file.string(), 35).reason, reason(not_ordinary));
+    fs::remove(file), put(file);
+    EXPECT_EQ(write_file_start(file.string(), record), reason(not_ordinary));
+    before_open = {};
+    EXPECT_EQ(get(victim), Bytes(40, 'o'));
+}
+
+// A record replaced by a new file survives a crash only with its folder written out.
+TEST_F(In_Temp_Folder, AReplacedRecordHasItsFolderSynced) {
+    put(dir / "data.dat");
+    synced_folders = 0;
+    ASSERT_EQ(write_file_start((dir / "data.dat").string(), record), "");
+    EXPECT_EQ(synced_folders, 1);
 }
 
 } // namespace
 } // namespace plenk
+
+extern "C" {
+int __real_open(const char* path, int flags, ...);
+ssize_t __real_read(int fd, void* buffer, size_t size);
+ssize_t __real_pwrite(int fd, const void* buffer, size_t size, off_t offset);
+int __real_fstat(int fd, struct stat* info);
+int __real_fsync(int fd);
+int __real_close(int fd);
+int __real_rename(const char* from, const char* to);
+int __real_mkostemp(char* pattern, int flags);
+int __real_fchown(int fd, uid_t owner, gid_t group);
+int __real_fchmod(int fd, mode_t mode);
+
+int __wrap_open(const char* path, int flags, ...) {
+    va_list rest;
+    va_start(rest, flags);
+    const mode_t mode = (flags & (O_CREAT | O_TMPFILE)) != 0 ? va_arg(rest, mode_t) : 0;
+    va_end(rest);
+    if (plenk::failing("open")) return -1;
+    if (plenk::before_open) plenk::before_open(path);
+    return __real_open(path, flags, mode);
+}
+ssize_t __wrap_read(int fd, void* buffer, size_t size) { return plenk::failing("read") ? -1 : __real_read(fd, buffer, size); }
+ssize_t __wrap_pwrite(int fd, const void* buffer, size_t size, off_t offset) {
+    return plenk::failing("pwrite") ? -1 : __real_pwrite(fd, buffer, size, offset);
+}
+int __wrap_fstat(int fd, struct stat* info) { return plenk::failing("fstat") ? -1 : __real_fstat(fd, info); }
+int __wrap_fsync(int fd) {
+    struct stat info {};
+    if (__real_fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) ++plenk::synced_folders;
+    return plenk::failing("fsync") ? -1 : __real_fsync(fd);
+}
+int __wrap_close(int fd) {
+    const int closed = __real_close(fd); // a failed close still frees the descriptor
+    return plenk::failing("close") ? -1 : closed;
+}
+int __wrap_rename(const char* from, const char* to) { return plenk::failing("rename") ? -1 : __real_rename(from, to); }
+int __wrap_mkostemp(char* pattern, int flags) { return plenk::failing("mkostemp") ? -1 : __real_mkostemp(pattern, flags); }
+int __wrap_fchown(int fd, uid_t owner, gid_t group) { return plenk::failing("fchown") ? -1 : __real_fchown(fd, owner, group); }
+int __wrap_fchmod(int fd, mode_t mode) { return plenk::failing("fchmod") ? -1 : __real_fchmod(fd, mode); }
+}

@@ -7,6 +7,8 @@
 #include <tuple>
 #include <filesystem>
 #include <fstream>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace plenk {
 namespace {
@@ -54,6 +56,9 @@ const Case cases[] = {
     {"FrameShorterThanItsFields", with(jpeg(0xC0, 100, 100), 7, 7), false},
     {"SegmentShorterThanItsLength", jpeg(0xC0, 100, 100, {{0xFF, 0xE0, 0x00, 0x01}}), false},
     {"SecondImageStart", jpeg(0xC0, 100, 100, {{0xFF, 0xD8}}), false},
+    // A hundred segments before the scan, as no real picture has.
+    {"HundredSegments", jpeg(0xC0, 8, 8, std::vector<Bytes>(98, segment(0xFE, 0))), true, true, 8, 8},
+    {"HundredAndOneSegments", jpeg(0xC0, 8, 8, std::vector<Bytes>(99, segment(0xFE, 0))), false},
     {"Empty", {}, false},
     {"NoJpeg", {0x89, 'P', 'N', 'G', 0x0D, 0x0A}, false},
 };
@@ -65,8 +70,10 @@ TEST_P(Jpeg_Frame_Header, IsFoundByWalkingTheSegments) {
     const Case& c = GetParam();
     const std::string path = testing::TempDir() + "frame.jpg";
     std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(c.bytes.data()), std::ssize(c.bytes));
+    const int fd = ::open(path.c_str(), O_RDONLY);
     errno = EINTR; // left by an earlier interrupted call, not the reader's own
-    const auto from_file = read_jpeg_frame_in_file(path);
+    const auto from_file = read_jpeg_frame_in_file(fd);
+    ::close(fd);
     for (const auto& frame : {read_jpeg_frame(c.bytes), from_file}) {
         ASSERT_EQ(frame.has_value(), c.found);
         if (frame) { EXPECT_EQ(std::tuple(frame->sequential, frame->width, frame->height), std::tuple(c.sequential, c.width, c.height)); }
@@ -77,8 +84,12 @@ TEST_P(Jpeg_Frame_Header, IsFoundByWalkingTheSegments) {
 INSTANTIATE_TEST_SUITE_P(Streams, Jpeg_Frame_Header, testing::ValuesIn(cases), [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Jpeg_Frame_In_File, OnlyAnOrdinaryFileIsRead) {
-    EXPECT_FALSE(read_jpeg_frame_in_file(testing::TempDir()));
-    EXPECT_FALSE(read_jpeg_frame_in_file(testing::TempDir() + "missing.jpg"));
+    for (const std::string& path : {testing::TempDir(), std::string("/dev/zero")}) {
+        const int fd = ::open(path.c_str(), O_RDONLY);
+        EXPECT_FALSE(read_jpeg_frame_in_file(fd)) << path;
+        ::close(fd);
+    }
+    EXPECT_FALSE(read_jpeg_frame_in_file(-1));
 }
 
 } // namespace

@@ -7,6 +7,8 @@
 #include <QImageWriter>
 #include <QPainter>
 
+#include <sys/stat.h>
+
 namespace plenk::test {
 
 const QColor table_green(0, 128, 0);
@@ -34,12 +36,15 @@ static QByteArray claiming_60000_square(bool one_component) {
     return jpeg;
 }
 
-// The table with `bytes` as its picture file (none if empty, a folder of that
-// name for "folder"), started.
+// The table with `bytes` as its picture file (none if empty, a folder, a pipe
+// or a link to a device of that name for "folder", "pipe" or "device"), started.
 static void start_with_picture(Game_Table& table, const QByteArray& bytes) {
     QFile file(table.path("table01.jpg"));
+    const bool special = bytes == "folder" || bytes == "pipe" || bytes == "device";
     if (bytes == "folder") QDir().mkdir(file.fileName());
-    EXPECT_TRUE(bytes.isEmpty() || bytes == "folder" || (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()));
+    if (bytes == "pipe") ::mkfifo(QFile::encodeName(file.fileName()).constData(), 0644);
+    if (bytes == "device") QFile::link(QStringLiteral("/dev/zero"), file.fileName());
+    EXPECT_TRUE(bytes.isEmpty() || special || (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()));
     file.close();
     table.window->start();
 }
@@ -56,6 +61,8 @@ TEST(Table_Picture, EachFileIsShownOrRefusedLeavingThePlainTable) {
     } files[] = {
         {"no file", {}, false, false},
         {"a folder", "folder", false, false},
+        {"a pipe", "pipe", false, false},
+        {"a link to a device", "device", false, false},
         {"a JPEG", jpeg, true, true},
         {"a progressive JPEG within the budget", picture({64, 48}, "JPEG", true), true, true},
         {"a progressive JPEG just over the budget", picture({4000, 2001}, "JPEG", true), false, false},
@@ -63,6 +70,7 @@ TEST(Table_Picture, EachFileIsShownOrRefusedLeavingThePlainTable) {
         {"a JPEG claiming 60000 square, its rows missing", claiming_60000_square(false), true, false},
         {"a first scan of one component of three", claiming_60000_square(true), false, false},
         {"a frame header behind large segments", QByteArray(jpeg).insert(2, segments), true, true},
+        {"a frame header behind 65536 empty comments", QByteArray(jpeg).insert(2, QByteArray("\xFF\xFE\x00\x02", 4).repeated(65536)), false, false},
         {"a truncated JPEG", jpeg.left(jpeg.size() / 2), true, false},
         {"a corrupt JPEG", QByteArray(jpeg).replace(600, 4000, QByteArray(4000, '\x5a')), true, false},
         {"a PNG", picture({100, 80}, "PNG"), false, false},

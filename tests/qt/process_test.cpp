@@ -6,9 +6,18 @@
 #include <QPainter>
 #include <gmock/gmock.h>
 
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QLockFile>
+
 #include <csignal>
 #include <filesystem>
-#include <spawn.h>
+#include <fstream>
+#include <pwd.h>
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 
 extern char** environ;
@@ -81,42 +90,158 @@ static bool wait_for(const std::function<bool()>& done) {
     return done();
 }
 
+namespace fs = std::filesystem;
+constexpr int cannot_set_up = 77;
+
 // The program itself, copied into a folder named in Latin-1 ("café"), which
-// is no UTF-8, with a record and a stale temporary file of a save beside it;
-// the copies meet in a runtime folder of the test's own.
-TEST(Program_Copy, ASecondStartRaisesTheFirstWindowAndALoneStartFindsItsRecordBesideIt) {
-    namespace fs = std::filesystem;
-    QTemporaryDir runtime, root;
-    ::setenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit().constData(), 1);
-    const fs::path folder = fs::path(root.path().toStdString()) / "caf\xE9", stale = folder / "data.dat.Ab12Cd";
-    struct Remove { fs::path p; ~Remove() { fs::remove_all(p); } } remove{folder}; // Qt cannot name it to remove it
-    fs::create_directory(folder);
-    fs::copy_file(PLENK_PROGRAM, folder / "plenk");
-    ASSERT_TRUE(write_file_start((folder / "data.dat").string(), encode_record({})).empty() && write_file_start(stale.string(), {1}).empty());
-    const std::string program = (folder / "plenk").string();
-    char* argv[] = {const_cast<char*>(program.c_str()), nullptr};
-    pid_t child = 0;
-    int status = -1;
-    {
-        Game_Table first;
-        first.window->start();
-        Single_Instance instance;
-        ASSERT_TRUE(instance.claim());
-        instance.serve(first.window.get());
-        first.window->showMinimized();
-        ASSERT_EQ(::posix_spawn(&child, program.c_str(), nullptr, nullptr, argv, environ), 0);
-        bool ended = false;
-        EXPECT_TRUE(wait_for([&] { return ended || (ended = ::waitpid(child, &status, WNOHANG) == child); })) << "a second game runs";
-        if (!ended) ::kill(child, SIGKILL), ::waitpid(child, &status, 0);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-        EXPECT_TRUE(!first.window->isMinimized() && QApplication::activeWindow() == first.window.get());
-        EXPECT_TRUE(fs::exists(stale)) << "the second copy went on to its record";
+// is no UTF-8, with a record and a stale temporary file of a save beside it.
+struct Program_Copy : testing::Test {
+    void SetUp() override {
+        ensure_application();
+        fs::create_directory(folder);
+        fs::copy_file(PLENK_PROGRAM, program);
+        ASSERT_TRUE(write_file_start(record.string(), encode_record({})).empty() && write_file_start(stale.string(), {1}).empty());
+        ::setenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit().constData(), 1);
     }
-    ASSERT_EQ(::posix_spawn(&child, program.c_str(), nullptr, nullptr, argv, environ), 0);
-    EXPECT_TRUE(wait_for([&] { return !fs::exists(stale); })) << "the stale temporary file was left";
-    ::kill(child, SIGKILL);
-    ::waitpid(child, nullptr, 0);
+    void TearDown() override {
+        for (pid_t child : children) ::kill(child, SIGKILL), ::waitpid(child, nullptr, 0);
+        fs::remove_all(folder); // Qt cannot name it to remove it
+    }
+    // Starts the program with the environment changed as given (a null value
+    // unsets), `before` run in the child just before it becomes the program.
+    pid_t start(const std::vector<std::pair<std::string, const char*>>& changes = {}, void (*before)() = nullptr) {
+        std::vector<std::string> kept;
+        for (char** e = environ; *e != nullptr; ++e)
+            if (std::none_of(changes.begin(), changes.end(), [e](const auto& c) { return std::string(*e).starts_with(c.first + "="); })) kept.emplace_back(*e);
+        for (const auto& [name, value] : changes)
+            if (value != nullptr) kept.push_back(name + "=" + value);
+        std::vector<char*> env;
+        for (std::string& e : kept) env.push_back(e.data());
+        env.push_back(nullptr);
+        char* argv[] = {program.data(), nullptr};
+        const pid_t child = ::fork();
+        if (child == 0) {
+            if (before != nullptr) before();
+            ::execve(program.c_str(), argv, env.data());
+            ::_exit(127);
+        }
+        children.push_back(child);
+        return child;
+    }
+    // The exit status of the child once it has ended, -1 while it runs.
+    static int ended(pid_t child) {
+        int status = 0;
+        return ::waitpid(child, &status, WNOHANG) == child ? (WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status)) : -1;
+    }
+    QTemporaryDir runtime, root;
+    fs::path folder = fs::path(root.path().toStdString()) / "caf\xE9";
+    std::string program = (folder / "plenk").string();
+    fs::path record = folder / "data.dat", stale = folder / ".plenk-temp.Ab12Cd";
+    std::vector<pid_t> children;
+};
+
+// Two copies on one record, the second given another runtime folder than the
+// first and a token to bring a window forward: it hands the token to the
+// first, which comes to the front, and ends.
+TEST_F(Program_Copy, ASecondStartOnTheRecordRaisesTheFirstWindowWhateverItsRuntimeFolder) {
+    Game_Table first;
+    first.window->start();
+    Single_Instance instance(record.string());
+    ASSERT_EQ(instance.claim(), Single_Instance::Claim::First);
+    instance.serve(first.window.get());
+    first.window->showMinimized();
+    qunsetenv("XDG_ACTIVATION_TOKEN");
+    const pid_t second = start({{"XDG_RUNTIME_DIR", nullptr}, {"XDG_ACTIVATION_TOKEN", "token-1"}});
+    int status = -1;
+    EXPECT_TRUE(wait_for([&] { return (status = status < 0 ? ended(second) : status) >= 0; })) << "a second game runs";
+    EXPECT_EQ(status, 0);
+    EXPECT_TRUE(!first.window->isMinimized() && QApplication::activeWindow() == first.window.get());
+    EXPECT_EQ(qgetenv("XDG_ACTIVATION_TOKEN"), "token-1");
+    EXPECT_TRUE(fs::exists(stale)) << "the second copy went on to its record";
+}
+
+// Four copies started at once on one record: one plays, the others find it,
+// also while it is still starting, and end without a warning.
+TEST_F(Program_Copy, OfCopiesStartedAtOnceOnePlaysAndTheOthersEndQuietly) {
+    std::vector<pid_t> copies;
+    for (int i = 0; i < 4; ++i) copies.push_back(start());
+    std::vector<int> status(copies.size(), -1);
+    auto settled = [&] {
+        for (std::size_t i = 0; i < copies.size(); ++i) status[i] = status[i] < 0 ? ended(copies[i]) : status[i];
+        return std::count(status.begin(), status.end(), -1) == 1 && !fs::exists(stale);
+    };
+    EXPECT_TRUE(wait_for(settled));
+    EXPECT_EQ(std::count(status.begin(), status.end(), 0), 3);
+}
+
+// Whatever the copy finds in its runtime folder, or in a shared one, it plays
+// when no other copy plays on its record; it goes on to its record, which
+// removes the stale temporary file.
+struct Lone_Start_Case { const char* name; std::function<void(Program_Copy&)> set_up; std::vector<std::pair<std::string, const char*>> changes; void (*before)() = nullptr; };
+
+// A socket that nothing listens on any more, as a killed copy leaves it.
+void leave_dead_socket(const std::string& path) {
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    path.copy(address.sun_path, sizeof address.sun_path - 1);
+    ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    ::close(fd);
+}
+
+// Another user's copy, through the folder all users share, answering that it
+// has shown itself.
+const std::string shared = "/tmp/plenk-test-shared-" + std::to_string(::getpid());
+struct Squatter {
+    QLockFile lock{QString::fromStdString(shared + "/plenk.lock")};
+    QLocalServer server;
+};
+std::unique_ptr<Squatter> squatter;
+
+const std::string long_folder = "/tmp/plenk-test-" + std::to_string(::getpid()) + std::string(110, 'x');
+
+const Lone_Start_Case lone_starts[] = {
+    {"ACrashedCopysNoteAndSocket", [](Program_Copy& t) {
+         const std::string socket = t.runtime.path().toStdString() + "/plenk-dead";
+         leave_dead_socket(socket);
+         std::ofstream(t.folder / ".plenk-lock.data.dat") << socket << '\n';
+     }, {}},
+    {"ASharedFallbackFolderWhereAnotherUserAnswers", [](Program_Copy&) {
+         // Qt's own fallback, made first by someone else.
+         const std::string own = shared + "/runtime-" + ::getpwuid(::geteuid())->pw_name;
+         fs::create_directories(own);
+         ::chown(own.c_str(), 1234, 1234);
+         squatter = std::make_unique<Squatter>();
+         ASSERT_TRUE(squatter->lock.tryLock(0) && squatter->server.listen(QString::fromStdString(shared + "/plenk.socket")));
+         QObject::connect(&squatter->server, &QLocalServer::newConnection, [] {
+             while (QLocalSocket* s = squatter->server.nextPendingConnection()) s->write("shown\n"), s->flush();
+         });
+     }, {{"XDG_RUNTIME_DIR", nullptr}, {"TMPDIR", shared.c_str()}}},
+    {"ARuntimeFolderOnAReadOnlyDisk", [](Program_Copy&) {}, {}, [] {
+         const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+         if (::unshare(CLONE_NEWNS) != 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+             ::mount("tmpfs", runtime, "tmpfs", MS_RDONLY, "mode=0700") != 0)
+             ::_exit(cannot_set_up);
+     }},
+    {"ARuntimeFolderTooLongForASocket", [](Program_Copy&) { fs::create_directories(long_folder), fs::permissions(long_folder, fs::perms::owner_all); },
+     {{"XDG_RUNTIME_DIR", long_folder.c_str()}}},
+};
+
+struct Lone_Start : Program_Copy, testing::WithParamInterface<Lone_Start_Case> {};
+
+TEST_P(Lone_Start, PlaysOnItsRecord) {
+    const Lone_Start_Case& c = GetParam();
+    c.set_up(*this);
+    const pid_t copy = start(c.changes, c.before);
+    int status = -1;
+    wait_for([&] { return !fs::exists(stale) || (status = status >= 0 ? status : ended(copy)) >= 0; });
+    squatter.reset();
+    fs::remove_all(shared), fs::remove_all(long_folder);
+    if (status == cannot_set_up) GTEST_SKIP() << "no mount of its own here";
+    EXPECT_FALSE(fs::exists(stale)) << "the game did not go on to its record; it ended with " << status;
     EXPECT_FALSE(fs::exists("/data.dat"));
 }
+
+INSTANTIATE_TEST_SUITE_P(Environments, Lone_Start, testing::ValuesIn(lone_starts), [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace plenk::test

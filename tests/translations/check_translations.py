@@ -48,11 +48,11 @@ def literals(path):
 
 
 def reads_as_words(text):
-    """Words a player could read: letters, and a space or a capital; paths,
-    file names and identifiers are not."""
-    if not re.search(r"[A-Za-z]{2}", text):
+    """Words a player could read: two words, or one with a capital; paths,
+    file names, names of variables and words of a protocol are not."""
+    if not re.search(r"[A-Za-z]{2}", text) or re.fullmatch(r"[A-Z0-9_]+", text):
         return False
-    return " " in text or (re.search(r"[A-Z]", text) and not re.search(r"[/.]", text))
+    return bool(re.search(r"[A-Za-z]\s+[A-Za-z]", text) or (re.search(r"[A-Z]", text) and not re.search(r"[/.]", text)))
 
 
 def marked_texts(ts):

@@ -3,6 +3,7 @@
 #include "ui/qt/window_constants.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPalette>
 #include <QWindow>
@@ -65,7 +66,9 @@ namespace plenk {
 void Help_Window::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     const QWidget* game = parentWidget() != nullptr ? parentWidget()->window() : nullptr;
-    if (game == nullptr) return;
+    // Wayland lets no program place its windows: the desktop puts a dialog by
+    // its parent window.
+    if (game == nullptr || QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) return;
     // Before the desktop has framed this window its frame is unknown; the
     // game window's frame is the best guess at it.
     QMargins frame = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
