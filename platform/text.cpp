@@ -1,16 +1,6 @@
 #include "platform/text.h"
 
-#include <string_view>
-
 namespace plenk {
-
-bool operator==(const Text& a, const Text& b) {
-    // The same words marked in two places are the same text.
-    const bool same_context = a.context == nullptr || b.context == nullptr
-                                  ? a.context == b.context
-                                  : std::string_view(a.context) == std::string_view(b.context);
-    return same_context && a.source == b.source && a.count == b.count && a.args == b.args;
-}
 
 Text with_args(Text text, std::vector<Text> args) {
     text.args = std::move(args);

@@ -23,8 +23,6 @@ struct Text {
     int count = -1;         // fills %n and picks the plural form; -1 for none
 };
 
-bool operator==(const Text& a, const Text& b);
-
 // `text` with %1, %2, ... filled by `args`.
 Text with_args(Text text, std::vector<Text> args);
 // `text` with %n filled by `count`, which also picks the plural form.

@@ -119,7 +119,7 @@ void Table_Accessible::refresh() {
             continue;
         }
         const Table_Thing& was = now.things[static_cast<std::size_t>(i)];
-        if (t.name != was.name) {
+        if (translated(t.name) != translated(was.name)) {
             QAccessibleEvent renamed(thing(i), QAccessible::NameChanged);
             QAccessible::updateAccessibility(&renamed);
         }
@@ -130,14 +130,15 @@ void Table_Accessible::refresh() {
             QAccessible::updateAccessibility(&flipped);
         }
     }
-    if (shown_.description != now.description) {
+    if (translated(shown_.description) != translated(now.description)) {
         QAccessibleEvent described(this, QAccessible::DescriptionChanged);
         QAccessible::updateAccessibility(&described);
     }
     if (marked_ != -1 && widget()->hasFocus() &&
-        (marked_ != before || shown_.things[static_cast<std::size_t>(marked_)].name !=
-                                  (before >= 0 && before < old_count ? now.things[static_cast<std::size_t>(before)].name
-                                                                     : Text()))) {
+        (marked_ != before || translated(shown_.things[static_cast<std::size_t>(marked_)].name) !=
+                                  (before >= 0 && before < old_count
+                                       ? translated(now.things[static_cast<std::size_t>(before)].name)
+                                       : QString()))) {
         QAccessibleEvent focus(thing(marked_), QAccessible::Focus);
         QAccessible::updateAccessibility(&focus);
     }
