@@ -130,8 +130,14 @@ void Headless_Platform::show_help_window() {
 }
 
 void Headless_Platform::Sleep(uint32_t ms) {
-    tick_ += ms;
     log({Kind::Sleep, {static_cast<int32_t>(ms)}, {}, {}});
+    const uint32_t end = tick_ + ms;
+    // Events that fall due during the pause run in it, as on the window.
+    while (!events_.empty() && static_cast<int32_t>(events_.front().at - end) <= 0) {
+        if (static_cast<int32_t>(events_.front().at - tick_) > 0) tick_ = events_.front().at;
+        run_due_events();
+    }
+    tick_ = end;
 }
 
 void Headless_Platform::post_event(uint32_t at, std::function<void()> event) {

@@ -76,9 +76,9 @@ public:
     virtual std::string input_box(const Text& prompt) = 0;
     virtual void show_help_window() = 0;
 
-    // Timing. Sleep blocks without handling events. pump_events handles every
-    // pending event, then waits for the next event or until wait_ms have
-    // passed, whichever comes first.
+    // Timing. Sleep waits `ms` milliseconds handling events. pump_events
+    // handles every pending event, then waits for the next event or until
+    // wait_ms have passed, whichever comes first.
     virtual void Sleep(uint32_t ms) = 0;
     virtual uint32_t GetTickCount() = 0;
     virtual void pump_events(int32_t wait_ms) = 0;

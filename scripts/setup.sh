@@ -10,7 +10,7 @@ packages=(
   kdegames-card-data-kf5 fonts-liberation
   desktop-file-utils
   dpkg-dev lintian appstream file
-  xvfb xauth xdotool openbox dbus at-spi2-core python3-pyatspi
+  xvfb xauth xdotool openbox dbus at-spi2-core python3-pyatspi orca speech-dispatcher
   qt6-wayland sway wayland-protocols libwayland-dev
   "$@"
 )

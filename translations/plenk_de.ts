@@ -226,6 +226,151 @@ Tipp: Ist der Stapel aufgebraucht, merken Sie sich die höchste schon gespielte 
         <extracomment>A computer seat: its number, its place at the table, its cards (&quot;COM 1, right, 5 cards&quot;).</extracomment>
         <translation>COM %1, %2, %3</translation>
     </message>
+    <message>
+        <source>You: %1</source>
+        <translation>Sie: %1</translation>
+    </message>
+    <message>
+        <source>COM %1: %2</source>
+        <translation>COM %1: %2</translation>
+    </message>
+    <message>
+        <source>%1, cannot be played</source>
+        <translation>%1, nicht spielbar</translation>
+    </message>
+    <message>
+        <source>You play %1</source>
+        <translation>Sie spielen %1</translation>
+    </message>
+    <message>
+        <source>COM %1 plays %2</source>
+        <translation>COM %1 spielt %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>You draw %n card(s)</source>
+        <translation>
+            <numerusform>Sie ziehen %n Karte</numerusform>
+            <numerusform>Sie ziehen %n Karten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>COM %1 draws %n card(s)</source>
+        <translation>
+            <numerusform>COM %1 zieht %n Karte</numerusform>
+            <numerusform>COM %1 zieht %n Karten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>You win the round and lead</source>
+        <translation>Sie gewinnen die Runde und spielen aus</translation>
+    </message>
+    <message>
+        <source>COM %1 wins the round and leads</source>
+        <translation>COM %1 gewinnt die Runde und spielt aus</translation>
+    </message>
+    <message>
+        <source>You lead</source>
+        <translation>Sie spielen aus</translation>
+    </message>
+    <message>
+        <source>COM %1 leads</source>
+        <translation>COM %1 spielt aus</translation>
+    </message>
+    <message>
+        <source>first</source>
+        <translation>Erster</translation>
+    </message>
+    <message>
+        <source>second</source>
+        <translation>Zweiter</translation>
+    </message>
+    <message>
+        <source>third</source>
+        <translation>Dritter</translation>
+    </message>
+    <message>
+        <source>You finished %1</source>
+        <translation>Sie sind als %1 fertig</translation>
+    </message>
+    <message>
+        <source>COM %1 finished %2</source>
+        <translation>COM %1 ist als %2 fertig</translation>
+    </message>
+    <message>
+        <source>Game over</source>
+        <translation>Spiel vorbei</translation>
+    </message>
+    <message>
+        <source>Cards dealt. Open card: %1</source>
+        <translation>Karten gegeben. Aufgedeckte Karte: %1</translation>
+    </message>
+    <message>
+        <source>Your turn, you lead</source>
+        <translation>Sie sind am Zug und spielen aus</translation>
+    </message>
+    <message>
+        <source>Your turn, follow %1</source>
+        <translation>Sie sind am Zug, bedienen Sie %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be played: follow %2</source>
+        <translation>%1 ist nicht spielbar: %2 bedienen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Your hand, %n card(s)</source>
+        <translation>
+            <numerusform>Ihre Hand, %n Karte</numerusform>
+            <numerusform>Ihre Hand, %n Karten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No cards on the table</source>
+        <translation>Keine Karten auf dem Tisch</translation>
+    </message>
+    <message>
+        <source>%1. No suit to follow</source>
+        <translation>%1. Keine Farbe zu bedienen</translation>
+    </message>
+    <message>
+        <source>%1. Follow %2</source>
+        <translation>%1. %2 bedienen</translation>
+    </message>
+    <message>
+        <source>finished</source>
+        <translation>fertig</translation>
+    </message>
+    <message>
+        <source>The stock is empty</source>
+        <translation>Der Stapel ist leer</translation>
+    </message>
+    <message>
+        <source>No round has ended yet</source>
+        <translation>Noch keine Runde zu Ende</translation>
+    </message>
+    <message>
+        <source>You %1</source>
+        <translation>Sie: %1</translation>
+    </message>
+    <message>
+        <source>COM %1 %2</source>
+        <translation>COM %1: %2</translation>
+    </message>
+    <message>
+        <source>You took the table</source>
+        <translation>Sie haben den Tisch genommen</translation>
+    </message>
+    <message>
+        <source>COM %1 took the table</source>
+        <translation>COM %1 hat den Tisch genommen</translation>
+    </message>
+    <message>
+        <source>Last round: %1</source>
+        <translation>Letzte Runde: %1</translation>
+    </message>
+    <message>
+        <source>No game in progress</source>
+        <translation>Kein Spiel im Gange</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

@@ -10,5 +10,26 @@
             <numerusform>%n cards</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>You draw %n card(s)</source>
+        <translation>
+            <numerusform>You draw %n card</numerusform>
+            <numerusform>You draw %n cards</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>COM %1 draws %n card(s)</source>
+        <translation>
+            <numerusform>COM %1 draws %n card</numerusform>
+            <numerusform>COM %1 draws %n cards</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Your hand, %n card(s)</source>
+        <translation>
+            <numerusform>Your hand, %n card</numerusform>
+            <numerusform>Your hand, %n cards</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

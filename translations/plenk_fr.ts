@@ -226,6 +226,151 @@ Astuce&#xa0;: une fois le talon épuisé, retenez la plus haute carte déjà jou
         <extracomment>A computer seat: its number, its place at the table, its cards (&quot;COM 1, right, 5 cards&quot;).</extracomment>
         <translation>COM %1, %2, %3</translation>
     </message>
+    <message>
+        <source>You: %1</source>
+        <translation>Vous&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>COM %1: %2</source>
+        <translation>COM %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1, cannot be played</source>
+        <translation>%1, injouable</translation>
+    </message>
+    <message>
+        <source>You play %1</source>
+        <translation>Vous jouez %1</translation>
+    </message>
+    <message>
+        <source>COM %1 plays %2</source>
+        <translation>COM %1 joue %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>You draw %n card(s)</source>
+        <translation>
+            <numerusform>Vous piochez %n carte</numerusform>
+            <numerusform>Vous piochez %n cartes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>COM %1 draws %n card(s)</source>
+        <translation>
+            <numerusform>COM %1 pioche %n carte</numerusform>
+            <numerusform>COM %1 pioche %n cartes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>You win the round and lead</source>
+        <translation>Vous remportez le tour et entamez</translation>
+    </message>
+    <message>
+        <source>COM %1 wins the round and leads</source>
+        <translation>COM %1 remporte le tour et entame</translation>
+    </message>
+    <message>
+        <source>You lead</source>
+        <translation>Vous entamez</translation>
+    </message>
+    <message>
+        <source>COM %1 leads</source>
+        <translation>COM %1 entame</translation>
+    </message>
+    <message>
+        <source>first</source>
+        <translation>premier</translation>
+    </message>
+    <message>
+        <source>second</source>
+        <translation>deuxième</translation>
+    </message>
+    <message>
+        <source>third</source>
+        <translation>troisième</translation>
+    </message>
+    <message>
+        <source>You finished %1</source>
+        <translation>Vous finissez %1</translation>
+    </message>
+    <message>
+        <source>COM %1 finished %2</source>
+        <translation>COM %1 finit %2</translation>
+    </message>
+    <message>
+        <source>Game over</source>
+        <translation>Partie terminée</translation>
+    </message>
+    <message>
+        <source>Cards dealt. Open card: %1</source>
+        <translation>Cartes distribuées. Carte retournée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Your turn, you lead</source>
+        <translation>À vous, vous entamez</translation>
+    </message>
+    <message>
+        <source>Your turn, follow %1</source>
+        <translation>À vous, couleur demandée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be played: follow %2</source>
+        <translation>%1 est injouable&#xa0;: couleur demandée, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Your hand, %n card(s)</source>
+        <translation>
+            <numerusform>Votre main, %n carte</numerusform>
+            <numerusform>Votre main, %n cartes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No cards on the table</source>
+        <translation>Aucune carte sur la table</translation>
+    </message>
+    <message>
+        <source>%1. No suit to follow</source>
+        <translation>%1. Aucune couleur demandée</translation>
+    </message>
+    <message>
+        <source>%1. Follow %2</source>
+        <translation>%1. Couleur demandée&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>finished</source>
+        <translation>fini</translation>
+    </message>
+    <message>
+        <source>The stock is empty</source>
+        <translation>Le talon est vide</translation>
+    </message>
+    <message>
+        <source>No round has ended yet</source>
+        <translation>Aucun tour terminé pour l’instant</translation>
+    </message>
+    <message>
+        <source>You %1</source>
+        <translation>Vous&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>COM %1 %2</source>
+        <translation>COM %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>You took the table</source>
+        <translation>Vous avez ramassé la table</translation>
+    </message>
+    <message>
+        <source>COM %1 took the table</source>
+        <translation>COM %1 a ramassé la table</translation>
+    </message>
+    <message>
+        <source>Last round: %1</source>
+        <translation>Dernier tour&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>No game in progress</source>
+        <translation>Aucune partie en cours</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

@@ -9,7 +9,26 @@
 
 namespace plenk {
 
-Form1::Form1(Platform& os) : os_(os), renderer_(g_, os), context_{g_, os, renderer_} {}
+Form1::Form1(Platform& os) : os_(os), renderer_(g_, os), context_{g_, os, view_} {}
+
+void Form1::Told_View::Draw_Card() {
+    form.renderer_.Draw_Card();
+    form.tell(form.news_.look(form.g_));
+}
+
+void Form1::Told_View::Animate_Card(int16_t direction, int16_t cur_player) {
+    form.tell(form.news_.look(form.g_));
+    form.renderer_.Animate_Card(direction, cur_player);
+}
+
+void Form1::tell(const std::vector<Text>& news) {
+    if (!announce_) return;
+    for (const Text& words : news) announce_(words);
+}
+
+void Form1::tell_turn() {
+    if (awaiting_human()) tell({turn_words(g_.lead_suit)});
+}
 
 void Form1::Form_Load() {
     os_.cdtInit(g_.card_w, g_.card_h);
@@ -21,15 +40,17 @@ void Form1::Form_Load() {
 void Form1::Form_Unload() { os_.end_program(); }
 
 void Form1::gm_submnu_Click(int16_t index) {
-    // Only Exit is honoured while a card moves.
-    if (index != 4 && g_.animating == flag_true) return;
+    // Only Exit is honoured while a card moves or the game pauses.
+    if (index != 4 && (g_.animating == flag_true || engine_running_)) return;
     switch (index) {
     case 0:
         hide_mark();
         Shuffle_Deck(g_, os_);
         engine_running_ = true;
+        news_.dealing();
         Initialize_Game(context_);
         engine_running_ = false;
+        tell_turn();
         update_mark(true);
         break;
     case 1:
@@ -76,7 +97,7 @@ void Form1::Help_submnu_Click() { os_.show_help_window(); }
 void Form1::Form_MouseDown(int16_t, int16_t, float x, float y) { play_slot(slot_under_press(g_, x, y)); }
 
 void Form1::Form_KeyDown(Hand_Key key) {
-    if (!human_may_play(g_)) return;
+    if (!awaiting_human()) return;
     const int16_t n = Card_Empty_Slot(g_, 0);
     if (key == Hand_Key::Left && mark_slot_ > 0) --mark_slot_;
     if (key == Hand_Key::Right && mark_slot_ < n - 1) ++mark_slot_;
@@ -90,13 +111,32 @@ void Form1::Form_KeyDown(Hand_Key key) {
 }
 
 void Form1::play_slot(int16_t slot) {
-    // A card the rule refuses changes nothing, the mark included.
-    if (!human_may_play_slot(g_, slot)) return;
+    // A card the rule refuses changes nothing, the mark included; nor does a
+    // press while the game moves on.
+    if (!awaiting_human()) return;
+    if (!human_may_play_slot(g_, slot)) {
+        if (slot >= 0 && slot < Card_Empty_Slot(g_, 0)) tell({refused_words(g_.seat[0].card[slot], g_.lead_suit)});
+        return;
+    }
     hide_mark();
     engine_running_ = true;
     play_human_card(context_, slot);
     engine_running_ = false;
+    tell_turn();
     update_mark(true);
+}
+
+void Form1::Form_Ask(Table_Question question) {
+    if (g_.seat[0].hand_y == 0) {
+        tell({no_game_words()});
+        return;
+    }
+    switch (question) {
+    case Table_Question::Table_Cards: tell({table_cards_words(g_)}); break;
+    case Table_Question::Seat_Counts: tell({seat_counts_words(g_)}); break;
+    case Table_Question::Centre: tell({centre_words(g_)}); break;
+    case Table_Question::Last_Round: tell({last_round_words(news_.last_round())}); break;
+    }
 }
 
 int16_t Form1::marked_slot() const {
@@ -106,7 +146,7 @@ int16_t Form1::marked_slot() const {
 void Form1::hide_mark() { os_.set_focus_mark(false, 0, 0, 0, 0); }
 
 void Form1::update_mark(bool new_turn) {
-    if (!human_may_play(g_)) {
+    if (!awaiting_human()) {
         hide_mark();
         return;
     }

@@ -4,15 +4,23 @@
 #include "game/game_state.h"
 #include "game/human_selection.h"
 #include "platform/platform.h"
+#include "ui/table_news.h"
 #include "ui/table_renderer.h"
 
 #include <cstdint>
+#include <functional>
+#include <string>
 
 namespace plenk {
 
 // The keys that play from the keyboard: move the mark left or right over the
 // human's hand or to its first or last card, or play the marked card.
 enum class Hand_Key { Left, Right, First, Last, Play };
+
+// The keys that read the table aloud without changing it: the cards on the
+// table and the suit to follow, each seat's card count, the open card or the
+// stock, and the last round.
+enum class Table_Question { Table_Cards, Seat_Counts, Centre, Last_Round };
 
 // The game window's behaviour, free of any toolkit: it owns the state and
 // answers the window's events. The toolkit's window forwards its menu
@@ -35,6 +43,10 @@ public:
     void Form_MouseDown(int16_t button, int16_t shift, float x, float y);
     // A key of keyboard play; refused, like a press, unless the human may play.
     void Form_KeyDown(Hand_Key key);
+    // A key that reads the table; answered at any time.
+    void Form_Ask(Table_Question question);
+    // Where the words for a screen reader go, each announcement once.
+    void on_announce(std::function<void(const Text&)> announce) { announce_ = std::move(announce); }
 
     Game_State& state() { return g_; }
     const Game_State& state() const { return g_; }
@@ -53,11 +65,26 @@ private:
     // a turn starts with it on the first card that may be played.
     void update_mark(bool new_turn);
     void hide_mark();
+    void tell(const std::vector<Text>& news);
+    // Tells whose turn it is when the game waits for the human's card.
+    void tell_turn();
+
+    // The renderer as the engine sees it, telling the news of every repaint
+    // and of every slide before it starts.
+    struct Told_View : Table_View {
+        Form1& form;
+        explicit Told_View(Form1& f) : form(f) {}
+        void Draw_Card() override;
+        void Animate_Card(int16_t direction, int16_t cur_player) override;
+    };
 
     Platform& os_;
     Game_State g_{};
     Table_Renderer renderer_;
+    Told_View view_{*this};
     Game_Context context_;
+    Table_News news_;
+    std::function<void(const Text&)> announce_;
     // The turn engine runs: the table is drawn from within it, and a state
     // seen then may show seat 0 to move before the engine has come to it.
     bool engine_running_ = false;

@@ -15,7 +15,6 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
-#include <QThread>
 #include <QTime>
 #include <QTimer>
 
@@ -144,7 +143,14 @@ void Qt_Platform::show_help_window() {
     if (parts_.help_window != nullptr) parts_.help_window->exec();
 }
 
-void Qt_Platform::Sleep(uint32_t ms) { QThread::msleep(ms); }
+void Qt_Platform::Sleep(uint32_t ms) {
+    // The window keeps answering, the screen reader's questions included:
+    // the game's own guards decide what an event may do meanwhile.
+    QElapsedTimer pause;
+    pause.start();
+    for (qint64 left = ms; left > 0; left = static_cast<qint64>(ms) - pause.elapsed())
+        pump_events(static_cast<int32_t>(left));
+}
 
 uint32_t Qt_Platform::GetTickCount() { return static_cast<uint32_t>(ticks_.elapsed()); }
 

@@ -1,6 +1,7 @@
-"""Plays a whole game through the accessibility bus, as a screen-reader user
-would: everything is learnt from the accessible tree, everything is done with
-key presses. Checks the statistics heard at the end against data.dat.
+"""A whole game played by keys alone under the Orca screen reader, judged on
+what Orca said: the "SPEECH OUTPUT" lines of its debug log. The player acts on
+what it hears; the accessible tree is read only to know when it is the
+human's turn, so that a turn Orca did not speak is counted, not waited for.
 
 Run inside a display and a session bus, e.g.
     xvfb-run -a dbus-run-session -- /usr/bin/python3 play_by_ear.py build/plenk
@@ -16,8 +17,19 @@ import time
 
 import pyatspi
 
-DEADLINE = time.monotonic() + 240
-GAME_CAPTION = "Plenk Ver. 1.10 (made by the Plenk team)"
+DEADLINE = time.monotonic() + 150
+# Orca with its debug file line-buffered, so that each utterance can be read
+# as soon as it is spoken.
+ORCA = """
+import builtins, runpy, sys
+log = sys.argv[1]
+plain_open = builtins.open
+builtins.open = lambda f, m="r", *a, **k: plain_open(f, m, 1) if f == log else plain_open(f, m, *a, **k)
+sys.argv = ["orca", "--replace", "--debug-file", log]
+runpy.run_path("/usr/bin/orca", run_name="__main__")
+"""
+SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*?)' ?\{", re.S)
+SEAT = r"(You|COM [123])"
 
 
 def fail(message):
@@ -25,172 +37,203 @@ def fail(message):
     sys.exit(1)
 
 
-def wait_for(what, find, timeout=30):
-    end = min(time.monotonic() + timeout, DEADLINE)
-    while time.monotonic() < end:
+class Ear:
+    """What Orca has said so far, one utterance an entry."""
+
+    def __init__(self, path):
+        self.path, self.said, self.read, self.unread = path, [], 0, ""
+
+    def listen(self):
         try:
-            found = find()
-        except Exception:  # the tree changes while it is read
-            found = None
-        if found:
-            return found
-        time.sleep(0.05)
-    fail("no " + what)
+            with open(self.path, "rb") as f:
+                f.seek(self.read)
+                chunk = f.read()
+        except FileNotFoundError:
+            return
+        self.read += len(chunk)
+        self.unread += chunk.decode("utf-8", errors="replace")
+        # An utterance may span lines; it ends where Orca's voice settings follow.
+        end = 0
+        for m in SPOKEN.finditer(self.unread):
+            # Orca names the role of an announcement before its words.
+            words = re.sub("^notification ", "", m.group(1).strip().rstrip("."))
+            if words:
+                self.said.append(words)
+            end = m.end()
+        rest = self.unread[end:]
+        self.unread = rest[rest.find("SPEECH OUTPUT"):] if "SPEECH OUTPUT" in rest else ""
+
+    def wait(self, pattern, since, timeout=20):
+        """The index of the first utterance from `since` on matching `pattern`."""
+        end = min(time.monotonic() + timeout, DEADLINE)
+        while time.monotonic() < end:
+            self.listen()
+            for i in range(since, len(self.said)):
+                if re.search(pattern, self.said[i]):
+                    return i
+            time.sleep(0.05)
+        return None
 
 
 def keys(*names):
-    subprocess.run(["xdotool", "key", "--delay", "30", *names], check=True)
+    subprocess.run(["xdotool", "key", "--delay", "60", *names], check=True)
 
 
-def type_text(text):
-    subprocess.run(["xdotool", "type", "--delay", "30", text], check=True)
-
-
-def walk(node):
-    yield node
-    for i in range(node.childCount):
-        child = node.getChildAtIndex(i)
-        if child is not None:
-            yield from walk(child)
-
-
-def texts(window):
-    return " ".join(n.name for n in walk(window) if n.getRole() == pyatspi.ROLE_LABEL and n.name)
-
-
-def the_app():
+def the_table():
     desktop = pyatspi.Registry.getDesktop(0)
-    for i in range(desktop.childCount):
-        app = desktop.getChildAtIndex(i)
+    for app in (desktop.getChildAtIndex(i) for i in range(desktop.childCount)):
         if app is not None and app.name == "Plenk":
-            return app
+            for w in (app.getChildAtIndex(i) for i in range(app.childCount)):
+                for n in pyatspi.findAllDescendants(w, lambda n: n.name == "Table" and n.getRole() == pyatspi.ROLE_PANEL):
+                    return n
     return None
 
 
-def windows(app):
-    return [w for w in (app.getChildAtIndex(i) for i in range(app.childCount)) if w is not None]
-
-
-def box(app):
-    """A message box or the name prompt, with the words it shows."""
-    for w in windows(app):
-        if w.getRole() in (pyatspi.ROLE_DIALOG, pyatspi.ROLE_ALERT) and w.getState().contains(pyatspi.STATE_SHOWING):
-            said = texts(w)
-            if said:
-                return w, said
-    return None
-
-
-def window_named(app, name):
-    for w in windows(app):
-        if w.name == name and w.getState().contains(pyatspi.STATE_SHOWING):
-            return w
-    return None
-
-
-def centre(node):
-    box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    return box.x + box.width / 2, box.y + box.height / 2
-
-
-def table(app):
-    for w in windows(app):
-        for n in walk(w):
-            if n.name == "Table" and n.getRole() == pyatspi.ROLE_PANEL:
-                return n
-    return None
-
-
-def hand(tbl):
-    cards = [tbl.getChildAtIndex(i) for i in range(tbl.childCount)]
-    return [c for c in cards if c is not None and c.getRole() == pyatspi.ROLE_LIST_ITEM]
+def humans_turn(table):
+    try:
+        return "Your turn" in table.description
+    except Exception:  # the tree changes while it is read
+        return False
 
 
 def main(program):
     folder = tempfile.mkdtemp()
+    home = os.path.join(folder, "home")
+    runtime = os.path.join(folder, "run")
+    os.makedirs(home)
+    os.makedirs(runtime, mode=0o700)
     shutil.copy(program, folder)
-    # A window manager gives the keyboard to the window that asks for it.
-    manager = subprocess.Popen(["openbox"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    time.sleep(0.5)
-    env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
-    game = subprocess.Popen([os.path.join(folder, os.path.basename(program))], env=env)
+    env = dict(os.environ, HOME=home, XDG_RUNTIME_DIR=runtime, XDG_CONFIG_HOME=os.path.join(home, ".config"),
+               XDG_DATA_HOME=os.path.join(home, ".local/share"))
+    log = os.path.join(folder, "orca.log")
+    started = []
     try:
-        play(folder)
-        # Ctrl+Q, pressed last, ends the program.
+        # A window manager gives the keyboard to the window that asks for it.
+        started.append(subprocess.Popen(["openbox"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+        started.append(subprocess.Popen([sys.executable, "-c", ORCA, log], env=env,
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+        ear = Ear(log)
+        if ear.wait("Screen reader on", 0, timeout=40) is None:
+            fail("Orca did not start")
+        game = subprocess.Popen([os.path.join(folder, os.path.basename(program))],
+                                env=dict(env, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
+        started.append(game)
+        play(ear, folder)
         if game.wait(timeout=10) != 0:
             fail("the game did not end cleanly on Ctrl+Q")
     finally:
-        game.kill()
-        manager.kill()
+        for p in reversed(started):
+            p.kill()
+        if os.environ.get("PLENK_KEEP_TRANSCRIPT"):
+            shutil.copy(log, os.environ["PLENK_KEEP_TRANSCRIPT"])
         shutil.rmtree(folder, ignore_errors=True)
 
 
-def play(folder):
-    app = wait_for("game on the accessibility bus", the_app)
-    prompt, said = wait_for("name prompt", lambda: box(app))
-    if "Input Player Name:" not in said:
-        fail("first start asked: " + said)
-    type_text("Ann")
+def play(ear, folder):
+    if ear.wait("Input Player Name:", 0) is None:
+        fail("no name prompt heard")
+    subprocess.run(["xdotool", "type", "--delay", "60", "Ann"], check=True)
     keys("Return")
-    tbl = wait_for("table", lambda: table(app))
-    game_window = wait_for("game window", lambda: window_named(app, GAME_CAPTION))
-    keys("F1")
-    rules = wait_for("help window", lambda: window_named(app, "How to Play"))
-    (gx, gy), (hx, hy) = centre(game_window), centre(rules)
-    if abs(gx - hx) > 1 or abs(gy - hy) > 1:
-        fail("the help window's centre %s is not the game window's %s" % ((hx, hy), (gx, gy)))
-    keys("Escape")
-    wait_for("help window closed", lambda: window_named(app, "How to Play") is None)
+    table = None
+    end = time.monotonic() + 20
+    while table is None and time.monotonic() < end:
+        table = the_table()
+        time.sleep(0.1)
+    if table is None:
+        fail("no table")
+    ear.listen()
+    before_deal = list(ear.said)
     keys("ctrl+n")
-    heard = None
-    plays = 0
-    while heard is None:
+    turns = heard_turns = refused = 0
+    at = len(ear.said)
+    while True:
         if time.monotonic() > DEADLINE:
-            fail("the game did not end")
-        try:
-            found = box(app)
-        except Exception:  # a box closing while it is read
-            found = None
-        if found:
-            said = found[1]
-            if "You win!" in said:
-                keys("Escape")  # No: do not watch the rest
-            elif "PLAYER STATISTIC" in said:
-                heard = said
-            else:
-                fail("unexpected box: " + said)
-            time.sleep(0.3)
+            fail("the game did not end; last heard: %r" % ear.said[-5:])
+        ear.listen()
+        news = ear.said[at:]
+        if any("PLAYER STATISTIC" in s for s in news):
+            break
+        if any("Would you like to watch" in s for s in news):
+            at = len(ear.said)
+            keys("Escape")  # No: do not watch the rest
             continue
-        try:
-            playable = "Your turn" in tbl.description
-            cards = hand(tbl)
-            allowed = [i for i, c in enumerate(cards) if c.getState().contains(pyatspi.STATE_ENABLED)]
-            marked = [i for i, c in enumerate(cards) if c.getState().contains(pyatspi.STATE_FOCUSED)]
-        except Exception:
-            continue
-        if not playable or not allowed or len(marked) != 1:
+        if not humans_turn(table):
             time.sleep(0.05)
             continue
-        # The mark starts on a card that may be played; Home and Right walk to it.
-        if marked[0] != allowed[0]:
-            fail("the mark is on %s, not on %s" % (cards[marked[0]].name, cards[allowed[0]].name))
-        target = allowed[-1]
-        keys("Home", *["Right"] * target)
-        wait_for("focus on " + cards[target].name,
-                 lambda: cards[target].getState().contains(pyatspi.STATE_FOCUSED), timeout=5)
+        turns += 1
+        turn = ear.wait("^Your turn", at, timeout=3)
+        if turn is None:
+            at = len(ear.said)
+            if humans_turn(table):
+                keys("Return")
+            continue
+        heard_turns += 1
+        at = turn + 1
+        # A player listens for the marked card before pressing a key.
+        card = ear.wait(r"^\w+ of (Clubs|Diamonds|Hearts|Spades)(, cannot be played)?$", at, timeout=2)
+        at = at if card is None else card + 1
+        if refused == 0 and "follow" in ear.said[turn]:
+            # Once, walk to a card that may not be played and try it.
+            keys("End")
+            card = ear.wait("of (Clubs|Diamonds|Hearts|Spades)", at, timeout=5)
+            if card is not None and "cannot be played" in ear.said[card]:
+                keys("Return")
+                if ear.wait("cannot be played: follow", card + 1, timeout=5) is None:
+                    fail("a refused card was not spoken")
+                refused += 1
+                # Back to the first card, then right until one may be played.
+                at = len(ear.said)
+                keys("Home")
+                for _ in range(15):
+                    card = ear.wait("of (Clubs|Diamonds|Hearts|Spades)", at, timeout=3)
+                    if card is None or "cannot be played" not in ear.said[card]:
+                        break
+                    at = card + 1
+                    keys("Right")
+        at = len(ear.said)
         keys("Return")
-        plays += 1
-        time.sleep(0.3)
+        time.sleep(0.2)
+    judge(ear.said, before_deal, turns, heard_turns, refused, folder)
+    keys("Return", "ctrl+q")
+
+
+def judge(said, before_deal, turns, heard_turns, refused, folder):
+    stale = [s for s in before_deal if re.search("Your turn|follow|Open card|COM", s)]
+    if stale:
+        fail("before the deal Orca said %r" % stale)
+    if turns == 0 or heard_turns < 0.95 * turns:
+        fail("%d of %d turns spoken" % (heard_turns, turns))
+    # Every round, as spoken: each seat still in the game plays once, then the
+    # round is won, or a take ends it early.
+    finished, plays, rounds, takes, in_game = set(), [], 0, 0, 4
+    for s in said:
+        played = re.match(SEAT + r" plays? (\w+ of \w+)$", s)
+        if played:
+            if played.group(1) in [p for p, _ in plays]:
+                fail("%s played twice in a round: %r" % (played.group(1), plays))
+            plays.append((played.group(1), played.group(2)))
+        elif re.match(SEAT + r" finished (first|second|third)$", s):
+            finished.add(s.split(" finished")[0])
+        elif re.search(r"takes all card$", s):
+            takes += 1
+        elif re.match(SEAT + r" (wins? the round and leads?|leads?)$", s):
+            if "round" in s and len(plays) != in_game:
+                fail("a round of %d seats was won after the plays %r" % (in_game, plays))
+            plays, rounds, in_game = [], rounds + 1, 4 - len(finished)
+    if rounds < 3:
+        fail("only %d rounds were spoken" % rounds)
     with open(os.path.join(folder, "data.dat"), "rb") as f:
         record = f.read()
-    name = record[:25].decode("cp1252").rstrip()
     counts = struct.unpack("<5h", record[25:35])
-    expected = "Rank 1: %d times Rank 2: %d times Rank 3: %d times Lose: %d times" % counts[1:]
-    spoken = re.sub(r"\s+", " ", heard)
-    if name != "Ann" or expected not in spoken or sum(counts[1:]) != 1:
-        fail("heard %r, record %r %r" % (spoken, name, counts))
-    print("played %d cards; heard: %s" % (plays, spoken))
-    keys("Return", "ctrl+q")
+    place = next((s for s in said if s.startswith("You finished")), None)
+    places = ["first", "second", "third"]
+    if (place is None) != (counts[4] == 1) or (place and counts[1 + places.index(place.split()[-1])] != 1):
+        fail("heard %r for the record %r" % (place, counts))
+    stats = "Rank 1: %d times Rank 2: %d times Rank 3: %d times Lose: %d times" % counts[1:]
+    if not any(stats in re.sub(r"\s+", " ", s) for s in said):
+        fail("the statistics %r were not spoken" % stats)
+    print("%d rounds, %d takes, %d of %d turns spoken, %d refusals; %s; %s" %
+          (rounds, takes, heard_turns, turns, refused, place, stats))
 
 
 if __name__ == "__main__":

@@ -39,6 +39,11 @@ struct Keyboard_Table : ::testing::Test {
         heard.clear();
     }
     void key(Qt::Key k, Qt::KeyboardModifiers m = {}) { QTest::keyClick(table.window->surface, k, m); }
+    // The thing at the index of the table's words: a card within the hand's
+    // list, which is the table's first child, or a later child of the table.
+    QAccessibleInterface* thing(int i, const Table_Words& words) {
+        return i < words.hand_cards ? tree->child(0)->child(i) : tree->child(i - words.hand_cards + (words.hand.source.empty() ? 0 : 1));
+    }
     // The slot whose card carries the mark's outline on the surface, -1 for none.
     int drawn_mark(const QImage& shot) {
         const auto [left, top] = human_row_corner(table.g());
@@ -84,34 +89,38 @@ TEST_F(Keyboard_Table, TheAccessibleTreeFollowsTheGame) {
                                {Qt::Key_Right, Qt::NoModifier}, {Qt::Key_Return, Qt::NoModifier}, {Qt::Key_N, Qt::ControlModifier}}) {
         SCOPED_TRACE(QKeySequence(k | m).toString().toStdString());
         QStringList before;
-        for (int i = 0; i < tree->childCount(); ++i) before << tree->child(i)->text(QAccessible::Name);
+        const Table_Words was = table_words(table.g(), table.form->awaiting_human());
+        for (std::size_t i = 0; i < was.things.size(); ++i) before << thing(static_cast<int>(i), was)->text(QAccessible::Name);
         const QString description = tree->text(QAccessible::Description);
         const int was_marked = table.form->marked_slot();
         heard.clear();
         key(k, m);
         const Table_Words words = table_words(table.g(), table.form->awaiting_human());
-        ASSERT_EQ(tree->childCount(), static_cast<int>(words.things.size()));
+        ASSERT_EQ(tree->childCount(), static_cast<int>(words.things.size()) - words.hand_cards + 1);
+        EXPECT_EQ(tree->child(0)->text(QAccessible::Name).toStdString(), english(words.hand));
+        EXPECT_EQ(tree->child(0)->childCount(), words.hand_cards);
         EXPECT_EQ(tree->text(QAccessible::Description).toStdString(), english(words.description));
         EXPECT_TRUE(description == tree->text(QAccessible::Description) || was_heard(QAccessible::DescriptionChanged, "Table"));
-        for (int i = 0; i < tree->childCount(); ++i) {
+        for (int i = 0; i < static_cast<int>(words.things.size()); ++i) {
             const Table_Thing& t = words.things[static_cast<std::size_t>(i)];
-            const QString name = tree->child(i)->text(QAccessible::Name);
-            EXPECT_EQ(name.toStdString(), english(t.name));
-            EXPECT_EQ(tree->child(i)->state().disabled, t.kind == Thing_Kind::Hand_Card && !t.playable) << english(t.name);
+            const QString name = thing(i, words)->text(QAccessible::Name);
+            EXPECT_EQ(name.toStdString(), english(t.heard));
+            EXPECT_EQ(thing(i, words)->state().disabled, t.kind == Thing_Kind::Hand_Card && !t.playable) << english(t.name);
             EXPECT_TRUE(before.value(i) == name || was_heard(QAccessible::NameChanged, name) || was_heard(QAccessible::ObjectCreated, name)) << english(t.name);
         }
         const int marked = table.form->marked_slot();
         QAccessibleInterface* focused = tree->focusChild();
-        EXPECT_EQ(focused, marked < 0 ? nullptr : tree->child(marked));
+        EXPECT_EQ(focused, marked < 0 ? nullptr : tree->child(0)->child(marked));
         const bool moved = focused != nullptr && (marked != was_marked || before.value(marked) != focused->text(QAccessible::Name));
         EXPECT_TRUE(!moved || (focused->state().focused && was_heard(QAccessible::Focus, focused->text(QAccessible::Name))));
     }
 }
 
-TEST_F(Keyboard_Table, TheTakeAnnouncementIsAnAlert) {
+// The take is announced as its label says it, as a notification shown.
+TEST_F(Keyboard_Table, TheTakeIsAnnounced) {
     table.os->set_label_caption("COM 3 takes all card");
     table.os->set_label_visible(true);
-    EXPECT_TRUE(was_heard(QAccessible::Alert, "COM 3 takes all card"));
+    EXPECT_TRUE(was_heard(QAccessible::ObjectShow, "COM 3 takes all card"));
 }
 
 TEST_F(Keyboard_Table, HoverShowsTheSameWordsAsATooltip) {

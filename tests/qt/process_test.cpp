@@ -59,6 +59,22 @@ TEST(Ending, DuringASlideEndsTheProcessAtOnceAndLeavesTheRecord) {
     }
 }
 
+// A pause keeps the window answering: an event due in it is handled there,
+// and Exit from it ends the program at once rather than after the pause.
+TEST(Ending, DuringAPauseEndsTheProcessAtOnce) {
+    ::testing::FLAGS_gtest_death_test_style = "fast";
+    EXPECT_EXIT(
+        {
+            Game_Table table;
+            table.window->start();
+            QTimer::singleShot(50, [&table] { table.window->gm_submnu[4]->trigger(); });
+            table.os->Qt_Platform::Sleep(60000);
+            std::fprintf(stderr, "the pause ran to its end\n");
+            std::exit(1);
+        },
+        ::testing::ExitedWithCode(0), ::testing::Not(::testing::HasSubstr("ran to its end")));
+}
+
 // With two device pixels per table pixel, each card is rendered once at the
 // device pixels and laid pixel for pixel; presses arrive in table pixels.
 TEST(Double_Density, CardsAreCrispAndPressesArriveInTablePixels) {

@@ -2,23 +2,35 @@
 #include "game/human_selection.h"
 #include "platform/headless_platform.h"
 #include "ui/form1.h"
+#include "ui/table_words.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
+#include <regex>
 
 namespace plenk {
 namespace {
 
 // Counts repaints made while the game moves on from a key or a deal that
 // show the mark or tell the human it is their turn.
+// Also writes down, as a sighted player would see them, the cards put on the
+// table, to be compared with what the game announced.
 struct Watching_Platform : Headless_Platform {
     const Form1* form = nullptr;
     bool moving_on = false;
     int told_too_soon = 0;
+    std::array<int16_t, 4> on_table{no_card, no_card, no_card, no_card};
+    std::vector<std::string> seen;
     void refresh_surface() override {
         Headless_Platform::refresh_surface();
         if (moving_on && (focus_mark()[0] || form->awaiting_human())) ++told_too_soon;
+        for (int16_t s = 0; s < 4; ++s) {
+            const int16_t c = form->state().seat[s].table_card;
+            if (c != no_card && c != on_table[s]) seen.push_back(english(play_words(s, c)));
+            on_table[s] = c;
+        }
     }
 };
 
@@ -110,24 +122,64 @@ TEST_F(Keyboard, EveryTurnStartsOnTheFirstCardThatMayBePlayed) {
     }
 }
 
-TEST_F(Keyboard, KeysAreRefusedWhileACardMovesAndTheMarkIsGoneAfterTheGame) {
+TEST_F(Keyboard, KeysAndDealAreRefusedWhileACardMovesOrTheGamePausesAndTheMarkIsGoneAfterTheGame) {
     deal_until([] { return true; });
     int nested = 0;
-    os.post_event(os.GetTickCount() + 30, [&] {
+    auto refused = [&] {
         ++nested;
         EXPECT_EQ(mark(), -1);
         const auto log_size = os.calls().size();
+        const auto deck = g.deck;
         press(Hand_Key::Right);
         press(Hand_Key::Play);
+        form.gm_submnu_Click(0);
         EXPECT_EQ(os.calls().size(), log_size);
-    });
+        EXPECT_EQ(g.deck, deck);
+    };
+    os.post_event(os.GetTickCount() + 30, refused);
+    // Within the pause that ends the round or a take, whichever comes first.
+    os.post_event(os.GetTickCount() + 1800, refused);
     press(Hand_Key::Right, first_playable());
     press(Hand_Key::Play);
-    EXPECT_EQ(nested, 1);
+    EXPECT_EQ(nested, 2);
     // The mark always starts on a card that may be played, so Play alone ends the game.
     for (int plays = 0; plays < 500 && g.game_over != flag_true; ++plays) mark(), press(Hand_Key::Play);
     EXPECT_EQ(g.game_over, flag_true);
     EXPECT_EQ(mark(), -1);
+}
+
+// Played by the Play key alone, every card a sighted player saw put on the
+// table is announced, in that order, and every turn of the human with what
+// to do. (The take is announced by its label.)
+TEST_F(Keyboard, EveryPlayAndTurnIsAnnounced) {
+    std::vector<std::string> heard;
+    form.on_announce([&](const Text& words) { heard.push_back(english(words)); });
+    const std::regex play("(You|COM [123]) plays? .*");
+    for (uint64_t seed = 1; seed <= 4; ++seed) {
+        heard.clear(), os.seen.clear(), os.on_table.fill(no_card);
+        deal_until([] { return true; }, seed);
+        int turns = 1;
+        for (int plays = 0; plays < 500 && g.game_over != flag_true; ++plays, turns += form.awaiting_human()) {
+            const int16_t card = g.seat[0].card[form.marked_slot()];
+            EXPECT_EQ(english(turn_words(g.lead_suit)), heard.back());
+            press(Hand_Key::Play);
+            EXPECT_NE(std::find(heard.begin(), heard.end(), english(play_words(0, card))), heard.end());
+        }
+        std::vector<std::string> plays;
+        std::copy_if(heard.begin(), heard.end(), std::back_inserter(plays), [&](const std::string& w) { return std::regex_match(w, play); });
+        EXPECT_EQ(plays, os.seen) << "seed " << seed;
+        EXPECT_EQ(std::count_if(heard.begin(), heard.end(), [](const std::string& w) { return w.rfind("Your turn", 0) == 0; }), turns);
+        EXPECT_EQ(heard.back(), english(game_over_words()));
+    }
+}
+
+TEST_F(Keyboard, ARefusedCardSaysWhy) {
+    std::vector<std::string> heard;
+    form.on_announce([&](const Text& words) { heard.push_back(english(words)); });
+    deal_until([&] { return first_playable() > 0; });
+    press(Hand_Key::First);
+    press(Hand_Key::Play);
+    EXPECT_EQ(heard.back(), english(refused_words(g.seat[0].card[0], g.lead_suit)));
 }
 
 } // namespace

@@ -52,7 +52,11 @@ Game_Window::Game_Window(Qt_Platform& os, Form1& form)
         table_accessible->refresh();
     });
     surface->on_key([this](QKeyEvent* event) {
-        switch (event->key()) {
+        // The letters that read the table act without modifiers only.
+        const int key = event->modifiers() == Qt::NoModifier || event->key() < Qt::Key_A || event->key() > Qt::Key_Z
+                            ? event->key()
+                            : Qt::Key_unknown;
+        switch (key) {
         case Qt::Key_Left: form_.Form_KeyDown(Hand_Key::Left); break;
         case Qt::Key_Right: form_.Form_KeyDown(Hand_Key::Right); break;
         case Qt::Key_Home: form_.Form_KeyDown(Hand_Key::First); break;
@@ -60,6 +64,10 @@ Game_Window::Game_Window(Qt_Platform& os, Form1& form)
         case Qt::Key_Return:
         case Qt::Key_Enter:
         case Qt::Key_Space: form_.Form_KeyDown(Hand_Key::Play); break;
+        case Qt::Key_T: form_.Form_Ask(Table_Question::Table_Cards); break;
+        case Qt::Key_C: form_.Form_Ask(Table_Question::Seat_Counts); break;
+        case Qt::Key_S: form_.Form_Ask(Table_Question::Centre); break;
+        case Qt::Key_L: form_.Form_Ask(Table_Question::Last_Round); break;
         default: event->ignore(); break;
         }
         table_accessible->refresh();
@@ -141,15 +149,13 @@ void Game_Window::build_accessibility() {
     // the cache deletes it with the surface.
     QAccessible::registerAccessibleInterface(table_accessible);
     surface->on_change([this] { table_accessible->refresh(); });
+    form_.on_announce([this](const Text& words) { table_accessible->announce(translated(words)); });
     surface->installEventFilter(this);
     take_lbl->installEventFilter(this);
 }
 
 bool Game_Window::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == take_lbl && event->type() == QEvent::Show) {
-        QAccessibleEvent alert(take_lbl, QAccessible::Alert);
-        QAccessible::updateAccessibility(&alert);
-    }
+    if (watched == take_lbl && event->type() == QEvent::Show) table_accessible->announce(take_lbl->text());
     if (watched == surface && event->type() == QEvent::ToolTip) {
         const auto* help = static_cast<QHelpEvent*>(event);
         const Table_Words words = table_words(form_.state(), form_.awaiting_human());

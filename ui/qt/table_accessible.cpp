@@ -16,14 +16,14 @@ public:
     QObject* object() const override { return nullptr; }
     QWindow* window() const override { return table_->window(); }
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface* parent() const override { return const_cast<Table_Accessible*>(table_); }
+    QAccessibleInterface* parent() const override;
     QAccessibleInterface* child(int) const override { return nullptr; }
     int childCount() const override { return 0; }
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     void setText(QAccessible::Text, const QString&) override {}
 
     QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Name && isValid() ? translated(thing().name) : QString();
+        return t == QAccessible::Name && isValid() ? translated(thing().heard) : QString();
     }
     QRect rect() const override {
         if (!isValid()) return {};
@@ -52,15 +52,117 @@ private:
     int index_;
 };
 
+// The human's hand: a list, so that a card's place is counted among the
+// hand's cards alone.
+class Hand_Accessible : public QAccessibleInterface {
+public:
+    explicit Hand_Accessible(const Table_Accessible* table) : table_(table) {}
+
+    bool isValid() const override { return !table_->words().hand.source.empty(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return table_->window(); }
+    QAccessibleInterface* childAt(int x, int y) const override {
+        for (int i = 0; i < childCount(); ++i)
+            if (table_->thing(i)->rect().contains(x, y)) return table_->thing(i);
+        return nullptr;
+    }
+    QAccessibleInterface* parent() const override { return const_cast<Table_Accessible*>(table_); }
+    QAccessibleInterface* child(int index) const override {
+        return index >= 0 && index < childCount() ? table_->thing(index) : nullptr;
+    }
+    int childCount() const override { return table_->words().hand_cards; }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        for (int i = 0; i < childCount(); ++i)
+            if (table_->thing(i) == child) return i;
+        return -1;
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? translated(table_->words().hand) : QString();
+    }
+    QRect rect() const override {
+        QRect all;
+        for (int i = 0; i < childCount(); ++i) all |= table_->thing(i)->rect();
+        return all;
+    }
+    QAccessible::Role role() const override { return QAccessible::List; }
+    QAccessible::State state() const override {
+        QAccessible::State s;
+        s.readOnly = true;
+        return s;
+    }
+
+private:
+    const Table_Accessible* table_;
+};
+
+QAccessibleInterface* Thing_Accessible::parent() const {
+    if (isValid() && thing().kind == Thing_Kind::Hand_Card) return table_->hand();
+    return const_cast<Table_Accessible*>(table_);
+}
+
+// One announcement: a notification with the words as its name, outside the
+// table's children, so that it is heard without being found on the table.
+class Notice_Accessible : public QAccessibleInterface {
+public:
+    Notice_Accessible(Table_Accessible* table, QString words) : table_(table), words_(std::move(words)) {}
+
+    bool isValid() const override { return true; }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return table_->window(); }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* parent() const override { return table_; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    void setText(QAccessible::Text, const QString&) override {}
+    QString text(QAccessible::Text t) const override { return t == QAccessible::Name ? words_ : QString(); }
+    QRect rect() const override { return {}; }
+    QAccessible::Role role() const override { return QAccessible::Notification; }
+    QAccessible::State state() const override {
+        QAccessible::State s;
+        s.readOnly = true;
+        return s;
+    }
+
+private:
+    Table_Accessible* table_;
+    QString words_;
+};
+
+namespace {
+
+// Announcements kept for a reader that asks about them late.
+constexpr std::size_t notices_kept = 32;
+
+} // namespace
+
 Table_Accessible::Table_Accessible(QWidget* table, Words_Source words, Mark_Source mark)
     : QAccessibleWidget(table, QAccessible::Pane, QCoreApplication::translate("Table", "Table")),
       source_(std::move(words)),
       mark_(std::move(mark)),
       shown_(source_()),
-      marked_(mark_()) {}
+      marked_(mark_()),
+      hand_(new Hand_Accessible(this)) {
+    QAccessible::registerAccessibleInterface(hand_);
+}
 
 Table_Accessible::~Table_Accessible() {
     for (Thing_Accessible* t : things_) QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(t));
+    for (Notice_Accessible* n : notices_) QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(n));
+    QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(hand_));
+}
+
+void Table_Accessible::announce(const QString& words) {
+    if (!QAccessible::isActive()) return;
+    notices_.push_back(new Notice_Accessible(this, words));
+    QAccessible::registerAccessibleInterface(notices_.back());
+    QAccessibleEvent shown(notices_.back(), QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
+    if (notices_.size() > notices_kept) {
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(notices_.front()));
+        notices_.pop_front();
+    }
 }
 
 QString Table_Accessible::text(QAccessible::Text t) const {
@@ -68,7 +170,9 @@ QString Table_Accessible::text(QAccessible::Text t) const {
     return QAccessibleWidget::text(t);
 }
 
-int Table_Accessible::childCount() const { return static_cast<int>(shown_.things.size()); }
+int Table_Accessible::childCount() const {
+    return static_cast<int>(shown_.things.size()) - shown_.hand_cards + (shown_.hand.source.empty() ? 0 : 1);
+}
 
 Thing_Accessible* Table_Accessible::thing(int index) const {
     while (static_cast<int>(things_.size()) <= index) {
@@ -79,22 +183,27 @@ Thing_Accessible* Table_Accessible::thing(int index) const {
 }
 
 QAccessibleInterface* Table_Accessible::child(int index) const {
-    return index >= 0 && index < childCount() ? thing(index) : nullptr;
+    const bool listed = !shown_.hand.source.empty();
+    if (index < 0 || index >= childCount()) return nullptr;
+    if (listed && index == 0) return hand_;
+    return thing(index - (listed ? 1 : 0) + shown_.hand_cards);
 }
 
 int Table_Accessible::indexOfChild(const QAccessibleInterface* child) const {
-    for (std::size_t i = 0; i < things_.size(); ++i)
-        if (things_[i] == child && static_cast<int>(i) < childCount()) return static_cast<int>(i);
+    for (int i = 0; i < childCount(); ++i)
+        if (this->child(i) == child) return i;
     return -1;
 }
 
 QAccessibleInterface* Table_Accessible::childAt(int x, int y) const {
     const QPoint at = widget()->mapFromGlobal(QPoint(x, y));
-    return child(thing_at(shown_, at.x(), at.y()));
+    const int i = thing_at(shown_, at.x(), at.y());
+    if (i < 0) return nullptr;
+    return i < shown_.hand_cards ? static_cast<QAccessibleInterface*>(hand_) : thing(i);
 }
 
 QAccessibleInterface* Table_Accessible::focusChild() const {
-    return widget()->hasFocus() ? child(marked_) : nullptr;
+    return widget()->hasFocus() && marked_ >= 0 ? thing(marked_) : nullptr;
 }
 
 void Table_Accessible::refresh() {
@@ -106,20 +215,28 @@ void Table_Accessible::refresh() {
     if (!QAccessible::isActive()) return;
 
     const int old_count = static_cast<int>(now.things.size());
-    const int new_count = childCount();
+    const int new_count = static_cast<int>(shown_.things.size());
     for (int i = new_count; i < old_count; ++i) {
         QAccessibleEvent gone(thing(i), QAccessible::ObjectDestroyed);
         QAccessible::updateAccessibility(&gone);
     }
+    told_.resize(static_cast<std::size_t>(new_count));
     for (int i = 0; i < new_count; ++i) {
         const Table_Thing& t = shown_.things[static_cast<std::size_t>(i)];
+        QString& told = told_[static_cast<std::size_t>(i)];
+        const QString heard = translated(t.heard);
         if (i >= old_count) {
+            told = heard;
             QAccessibleEvent made(thing(i), QAccessible::ObjectCreated);
             QAccessible::updateAccessibility(&made);
             continue;
         }
         const Table_Thing& was = now.things[static_cast<std::size_t>(i)];
-        if (translated(t.name) != translated(was.name)) {
+        // While the game moves on, the card the reader last had in focus
+        // would be read out under its new name: the hand's cards are
+        // renamed once the mark is back, before it takes the focus.
+        if (heard != told && (marked_ != -1 || t.kind != Thing_Kind::Hand_Card)) {
+            told = heard;
             QAccessibleEvent renamed(thing(i), QAccessible::NameChanged);
             QAccessible::updateAccessibility(&renamed);
         }
@@ -130,14 +247,18 @@ void Table_Accessible::refresh() {
             QAccessible::updateAccessibility(&flipped);
         }
     }
+    if (translated(shown_.hand) != translated(now.hand)) {
+        QAccessibleEvent renamed(hand_, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&renamed);
+    }
     if (translated(shown_.description) != translated(now.description)) {
         QAccessibleEvent described(this, QAccessible::DescriptionChanged);
         QAccessible::updateAccessibility(&described);
     }
     if (marked_ != -1 && widget()->hasFocus() &&
-        (marked_ != before || translated(shown_.things[static_cast<std::size_t>(marked_)].name) !=
+        (marked_ != before || translated(shown_.things[static_cast<std::size_t>(marked_)].heard) !=
                                   (before >= 0 && before < old_count
-                                       ? translated(now.things[static_cast<std::size_t>(before)].name)
+                                       ? translated(now.things[static_cast<std::size_t>(before)].heard)
                                        : QString()))) {
         QAccessibleEvent focus(thing(marked_), QAccessible::Focus);
         QAccessible::updateAccessibility(&focus);
