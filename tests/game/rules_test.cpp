@@ -62,18 +62,10 @@ const Step steps[] = {
      "2D|9H KS|4C|6C", "- 2C - -", "stock 0 lead C turn 1", "play 1; paint"},
     {"a card played into a round keeps its lead", {{"5C 9H", "2C", "4C", "6C"}, "- - - -", "", "-", 'H', "", 0}, throw_card(0, 0),
      "9H|2C|4C|6C", "5C - - -", "stock 0 lead H turn 0", "play 0; paint"},
-    {"a computer's last card finishes it", {{"2C", "5D", "4C", "6C"}, "- - - -", "", "-", 'D', "", 1}, throw_card(1, 0),
-     "2C|-|4C|6C", "- 5D - -", "stock 0 lead D turn 1 finished 1:1", "play 1; paint"},
     {"the human finishing first is asked and counted first", {{"5D", "2C", "4C", "6C"}, "- - - -", "", "-", 'D', "", 0}, throw_card(0, 0),
      "-|2C|4C|6C", "5D - - -", "stock 0 lead D turn 0 finished 1:0 counts 7 1 0 0 0", "play 0; box Win; paint"},
     {"the human finishing second who will not watch ends the game", {{"5D", "2C", "", "6C"}, "- - - -", "", "-", 'D', "2", 0}, throw_card(0, 0),
      "-|2C|-|6C", "5D - - -", "stock 0 lead D turn 0 finished 2:02 over counts 7 0 1 0 0", "play 0; box Win; paint", 0, Box_Answer::No},
-    {"the human finishing third is counted third and the game ends", {{"5D", "", "", "6C"}, "- - - -", "", "-", 'D', "12", 0}, throw_card(0, 0),
-     "-|-|-|6C", "5D - - -", "stock 0 lead D turn 0 finished 3:012 over counts 7 0 0 1 0", "play 0; box Win; paint"},
-    {"a computer finishing third while the human holds cards is a loss", {{"5D 6D", "", "", "6C"}, "- - - -", "", "-", 'C', "12", 3}, throw_card(3, 0),
-     "5D 6D|-|-|-", "- - - 6C", "stock 0 lead C turn 3 finished 3:123 over counts 7 0 0 0 1", "play 3; paint"},
-    {"a computer finishing third after the human moves no counter", {{"", "", "2C", "6C"}, "- - - -", "", "-", 'C', "01", 2}, throw_card(2, 0),
-     "-|-|-|6C", "- - 2C -", "stock 0 lead C turn 2 finished 3:012 over", "play 2; paint"},
 
     // Plenking and taking the table.
     {"a plenk draws until the suit comes", {{"2C", "2D", "4C", "6C"}, "- - - -", "3C 4D 5H 6S", "-", 'H', "", 1}, plenk_for(1),

@@ -1,9 +1,12 @@
 #include "platform/qt/background_picture.h"
 #include "platform/qt/card_deck.h"
+#include "platform/qt/table_surface.h"
 #include "tests/qt/qt_support.h"
+#include "tests/qt/reference_picture.h"
 
 #include <QBuffer>
 #include <QDir>
+#include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
 
@@ -36,17 +39,17 @@ static QByteArray claiming_60000_square(bool one_component) {
     return jpeg;
 }
 
-// The table with `bytes` as its picture file (none if empty, a folder, a pipe
-// or a link to a device of that name for "folder", "pipe" or "device"), started.
-static void start_with_picture(Game_Table& table, const QByteArray& bytes) {
-    QFile file(table.path("table01.jpg"));
+// Writes `bytes` as the picture file (none if empty; a folder, a pipe or a
+// link to a device of that name for "folder", "pipe" or "device") and returns
+// its path.
+static QString put_picture(const QTemporaryDir& folder, const QByteArray& bytes) {
+    QFile file(folder.filePath("table01.jpg"));
     const bool special = bytes == "folder" || bytes == "pipe" || bytes == "device";
     if (bytes == "folder") QDir().mkdir(file.fileName());
     if (bytes == "pipe") ::mkfifo(QFile::encodeName(file.fileName()).constData(), 0644);
     if (bytes == "device") QFile::link(QStringLiteral("/dev/zero"), file.fileName());
     EXPECT_TRUE(bytes.isEmpty() || special || (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()));
-    file.close();
-    table.window->start();
+    return file.fileName();
 }
 
 TEST(Table_Picture, EachFileIsShownOrRefusedLeavingThePlainTable) {
@@ -76,13 +79,16 @@ TEST(Table_Picture, EachFileIsShownOrRefusedLeavingThePlainTable) {
         {"a PNG", picture({100, 80}, "PNG"), false, false},
         {"plain text", "plain text, not a picture\n", false, false},
     };
+    ensure_application();
     for (const auto& file : files) {
         SCOPED_TRACE(file.what);
-        Game_Table table;
+        QTemporaryDir folder;
         EXPECT_EQ(jpeg_fit_to_decode({file.bytes.begin(), file.bytes.end()}), file.fits);
-        start_with_picture(table, file.bytes);
-        EXPECT_EQ(table.window->tbl_submnu[1]->isChecked(), file.shown);
-        EXPECT_EQ(table.grab().pixelColor(5, 5) != table_green, file.shown);
+        const std::optional<QImage> shown = load_background_picture(put_picture(folder, file.bytes), QSize(750, 550));
+        EXPECT_EQ(shown.has_value(), file.shown);
+        // Only the part the table shows is decoded.
+        QBuffer buffer(const_cast<QByteArray*>(&file.bytes));
+        if (shown) { EXPECT_EQ(shown->size(), QImageReader(&buffer).size().boundedTo(QSize(750, 550))); }
     }
 }
 
@@ -90,7 +96,8 @@ TEST(Table_Picture, EachFileIsShownOrRefusedLeavingThePlainTable) {
 // below it, the cards over it; Default takes it away.
 TEST(Table_Picture, LiesUnscaledUnderTheCardsUntilDefaultIsChosen) {
     Game_Table table;
-    start_with_picture(table, picture({650, 300}));
+    put_picture(table.own, picture({650, 300}));
+    table.window->start();
     table.window->gm_submnu[0]->trigger();
     for (bool shown : {true, false}) {
         const QImage shot = table.grab();
@@ -119,41 +126,48 @@ TEST(Card_Deck, LibraryCardsNameTheDecksElements) {
     for (int32_t card = 0; card < 52; ++card) EXPECT_TRUE(deck.elementExists(element_of(card, 0))) << card;
 }
 
-// A deck that is missing, or lacks a card, leaves our own painting of it:
-// white with the rank in the suit's colour, or a blue back.
-TEST(Card_Deck, CardsTheDeckLacksArePaintedWithRankAndSuit) {
+// The table's drawing against a reviewed picture: the background picture
+// unscaled at the top left over the green; the deck's own back; faces the
+// deck lacks painted by our own code with rank and suit in two corners, in
+// the suit's colour; the last card drawn on top; nothing of what was drawn
+// before a clear; the keyboard's mark inside the edge of its card. A card at
+// two device pixels per table pixel is drawn at that scale, not enlarged.
+TEST(Table_Drawing, MatchesTheReviewedPictures) {
     ensure_application();
     QTemporaryDir folder;
     QFile back_only(folder.filePath("back_only.svg"));
     ASSERT_TRUE(back_only.open(QIODevice::WriteOnly));
     back_only.write(R"(<svg xmlns="http://www.w3.org/2000/svg" width="71" height="96"><rect id="back" width="71" height="96" fill="#ff00ff"/></svg>)");
     back_only.close();
-    Card_Deck missing(QStringLiteral("/nonexistent/deck.svgz")), backs(back_only.fileName());
-    const QColor red(200, 0, 0), blue(30, 60, 160), magenta(255, 0, 255);
-    const int all = 71 * 96;
-    const struct {
-        Card_Deck& deck;
-        Card_Picture picture;
-        QColor colour;
-        int least, most; // pixels near the colour
-    } cards[] = {
-        {missing, {false, 1, 2}, Qt::white, all / 3, all}, {missing, {false, 1, 2}, red, 200, all}, {missing, {false, 1, 3}, red, 0, 0},
-        {missing, {false, 1, 3}, Qt::black, 200, all},     {missing, {true, 0, 0}, blue, 200, all}, {backs, {true, 0, 0}, magenta, 71 * 90, all},
-        {backs, {false, 2, 1}, red, 200, all},
-    };
-    for (const auto& c : cards) {
-        const QImage image = c.deck.pixmap(c.picture, 1.0).toImage();
-        int n = 0;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x) {
-                const QColor p = image.pixelColor(x, y);
-                n += p.alpha() == 255 && std::abs(p.red() - c.colour.red()) < 60 && std::abs(p.green() - c.colour.green()) < 60 &&
-                     std::abs(p.blue() - c.colour.blue()) < 60;
-            }
-        EXPECT_TRUE(n >= c.least && n <= c.most) << c.picture.value << "/" << c.picture.suit << ": " << n;
+    Card_Deck deck(back_only.fileName());
+    Table_Surface surface(deck);
+    QImage background(300, 200, QImage::Format_RGB32);
+    background.fill(QColor(40, 80, 200));
+    QPainter(&background).fillRect(100, 50, 100, 100, Qt::yellow);
+    surface.draw_card(600, 400, {false, 5, 0});
+    surface.set_background(background);
+    surface.clear();
+    const Card_Picture cards[] = {{false, 1, 0}, {false, 10, 1}, {false, 12, 2}, {false, 13, 3}, {true, 0, 0}};
+    for (int i = 0; i < 5; ++i) surface.draw_card(20 + 90 * i, 300, cards[i]);
+    for (int i = 0; i < 5; ++i) surface.draw_card(250 + 15 * i, 150, cards[4 - i]);
+    surface.set_mark(true, QRect(555, 150, 20, 96)); // moved from the first place it was shown
+    surface.set_mark(true, QRect(110, 300, 71, 96));
+    expect_like_reference(surface.grab().toImage(), "table_drawing.png");
+    EXPECT_TRUE(deck.deck_loaded());
+    // Without a deck file the back is painted too.
+    Card_Deck missing(QStringLiteral("/nonexistent/deck.svgz"));
+    QImage sharp(284, 192, QImage::Format_ARGB32_Premultiplied);
+    sharp.fill(Qt::transparent);
+    QPainter painter(&sharp);
+    for (const auto& [x, picture] : {std::pair{0, Card_Picture{false, 12, 2}}, {142, Card_Picture{true, 0, 0}}}) {
+        const QPixmap& card = missing.pixmap(picture, 2.0);
+        EXPECT_EQ(std::pair(card.size(), card.devicePixelRatio()), std::pair(QSize(142, 192), 2.0));
+        QImage device_pixels = card.toImage();
+        device_pixels.setDevicePixelRatio(1);
+        painter.drawImage(x, 0, device_pixels);
     }
-    EXPECT_NE(missing.pixmap({false, 1, 3}, 1.0).toImage(), missing.pixmap({false, 13, 3}, 1.0).toImage());
-    EXPECT_TRUE(!missing.deck_loaded() && backs.deck_loaded());
+    painter.end();
+    expect_like_reference(sharp, "placeholder_cards_at_2x.png");
 }
 
 } // namespace plenk::test

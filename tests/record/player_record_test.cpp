@@ -41,18 +41,6 @@ TEST(PlayerName, TwentyFiveWindows1252CharactersPaddedWithSpaces) {
     }
 }
 
-TEST(Utf8, CharactersOfEveryLengthBothWays) {
-    const std::pair<char32_t, std::string> rows[] = {
-        {U'A', "A"}, {U'\u00E9', "\xC3\xA9"}, {U'\u20AC', "\xE2\x82\xAC"}, {U'\U0001F600', "\xF0\x9F\x98\x80"},
-    };
-    for (const auto& [character, utf8] : rows) {
-        std::string out;
-        append_utf8(out, character);
-        EXPECT_EQ(out, utf8);
-        EXPECT_EQ(decode_utf8(utf8), std::vector<char32_t>{character}) << utf8;
-    }
-}
-
 // Every byte of the code page against the system's own conversion table;
 // the five bytes it leaves unassigned read as the C1 controls of their number.
 TEST(PlayerName, EveryByteReadsAsWindows1252AndSurvivesATripBack) {
@@ -82,10 +70,7 @@ TEST(RecordBytes, NameThenFiveSigned16BitLittleEndianCounters) {
     for (uint8_t b : {0x02, 0x01, 0xFF, 0xFF, 0xFF, 0x7F, 0x00, 0x80, 0x05, 0x00}) expected.push_back(b);
     EXPECT_EQ(bytes, expected);
 
-    struct Row {
-        std::vector<uint8_t> bytes;
-        std::array<int16_t, 5> counts;
-    };
+    struct Row { std::vector<uint8_t> bytes; std::array<int16_t, 5> counts; };
     std::vector<uint8_t> longer = bytes;
     longer.insert(longer.end(), 5, 0xAA);
     std::vector<uint8_t> partial(28, 'x');

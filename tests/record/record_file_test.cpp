@@ -122,14 +122,5 @@ TEST_P(Save, WritesTheRecordOrTellsWhy) {
 
 INSTANTIATE_TEST_SUITE_P(Records, Save, testing::ValuesIn(save_cases), [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(Record_File, ResetAsksANameAndClearsCounters1To4Only) {
-    put(file, record_of("Old", {0x1234, 5, 6, 7, 8}));
-    load_record(os, rec);
-    os.answer_next_input("Łukasz");
-    reset_record(os, rec);
-    EXPECT_EQ(os.calls_of(Platform_Call::Kind::Input_Box).at(0).text, "Input Player Name:");
-    EXPECT_EQ(bytes_of(file), record_of("?ukasz", {0x1234, 0, 0, 0, 0}));
-}
-
 } // namespace
 } // namespace plenk

@@ -139,8 +139,14 @@ void Table_Fixture::Draw_Card() {
 }
 
 void Table_Fixture::Animate_Card(int16_t direction, int16_t cur_player) {
-    note((direction == 0 ? "play " : "draw ") + std::to_string(cur_player) + "; ");
+    note("");
     renderer.Animate_Card(direction, cur_player);
+    // Named by what was drawn: the moving card, a back drawn first in each
+    // frame, starts at the stock in the middle when a card is drawn.
+    const std::vector<Platform_Call> frames = os.calls_of(Platform_Call::Kind::Draw);
+    const bool from_stock = !frames.empty() && frames[0].args[1] == 340 && frames[0].args[2] == 227 && frames[0].args[4] == 1;
+    os.clear_log();
+    note((from_stock ? "draw " : "play ") + std::to_string(cur_player) + "; ");
 }
 
 } // namespace plenk::test

@@ -45,16 +45,10 @@ struct Window : ::testing::Test {
 };
 
 TEST(Start, LoadsTheRecordOrAsksForANameAndTriesThePicture) {
-    struct Row {
-        const char* why;
-        bool record;
-        const char* picture; // what table01.jpg holds; a folder of that name when empty, none when null
-        bool asked, blue_sky;
-    };
+    struct Row { const char* why; bool record; const char* picture /* table01.jpg, none when null */; bool asked, blue_sky; };
     const Row rows[] = {{"a first start", false, nullptr, true, false},
                         {"a record and a picture", true, jpeg.c_str(), false, true},
-                        {"a file that is no picture", true, "not a picture", false, false},
-                        {"a folder named as the picture", true, "", false, false}};
+                        {"a file that is no picture", true, "not a picture", false, false}};
     for (const Row& r : rows) {
         SCOPED_TRACE(r.why);
         Headless_Platform os;
@@ -62,8 +56,7 @@ TEST(Start, LoadsTheRecordOrAsksForANameAndTriesThePicture) {
         const std::string folder = os.program_folder();
         const auto bytes = encode_record({make_player_name("Bea"), {9, 1, 2, 3, 4}});
         if (r.record) write_file(folder + "/data.dat", {bytes.begin(), bytes.end()});
-        if (r.picture && *r.picture) write_file(folder + "/table01.jpg", r.picture);
-        if (r.picture && !*r.picture) std::filesystem::create_directory(folder + "/table01.jpg");
+        if (r.picture) write_file(folder + "/table01.jpg", r.picture);
         if (r.asked) os.answer_next_input("Ann");
         form.Form_Load();
         EXPECT_EQ(os.calls_of(Kind::Input_Box).size(), r.asked ? 1u : 0u);
@@ -82,11 +75,7 @@ TEST_F(Window, TheTableMenuSwitchesBackgroundsAndRepaintsARunningGame) {
     os.answer_next_input("Ann");
     form.Form_Load();
     deal_until_human_can_play();
-    struct Row {
-        int16_t item;
-        bool remove_picture, is_default, blue_sky;
-        std::size_t repaints;
-    };
+    struct Row { int16_t item; bool remove_picture, is_default, blue_sky; std::size_t repaints; };
     // A checked item chosen again does nothing; a missing picture unchecks both.
     const Row rows[] = {{0, false, true, false, 1}, {0, false, true, false, 0}, {1, false, false, true, 1},
                         {0, true, true, false, 1},  {1, false, false, false, 1}, {2, false, false, false, 0}};
@@ -141,12 +130,7 @@ TEST_F(Window, CommandsDuringASlide) {
     write_file(picture, jpeg);
     os.answer_next_input("Ann");
     form.Form_Load();
-    struct Row {
-        const char* command;
-        std::function<void(Form1&)> give;
-        bool ends;
-        std::size_t repaints = 0;
-    };
+    struct Row { const char* command; std::function<void(Form1&)> give; bool ends; std::size_t repaints = 0; };
     const Row rows[] = {
         {"Deal, Show Rank and Reset Record are refused (a box would throw)",
          [](Form1& f) { f.gm_submnu_Click(0), f.gm_submnu_Click(1), f.gm_submnu_Click(2); }, false},

@@ -27,12 +27,7 @@ std::string describe(const std::vector<Platform_Call>& calls) {
 }
 
 TEST(Drawing, TheWholeTableInOrder) {
-    struct Row {
-        const char* table;
-        test::Layout layout;
-        bool moving;
-        const char* calls;
-    };
+    struct Row { const char* table; test::Layout layout; bool moving; const char* calls; };
     const Row rows[] = {
         {"a moving card, the stock, every hand and a played card",
          {{"AC AD", "2C", "", "3C 4C 5C"}, "- - 5H -", "KS"}, true,
@@ -59,11 +54,8 @@ TEST(Drawing, TheWholeTableInOrder) {
 
 // Where the moving card is drawn in each frame of a slide, along its axis.
 TEST(Drawing, SlidesMoveFifteenPixelsAFrameTowardsTheirTarget) {
-    struct Row {
-        int16_t direction, seat;
-        int16_t move_spot_by; // shifts the seat's table spot along the axis: 129 no distance, 114 one step
-        std::vector<int32_t> frames;
-    };
+    // move_spot_by shifts the seat's table spot along the axis: 129 no distance, 114 one step.
+    struct Row { int16_t direction, seat, move_spot_by; std::vector<int32_t> frames; };
     // From the stock at (340, 227) to each hand, and from each hand to its table spot.
     const Row rows[] = {
         {0, 0, 0, {452, 437, 422, 407, 392, 377, 362, 347, 332}}, {0, 0, 129, {452}}, {0, 0, 114, {452, 437}},
