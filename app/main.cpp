@@ -1,6 +1,7 @@
 #include "platform/file_services.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/single_instance.h"
+#include "platform/qt/translation.h"
 #include "ui/form1.h"
 #include "ui/qt/game_window.h"
 
@@ -12,6 +13,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Plenk"));
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.plenk"));
+    plenk::install_translations(QLocale::system());
     plenk::Qt_Platform platform(plenk::executable_folder());
     // A second copy on the same record would save over the first one's
     // results: it shows the running one instead.
@@ -24,8 +26,8 @@ int main(int argc, char* argv[]) {
         return 0;
     case plenk::Single_Instance::Claim::Unanswered:
         QMessageBox::warning(nullptr, QStringLiteral("Plenk"),
-                             QStringLiteral("Plenk is already running, but its window could not be brought "
-                                            "to the front."));
+                             QCoreApplication::translate("Program", "Plenk is already running, but its window could "
+                                                                    "not be brought to the front."));
         return 1;
     }
     plenk::Form1 form(platform);

@@ -27,6 +27,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (again.player_rec.player_name != loaded.player_name || again.player_rec.rank_count != loaded.rank_count)
         std::abort();
     if (plenk::make_player_name(plenk::player_name_text(loaded)) != loaded.player_name) std::abort();
-    if (plenk::stat_text(loaded).empty()) std::abort();
+    if (plenk::english(plenk::stat_text(loaded)).empty()) std::abort();
     return 0;
 }

@@ -3,6 +3,7 @@
 #include "game/cards.h"
 #include "game/hand.h"
 #include "game/table_constants.h"
+#include "platform/text_marker.h"
 
 #include <string>
 
@@ -26,9 +27,9 @@ void plenk(Game_Context& ctx, int16_t cur_player, int16_t target_suit) {
 
 void Take_Card(Game_Context& ctx, int16_t cur_player) {
     Game_State& g = ctx.g;
-    std::string caption = cur_player == 0 ? std::string("Player takes all card")
-                                          : "COM " + std::to_string(cur_player) + " takes all card";
-    ctx.os.set_label_caption(caption);
+    ctx.os.set_label_caption(cur_player == 0 ? QT_TRANSLATE_NOOP("Play", "Player takes all card")
+                                             : with_args(QT_TRANSLATE_NOOP("Play", "COM %1 takes all card"),
+                                                         {std::to_string(cur_player)}));
     ctx.os.set_label_visible(true);
     ctx.os.refresh_label();
     ctx.os.Sleep(pause_ms);

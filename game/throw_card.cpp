@@ -2,6 +2,7 @@
 
 #include "game/cards.h"
 #include "game/hand.h"
+#include "platform/text_marker.h"
 
 namespace plenk {
 
@@ -25,8 +26,8 @@ void Throw_Card(Game_Context& ctx, int16_t cur_player, int16_t card_number) {
         }
         if (cur_player == 0) {
             Box_Answer answer =
-                ctx.os.message_box("You win! Would you like to watch the game continue?", "Win",
-                                   Box_Icon::Information, Box_Buttons::Yes_No);
+                ctx.os.message_box(QT_TRANSLATE_NOOP("Play", "You win! Would you like to watch the game continue?"),
+                                   QT_TRANSLATE_NOOP("Play", "Win"), Box_Icon::Information, Box_Buttons::Yes_No);
             if (answer == Box_Answer::No) g.game_over = flag_true;
             raise_count(g.player_rec.rank_count[g.finish_count]);
         }

@@ -70,9 +70,9 @@ void Headless_Platform::clear_background_picture() {
     log({Kind::Background, {1}, {}, {}});
 }
 
-void Headless_Platform::set_label_caption(const std::string& caption) {
-    label_caption_ = caption;
-    log({Kind::Label_Caption, {}, caption, {}});
+void Headless_Platform::set_label_caption(const Text& caption) {
+    label_caption_ = english(caption);
+    log({Kind::Label_Caption, {}, label_caption_, {}});
 }
 
 void Headless_Platform::set_label_visible(bool visible) {
@@ -94,8 +94,10 @@ void Headless_Platform::set_check(Table_Item item, bool checked) {
 
 bool Headless_Platform::is_checked(Table_Item item) { return checks_[static_cast<std::size_t>(item)]; }
 
-Box_Answer Headless_Platform::message_box(const std::string& text, const std::string& title,
-                                          Box_Icon icon, Box_Buttons buttons) {
+Box_Answer Headless_Platform::message_box(const Text& shown, const Text& shown_title, Box_Icon icon,
+                                          Box_Buttons buttons) {
+    const std::string text = english(shown);
+    const std::string title = english(shown_title);
     Box_Answer answer;
     if (!box_answers_.empty()) {
         answer = box_answers_.front();
@@ -113,7 +115,8 @@ Box_Answer Headless_Platform::message_box(const std::string& text, const std::st
     return answer;
 }
 
-std::string Headless_Platform::input_box(const std::string& prompt) {
+std::string Headless_Platform::input_box(const Text& shown) {
+    const std::string prompt = english(shown);
     if (input_answers_.empty()) throw Unexpected_Box("unexpected input box: " + prompt);
     std::string answer = input_answers_.front();
     input_answers_.pop_front();

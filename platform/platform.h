@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/text.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -32,7 +34,8 @@ struct Record_Place {
 };
 
 // Every service the game asks of the desktop and its card library. All calls
-// come from the window's one thread. Strings are UTF-8.
+// come from the window's one thread. Strings are UTF-8; texts for the player
+// come in the code's English and are shown in the player's language.
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -58,7 +61,7 @@ public:
     virtual void set_focus_mark(bool visible, int32_t x, int32_t y, int32_t width, int32_t height) = 0;
 
     // The announcement label over the table.
-    virtual void set_label_caption(const std::string& caption) = 0;
+    virtual void set_label_caption(const Text& caption) = 0;
     virtual void set_label_visible(bool visible) = 0;
     virtual void refresh_label() = 0;
 
@@ -67,10 +70,10 @@ public:
     virtual bool is_checked(Table_Item item) = 0;
 
     // Modal boxes and the help window.
-    virtual Box_Answer message_box(const std::string& text, const std::string& title,
-                                   Box_Icon icon, Box_Buttons buttons) = 0;
+    virtual Box_Answer message_box(const Text& text, const Text& title, Box_Icon icon,
+                                   Box_Buttons buttons) = 0;
     // The typed text, empty when cancelled.
-    virtual std::string input_box(const std::string& prompt) = 0;
+    virtual std::string input_box(const Text& prompt) = 0;
     virtual void show_help_window() = 0;
 
     // Timing. Sleep waits `ms` milliseconds handling events. pump_events

@@ -1,5 +1,6 @@
 #include "record/player_record.h"
 
+#include "platform/text_marker.h"
 #include "record/text_codec.h"
 
 #include <algorithm>
@@ -53,14 +54,16 @@ Player_Record decode_record(const std::vector<uint8_t>& bytes) {
     return record;
 }
 
-std::string stat_text(const Player_Record& record) {
+Text stat_text(const Player_Record& record) {
     const auto& count = record.rank_count;
-    std::string text = "PLAYER STATISTIC\r\n" + player_name_text(record) + "\r\n\r\n";
-    for (int rank = 1; rank <= 3; ++rank) {
-        text += "Rank " + std::to_string(rank) + ": " + std::to_string(count[rank]) + " times\r\n";
-    }
-    text += "Lose: " + std::to_string(count[4]) + " times";
-    return text;
+    // " times" after every number, 1 included.
+    auto rank = [&count](int k) {
+        return with_args(QT_TRANSLATE_NOOP("Record", "Rank %1: %2 times"),
+                         {std::to_string(k), std::to_string(count[static_cast<std::size_t>(k)])});
+    };
+    return with_args(Text("%1\r\n%2\r\n\r\n%3\r\n%4\r\n%5\r\n%6"),
+                     {QT_TRANSLATE_NOOP("Record", "PLAYER STATISTIC"), player_name_text(record), rank(1), rank(2),
+                      rank(3), with_args(QT_TRANSLATE_NOOP("Record", "Lose: %1 times"), {std::to_string(count[4])})});
 }
 
 void raise_count(int16_t& counter) {

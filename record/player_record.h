@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/text.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -34,7 +36,7 @@ std::vector<uint8_t> encode_record(const Player_Record& record);
 Player_Record decode_record(const std::vector<uint8_t>& bytes);
 
 // The statistics box's text, lines joined by CR LF.
-std::string stat_text(const Player_Record& record);
+Text stat_text(const Player_Record& record);
 
 // Adds one, staying at 32767 instead of wrapping.
 void raise_count(int16_t& counter);

@@ -1,14 +1,17 @@
 #include "record/record_file.h"
 
+#include "platform/text_marker.h"
+
 #include <algorithm>
 
 namespace plenk {
 
 namespace {
 
+// The game's name, the same in every language.
 const std::string trouble_title = "Plenk";
 
-void warn(Platform& os, const std::string& text) {
+void warn(Platform& os, const Text& text) {
     os.message_box(text, trouble_title, Box_Icon::Warning, Box_Buttons::Ok);
 }
 
@@ -16,8 +19,9 @@ void warn(Platform& os, const std::string& text) {
 bool write_record(Platform& os, const Record_State& rec, const std::string& filename) {
     const std::string reason = os.write_record_file(filename, encode_record(rec.player_rec));
     if (!reason.empty())
-        warn(os, "The player record could not be saved to \"" + filename + "\" (" + reason +
-                     "). It is kept in memory, and the next save will try again.");
+        warn(os, with_args(QT_TRANSLATE_NOOP("Record", "The player record could not be saved to \"%1\" (%2). It is "
+                                                       "kept in memory, and the next save will try again."),
+                           {filename, reason}));
     return reason.empty();
 }
 
@@ -33,8 +37,9 @@ void load_record(Platform& os, Record_State& rec) {
     open_file(os, rec, place.load_from);
     if (rec.data_file_unreadable) rec.data_file = place.load_from;
     if (place.load_from != rec.data_file && write_record(os, rec, rec.data_file))
-        warn(os, "The player record \"" + place.load_from + "\" cannot be updated where it is. From now on it lives in \"" +
-                     rec.data_file + "\".");
+        warn(os, with_args(QT_TRANSLATE_NOOP("Record", "The player record \"%1\" cannot be updated where it is. From "
+                                                       "now on it lives in \"%2\"."),
+                           {place.load_from, rec.data_file}));
 }
 
 void open_file(Platform& os, Record_State& rec, const std::string& filename) {
@@ -46,8 +51,9 @@ void open_file(Platform& os, Record_State& rec, const std::string& filename) {
     // The file may hold a record worth keeping: play on without touching it.
     rec.player_rec = Player_Record{make_player_name("No Name"), {}};
     rec.data_file_unreadable = true;
-    warn(os, "The player record \"" + filename + "\" could not be read (" + read.reason +
-                 "). Your results are kept in memory only in this run; the file is left as it is.");
+    warn(os, with_args(QT_TRANSLATE_NOOP("Record", "The player record \"%1\" could not be read (%2). Your results "
+                                                   "are kept in memory only in this run; the file is left as it is."),
+                       {filename, read.reason}));
 }
 
 void save_file(Platform& os, Record_State& rec, const std::string& filename) {
@@ -56,7 +62,8 @@ void save_file(Platform& os, Record_State& rec, const std::string& filename) {
 }
 
 void reset_record(Platform& os, Record_State& rec) {
-    const std::string answer = os.input_box("Input Player Name:");
+    const std::string answer = os.input_box(QT_TRANSLATE_NOOP("Record", "Input Player Name:"));
+    // A name, kept in the record file: the same in every language.
     rec.player_rec.player_name = make_player_name(answer.empty() ? "No Name" : answer);
     // Counters 1 to 4, all but the one kept as loaded.
     std::fill(rec.player_rec.rank_count.begin() + 1, rec.player_rec.rank_count.end(), int16_t{0});
@@ -64,7 +71,7 @@ void reset_record(Platform& os, Record_State& rec) {
 }
 
 void show_human_stat(Platform& os, const Record_State& rec) {
-    os.message_box(stat_text(rec.player_rec), "Winning Stroke", Box_Icon::Information,
+    os.message_box(stat_text(rec.player_rec), QT_TRANSLATE_NOOP("Record", "Winning Stroke"), Box_Icon::Information,
                    Box_Buttons::Ok);
 }
 

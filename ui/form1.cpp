@@ -4,6 +4,7 @@
 #include "game/hand.h"
 #include "game/human_selection.h"
 #include "game/table_constants.h"
+#include "platform/text_marker.h"
 #include "record/record_file.h"
 
 namespace plenk {
@@ -20,9 +21,9 @@ void Form1::Told_View::Animate_Card(int16_t direction, int16_t cur_player) {
     form.renderer_.Animate_Card(direction, cur_player);
 }
 
-void Form1::tell(const std::vector<std::string>& news) {
+void Form1::tell(const std::vector<Text>& news) {
     if (!announce_) return;
-    for (const std::string& words : news) announce_(words);
+    for (const Text& words : news) announce_(words);
 }
 
 void Form1::tell_turn() {
@@ -56,8 +57,9 @@ void Form1::gm_submnu_Click(int16_t index) {
         show_human_stat(os_, g_);
         break;
     case 2:
-        if (os_.message_box("This will reset previous name and record. Continue?", "Confirm Reset",
-                            Box_Icon::Information, Box_Buttons::Yes_No) == Box_Answer::Yes)
+        if (os_.message_box(QT_TRANSLATE_NOOP("Window", "This will reset previous name and record. Continue?"),
+                            QT_TRANSLATE_NOOP("Window", "Confirm Reset"), Box_Icon::Information,
+                            Box_Buttons::Yes_No) == Box_Answer::Yes)
             reset_record(os_, g_);
         break;
     case 4:

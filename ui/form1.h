@@ -46,7 +46,7 @@ public:
     // A key that reads the table; answered at any time.
     void Form_Ask(Table_Question question);
     // Where the words for a screen reader go, each announcement once.
-    void on_announce(std::function<void(const std::string&)> announce) { announce_ = std::move(announce); }
+    void on_announce(std::function<void(const Text&)> announce) { announce_ = std::move(announce); }
 
     Game_State& state() { return g_; }
     const Game_State& state() const { return g_; }
@@ -65,7 +65,7 @@ private:
     // a turn starts with it on the first card that may be played.
     void update_mark(bool new_turn);
     void hide_mark();
-    void tell(const std::vector<std::string>& news);
+    void tell(const std::vector<Text>& news);
     // Tells whose turn it is when the game waits for the human's card.
     void tell_turn();
 
@@ -84,7 +84,7 @@ private:
     Told_View view_{*this};
     Game_Context context_;
     Table_News news_;
-    std::function<void(const std::string&)> announce_;
+    std::function<void(const Text&)> announce_;
     // The turn engine runs: the table is drawn from within it, and a state
     // seen then may show seat 0 to move before the engine has come to it.
     bool engine_running_ = false;

@@ -33,7 +33,7 @@ int table_count(const Game_State& g) {
 
 } // namespace
 
-std::vector<std::string> Table_News::look(const Game_State& g) {
+std::vector<Text> Table_News::look(const Game_State& g) {
     if (dealing_) {
         dealing_ = false;
         seen_ = g;
@@ -41,7 +41,7 @@ std::vector<std::string> Table_News::look(const Game_State& g) {
         round_ = last_round_ = {};
         return {deal_words(g.open_card)};
     }
-    std::vector<std::string> news;
+    std::vector<Text> news;
     const Game_State& was = seen_;
     for (int16_t s = 0; s < 4; ++s) {
         const int before = Card_Empty_Slot(was, s), now = Card_Empty_Slot(g, s);

@@ -19,7 +19,7 @@ public:
     // seen before it.
     void dealing() { dealing_ = true; }
     // What changed since the last look.
-    std::vector<std::string> look(const Game_State& g);
+    std::vector<Text> look(const Game_State& g);
     const Round_Plays& last_round() const { return last_round_; }
 
 private:

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/game_state.h"
+#include "platform/text.h"
 
 #include <cstdint>
 #include <string>
@@ -15,10 +16,10 @@ enum class Thing_Kind { Hand_Card, Seat, Centre, Spot };
 struct Table_Thing {
     Thing_Kind kind;
     int16_t seat; // the owner; -1 for the centre
-    std::string name;
+    Text name;
     bool playable; // a card of the human's hand that may be played now
     int32_t x, y, width, height;
-    std::string heard; // the name as a screen reader says it
+    Text heard; // the name as a screen reader says it
 };
 
 // The table for a screen reader and for tooltips: the human's cards in hand
@@ -26,9 +27,9 @@ struct Table_Thing {
 // the cards on the table spots; and a description of the play.
 struct Table_Words {
     std::vector<Table_Thing> things;
-    std::string description;
+    Text description;
     // The human's hand as a list of its own, empty before the first deal.
-    std::string hand;
+    Text hand;
     int hand_cards = 0; // the first things
 };
 
@@ -36,35 +37,35 @@ struct Table_Words {
 // be played, and the description says it is the human's turn.
 Table_Words table_words(const Game_State& g, bool human_to_play);
 // "Seven of Hearts"; empty for no card.
-std::string card_name(int16_t card);
+Text card_name(int16_t card);
 // What a screen reader announces as the game goes on, one function for each
 // kind of news; `seat` 0 is the human. "COM 1 plays King of Clubs".
-std::string play_words(int16_t seat, int16_t card);
+Text play_words(int16_t seat, int16_t card);
 // "COM 2 draws 6 cards", "You draw 1 card".
-std::string draw_words(int16_t seat, int n);
+Text draw_words(int16_t seat, int n);
 // "COM 2 wins the round and leads".
-std::string round_won_words(int16_t seat);
+Text round_won_words(int16_t seat);
 // After a take: "COM 3 leads".
-std::string lead_words(int16_t seat);
+Text lead_words(int16_t seat);
 // `place` 1..3: "You finished second", "COM 1 finished first".
-std::string finish_words(int16_t seat, int place);
-std::string game_over_words();
+Text finish_words(int16_t seat, int place);
+Text game_over_words();
 // "Cards dealt. Open card: King of Clubs".
-std::string deal_words(int16_t open_card);
+Text deal_words(int16_t open_card);
 // "Your turn, follow Hearts"; `lead_suit` -1: "Your turn, you lead".
-std::string turn_words(int16_t lead_suit);
+Text turn_words(int16_t lead_suit);
 // "Three of Diamonds cannot be played: follow Clubs".
-std::string refused_words(int16_t card, int16_t lead_suit);
+Text refused_words(int16_t card, int16_t lead_suit);
 // The hand as a list: "Your hand, 7 cards".
-std::string hand_words(int n);
+Text hand_words(int n);
 
 // The table on demand, without changing anything.
 // The cards on the table and the suit to follow.
-std::string table_cards_words(const Game_State& g);
+Text table_cards_words(const Game_State& g);
 // Each seat's card count, or that it has finished.
-std::string seat_counts_words(const Game_State& g);
+Text seat_counts_words(const Game_State& g);
 // The open card, else the stock.
-std::string centre_words(const Game_State& g);
+Text centre_words(const Game_State& g);
 // The plays of the last round that ended and how it ended; `plays` holds
 // (seat, card) in the order played, `taker` the seat that took the table or
 // -1, `leader` the seat that leads next.
@@ -73,8 +74,8 @@ struct Round_Plays {
     int16_t taker = -1;
     int16_t leader = -1;
 };
-std::string last_round_words(const Round_Plays& round);
-std::string no_game_words();
+Text last_round_words(const Round_Plays& round);
+Text no_game_words();
 
 // The index of the thing under table pixel (x, y), -1 for none. A played card
 // lies over the centre, which lies over nothing else.

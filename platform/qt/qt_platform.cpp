@@ -5,6 +5,7 @@
 #include "platform/file_services.h"
 #include "platform/qt/background_picture.h"
 #include "platform/qt/table_surface.h"
+#include "platform/qt/translation.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -67,8 +68,8 @@ void Qt_Platform::clear_background_picture() {
     if (parts_.surface != nullptr) parts_.surface->clear_background();
 }
 
-void Qt_Platform::set_label_caption(const std::string& caption) {
-    if (parts_.label != nullptr) parts_.label->setText(QString::fromStdString(caption));
+void Qt_Platform::set_label_caption(const Text& caption) {
+    if (parts_.label != nullptr) parts_.label->setText(translated(caption));
 }
 
 void Qt_Platform::set_label_visible(bool visible) {
@@ -101,13 +102,12 @@ QWidget* Qt_Platform::box_owner() const {
     return parts_.window != nullptr && parts_.window->isVisible() ? parts_.window : nullptr;
 }
 
-Box_Answer Qt_Platform::message_box(const std::string& text, const std::string& title, Box_Icon icon,
-                                    Box_Buttons buttons) {
+Box_Answer Qt_Platform::message_box(const Text& text, const Text& title, Box_Icon icon, Box_Buttons buttons) {
     // The game ends its lines with CR LF; a box shows only LF as a line break.
-    QString shown = QString::fromStdString(text);
+    QString shown = translated(text);
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     QMessageBox box(icon == Box_Icon::Warning ? QMessageBox::Warning : QMessageBox::Information,
-                    QString::fromStdString(title), shown,
+                    translated(title), shown,
                     buttons == Box_Buttons::Yes_No ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
                     box_owner());
     box.setTextFormat(Qt::PlainText);
@@ -128,11 +128,11 @@ Box_Answer Qt_Platform::message_box(const std::string& text, const std::string& 
     return answer == QMessageBox::Yes ? Box_Answer::Yes : Box_Answer::No;
 }
 
-std::string Qt_Platform::input_box(const std::string& prompt) {
+std::string Qt_Platform::input_box(const Text& prompt) {
     QInputDialog dialog(box_owner());
     dialog.setWindowTitle(QCoreApplication::applicationName());
     dialog.setInputMode(QInputDialog::TextInput);
-    dialog.setLabelText(QString::fromStdString(prompt));
+    dialog.setLabelText(translated(prompt));
     if (dialog.exec() != QDialog::Accepted) return {};
     // Composed, an accent typed as its own mark still finds its letter in the
     // record's code page.

@@ -44,14 +44,14 @@ public:
     void refresh_surface() override;
     bool set_background_picture(const std::string& path) override;
     void clear_background_picture() override;
-    void set_label_caption(const std::string& caption) override;
+    void set_label_caption(const Text& caption) override;
     void set_label_visible(bool visible) override;
     void refresh_label() override;
     void set_check(Table_Item item, bool checked) override;
     bool is_checked(Table_Item item) override;
-    Box_Answer message_box(const std::string& text, const std::string& title, Box_Icon icon,
+    Box_Answer message_box(const Text& text, const Text& title, Box_Icon icon,
                            Box_Buttons buttons) override;
-    std::string input_box(const std::string& prompt) override;
+    std::string input_box(const Text& prompt) override;
     void show_help_window() override;
     void Sleep(uint32_t ms) override;
     uint32_t GetTickCount() override;

@@ -51,9 +51,11 @@ Single_Instance::Claim Single_Instance::claim() {
     for (QDeadlineTimer starting(starting_ms);; QThread::msleep(retry_ms)) {
         switch (lock_.state()) {
         case Record_Lock::State::Unavailable:
-            std::fputs("plenk: the player record cannot be locked; another copy of the game could save over "
-                       "this one's results\n",
-                       stderr);
+            std::fprintf(stderr, "%s\n",
+                         QCoreApplication::translate("Program", "plenk: the player record cannot be locked; another "
+                                                                "copy of the game could save over this one's results")
+                             .toLocal8Bit()
+                             .constData());
             [[fallthrough]];
         case Record_Lock::State::Ours:
             listen();

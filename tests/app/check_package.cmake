@@ -28,7 +28,7 @@ endif()
 # The libraries come from the program itself; the card deck, drawn from its
 # files, only from the package's own list.
 run(${DPKG_DEB} --field ${debs} Package Version Section Depends Recommends)
-foreach(field "Package: plenk" "Version: ${VERSION}" "Section: games" "Recommends: fonts-liberation, qt6-wayland")
+foreach(field "Package: plenk" "Version: ${VERSION}" "Section: games" "Recommends: fonts-liberation, qt6-translations-l10n, qt6-wayland")
   string(FIND "${out}" "${field}\n" at)
   if(at EQUAL -1)
     message(FATAL_ERROR "the package lacks \"${field}\":\n${out}")

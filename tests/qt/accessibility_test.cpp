@@ -44,7 +44,7 @@ struct Keyboard_Table : ::testing::Test {
     // The thing at the index of the table's words: a card within the hand's
     // list, which is the table's first child, or a later child of the table.
     QAccessibleInterface* thing(int i, const Table_Words& words) {
-        return i < words.hand_cards ? tree->child(0)->child(i) : tree->child(i - words.hand_cards + (words.hand.empty() ? 0 : 1));
+        return i < words.hand_cards ? tree->child(0)->child(i) : tree->child(i - words.hand_cards + (words.hand.source.empty() ? 0 : 1));
     }
     // The slot whose card carries the mark's outline on the surface, -1 for none.
     int drawn_mark(const QImage& shot) {
@@ -94,32 +94,32 @@ TEST_F(Keyboard_Table, TheAccessibleTreeFollowsTheGame) {
         std::map<std::string, QAccessibleInterface*> held; // each card in hand and its object
         const Table_Words was = table_words(table.g(), table.form->awaiting_human());
         for (int i = 0; i < static_cast<int>(was.things.size()); ++i) before[thing(i, was)] = thing(i, was)->text(QAccessible::Name);
-        for (int i = 0; i < was.hand_cards; ++i) held[was.things[static_cast<std::size_t>(i)].name] = thing(i, was);
+        for (int i = 0; i < was.hand_cards; ++i) held[english(was.things[static_cast<std::size_t>(i)].name)] = thing(i, was);
         const QString description = tree->text(QAccessible::Description);
         QAccessibleInterface* const was_focused = tree->focusChild();
         heard.clear();
         key(k, m);
         const Table_Words words = table_words(table.g(), table.form->awaiting_human());
         ASSERT_EQ(tree->childCount(), static_cast<int>(words.things.size()) - words.hand_cards + 1);
-        EXPECT_EQ(tree->child(0)->text(QAccessible::Name).toStdString(), words.hand);
+        EXPECT_EQ(tree->child(0)->text(QAccessible::Name).toStdString(), english(words.hand));
         EXPECT_EQ(tree->child(0)->childCount(), words.hand_cards);
-        EXPECT_EQ(tree->text(QAccessible::Description).toStdString(), words.description);
+        EXPECT_EQ(tree->text(QAccessible::Description).toStdString(), english(words.description));
         EXPECT_TRUE(description == tree->text(QAccessible::Description) || was_heard(QAccessible::DescriptionChanged, "Table"));
         for (int i = 0; i < static_cast<int>(words.things.size()); ++i) {
             const Table_Thing& t = words.things[static_cast<std::size_t>(i)];
             const QString name = thing(i, words)->text(QAccessible::Name);
-            EXPECT_EQ(name.toStdString(), t.heard);
-            EXPECT_EQ(thing(i, words)->state().disabled, t.kind == Thing_Kind::Hand_Card && !t.playable) << t.name;
-            EXPECT_TRUE(before[thing(i, words)] == name || was_heard(QAccessible::NameChanged, name) || was_heard(QAccessible::ObjectCreated, name)) << t.name;
+            EXPECT_EQ(name.toStdString(), english(t.heard));
+            EXPECT_EQ(thing(i, words)->state().disabled, t.kind == Thing_Kind::Hand_Card && !t.playable) << english(t.name);
+            EXPECT_TRUE(before[thing(i, words)] == name || was_heard(QAccessible::NameChanged, name) || was_heard(QAccessible::ObjectCreated, name)) << english(t.name);
         }
         // A card keeps its object while it stays in hand; one that leaves is
         // told gone, so that no reader keeps an object that became another.
         for (int i = 0; i < was.hand_cards; ++i) {
             const Table_Thing& t = was.things[static_cast<std::size_t>(i)];
-            const auto now = std::find_if(words.things.begin(), words.things.begin() + words.hand_cards, [&](const Table_Thing& c) { return c.name == t.name; });
-            const bool kept = now != words.things.begin() + words.hand_cards && thing(static_cast<int>(now - words.things.begin()), words) == held[t.name];
-            EXPECT_TRUE(kept || was_heard(QAccessible::ObjectDestroyed, QString::fromStdString(t.name)) ||
-                        was_heard(QAccessible::ObjectDestroyed, QString::fromStdString(t.heard))) << t.name;
+            const auto now = std::find_if(words.things.begin(), words.things.begin() + words.hand_cards, [&](const Table_Thing& c) { return english(c.name) == english(t.name); });
+            const bool kept = now != words.things.begin() + words.hand_cards && thing(static_cast<int>(now - words.things.begin()), words) == held[english(t.name)];
+            EXPECT_TRUE(kept || was_heard(QAccessible::ObjectDestroyed, QString::fromStdString(english(t.name))) ||
+                        was_heard(QAccessible::ObjectDestroyed, QString::fromStdString(english(t.heard)))) << english(t.name);
         }
         const int marked = table.form->marked_slot();
         QAccessibleInterface* focused = tree->focusChild();
@@ -139,8 +139,8 @@ TEST_F(Keyboard_Table, TheTakeIsAnnounced) {
 TEST_F(Keyboard_Table, HoverShowsTheSameWordsAsATooltip) {
     table.window->gm_submnu[0]->trigger();
     const auto [left, top] = human_row_corner(table.g());
-    for (const auto& [at, words] : {std::pair<QPoint, std::string>{QPoint(3, 3), ""}, {QPoint(left + 3, top + 3), card_name(table.g().seat[0].card[0])},
-                                    {QPoint(375, 275), "Open card: " + card_name(table.g().open_card)}}) {
+    for (const auto& [at, words] : {std::pair<QPoint, std::string>{QPoint(3, 3), ""}, {QPoint(left + 3, top + 3), english(card_name(table.g().seat[0].card[0]))},
+                                    {QPoint(375, 275), "Open card: " + english(card_name(table.g().open_card))}}) {
         QCursor::setPos(table.window->surface->mapToGlobal(at));
         QHelpEvent hover(QEvent::ToolTip, at, table.window->surface->mapToGlobal(at));
         QApplication::sendEvent(table.window->surface, &hover);

@@ -5,6 +5,7 @@
 #include "platform/file_services.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/table_surface.h"
+#include "platform/qt/translation.h"
 #include "record/player_record.h"
 #include "ui/form1.h"
 #include "ui/qt/game_window.h"
@@ -25,12 +26,15 @@
 
 namespace plenk::test {
 
-// The one QApplication of a test process, made on first use.
+// The one QApplication of a test process, made on first use, in English
+// whatever the desktop's language.
 inline void ensure_application() {
     static int argc = 1;
     static char name[] = "plenk_qt_test";
     static char* argv[] = {name, nullptr};
-    if (QApplication::instance() == nullptr) new QApplication(argc, argv);
+    if (QApplication::instance() != nullptr) return;
+    new QApplication(argc, argv);
+    install_translations(QLocale::c());
 }
 
 // The Qt platform on a clock of its own: pauses and the waits between a
@@ -73,6 +77,8 @@ struct Box_Answerer {
             auto* prompt = qobject_cast<QInputDialog*>(modal);
             if (box == nullptr && prompt == nullptr) return;
             ++seen, title = modal->windowTitle(), text = box != nullptr ? box->text() : prompt->labelText();
+            buttons.clear();
+            for (QAbstractButton* button : modal->findChildren<QAbstractButton*>()) buttons += (buttons.isEmpty() ? "" : " ") + button->text();
             if (on_box) on_box();
             if (prompt != nullptr) prompt->setTextValue(name);
             QTest::mouseClick(prompt != nullptr ? prompt->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)
@@ -83,7 +89,7 @@ struct Box_Answerer {
     }
     std::function<void()> on_box;
     QTimer timer;
-    QString title, text;
+    QString title, text, buttons;
     int seen = 0;
 };
 

@@ -6,6 +6,7 @@
 #include "game/human_selection.h"
 #include "ui/table_renderer.h"
 
+#include <QAccessible>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -186,6 +187,70 @@ TEST(Slide, SleepsBetweenItsFrames) {
     renderer.Animate_Card(1, 0);
     const double slide = cpu_ms() - before - drawing;
     EXPECT_LT(slide - drawing, 0.25 * 16 * 25) << "drawing " << drawing << " ms, slide " << slide << " ms";
+}
+
+// The player's language reaches every surface: a row per surface, read in
+// German and in French, each shown whole.
+TEST(Translations, ReachEverySurface) {
+    const QString name = "Ann" + QString(22, ' ');
+    const struct {
+        const char* surface;
+        std::function<QString(Game_Table&, Box_Answerer&)> read;
+        QString de, fr;
+    } rows[] = {
+        {"menu item", [](Game_Table& t, Box_Answerer&) { return t.window->gm_submnu[1]->text(); }, "&Bilanz anzeigen",
+         "Voir le &palmarès"},
+        {"box with Qt's own buttons",
+         [](Game_Table& t, Box_Answerer& boxes) {
+             t.window->gm_submnu[2]->trigger();
+             return boxes.title + '|' + boxes.text + '|' + boxes.buttons;
+         },
+         "Zurücksetzen bestätigen|Name und Bilanz werden zurückgesetzt. Fortfahren?|&Ja &Nein",
+         "Confirmer la remise à zéro|Le nom et le palmarès seront remis à zéro. Continuer\u00a0?|&Oui &Non"},
+        {"label",
+         [](Game_Table& t, Box_Answerer&) {
+             t.os->set_label_caption(Text("Play", "Player takes all card"));
+             EXPECT_LE(t.window->take_lbl->sizeHint().width(), t.window->take_lbl->width());
+             return t.window->take_lbl->text();
+         },
+         "Spieler nimmt alle Karten", "Le joueur ramasse tout"},
+        {"statistics",
+         [](Game_Table& t, Box_Answerer& boxes) {
+             t.window->gm_submnu[1]->trigger();
+             return boxes.title + '|' + boxes.text;
+         },
+         "Bilanz|SPIELERBILANZ\n" + name + "\n\nPlatz 1: 0-mal\nPlatz 2: 0-mal\nPlatz 3: 0-mal\nVerloren: 0-mal",
+         "Palmarès|PALMARÈS DU JOUEUR\n" + name + "\n\nRang 1\u00a0: 0 fois\nRang 2\u00a0: 0 fois\nRang 3\u00a0: 0 fois\nPerdu\u00a0: 0 fois"},
+        {"accessible name with a plural",
+         [](Game_Table& t, Box_Answerer&) {
+             t.window->gm_submnu[0]->trigger();
+             QAccessibleInterface* tree = QAccessible::queryAccessibleInterface(t.window->surface);
+             for (int i = 0; i < tree->childCount(); ++i)
+                 if (tree->child(i)->text(QAccessible::Name).startsWith("COM 1,")) return tree->child(i)->text(QAccessible::Name);
+             return QString();
+         },
+         "COM 1, rechts, 5 Karten", "COM 1, à droite, 5 cartes"},
+        {"help window",
+         [](Game_Table& t, Box_Answerer&) {
+             const QLabel* rules = t.window->Form2->Label1;
+             EXPECT_LE(rules->heightForWidth(rules->width()), rules->height()) << "rules cut off";
+             return t.window->Form2->windowTitle() + '|' + rules->text().section('\n', 0, 0);
+         },
+         "Spielregeln|Ziel des Spiels ist es, als Erster alle Karten loszuwerden.",
+         "Règles du jeu|Le but du jeu est d’être le premier à se débarrasser de toutes ses cartes."},
+    };
+    ensure_application();
+    for (const char* language : {"de", "fr"}) {
+        install_translations(QLocale(language));
+        Game_Table table;
+        table.window->start();
+        Box_Answerer boxes(QMessageBox::No);
+        boxes.on_box = check_box_fits;
+        for (const auto& row : rows)
+            EXPECT_EQ(row.read(table, boxes).toStdString(), (language == std::string("de") ? row.de : row.fr).toStdString())
+                << language << ": " << row.surface;
+    }
+    install_translations(QLocale::c());
 }
 
 } // namespace

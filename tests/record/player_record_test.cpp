@@ -93,7 +93,7 @@ TEST(Statistics, ReadsExactlyAsShownToThePlayer) {
         {{9, -5, 32767, -32768, 1}, "Rank 1: -5 times\r\nRank 2: 32767 times\r\nRank 3: -32768 times\r\nLose: 1 times"},
     };
     for (const auto& [counts, lines] : rows)
-        EXPECT_EQ(stat_text({make_player_name("Ann"), counts}),
+        EXPECT_EQ(english(stat_text({make_player_name("Ann"), counts})),
                   std::string("PLAYER STATISTIC\r\nAnn                      \r\n\r\n") + lines);
 }
 

@@ -28,7 +28,7 @@ struct Watching_Platform : Headless_Platform {
         if (moving_on && (focus_mark()[0] || form->awaiting_human())) ++told_too_soon;
         for (int16_t s = 0; s < 4; ++s) {
             const int16_t c = form->state().seat[s].table_card;
-            if (c != no_card && c != on_table[s]) seen.push_back(play_words(s, c));
+            if (c != no_card && c != on_table[s]) seen.push_back(english(play_words(s, c)));
             on_table[s] = c;
         }
     }
@@ -153,7 +153,7 @@ TEST_F(Keyboard, KeysAndDealAreRefusedWhileACardMovesOrTheGamePausesAndTheMarkIs
 // to do. (The take is announced by its label.)
 TEST_F(Keyboard, EveryPlayAndTurnIsAnnounced) {
     std::vector<std::string> heard;
-    form.on_announce([&](const std::string& words) { heard.push_back(words); });
+    form.on_announce([&](const Text& words) { heard.push_back(english(words)); });
     const std::regex play("(You|COM [123]) plays? .*");
     for (uint64_t seed = 1; seed <= 4; ++seed) {
         heard.clear(), os.seen.clear(), os.on_table.fill(no_card);
@@ -161,25 +161,25 @@ TEST_F(Keyboard, EveryPlayAndTurnIsAnnounced) {
         int turns = 1;
         for (int plays = 0; plays < 500 && g.game_over != flag_true; ++plays, turns += form.awaiting_human()) {
             const int16_t card = g.seat[0].card[form.marked_slot()];
-            EXPECT_EQ(turn_words(g.lead_suit), heard.back());
+            EXPECT_EQ(english(turn_words(g.lead_suit)), heard.back());
             press(Hand_Key::Play);
-            EXPECT_NE(std::find(heard.begin(), heard.end(), play_words(0, card)), heard.end());
+            EXPECT_NE(std::find(heard.begin(), heard.end(), english(play_words(0, card))), heard.end());
         }
         std::vector<std::string> plays;
         std::copy_if(heard.begin(), heard.end(), std::back_inserter(plays), [&](const std::string& w) { return std::regex_match(w, play); });
         EXPECT_EQ(plays, os.seen) << "seed " << seed;
         EXPECT_EQ(std::count_if(heard.begin(), heard.end(), [](const std::string& w) { return w.rfind("Your turn", 0) == 0; }), turns);
-        EXPECT_EQ(heard.back(), game_over_words());
+        EXPECT_EQ(heard.back(), english(game_over_words()));
     }
 }
 
 TEST_F(Keyboard, ARefusedCardSaysWhy) {
     std::vector<std::string> heard;
-    form.on_announce([&](const std::string& words) { heard.push_back(words); });
+    form.on_announce([&](const Text& words) { heard.push_back(english(words)); });
     deal_until([&] { return first_playable() > 0; });
     press(Hand_Key::First);
     press(Hand_Key::Play);
-    EXPECT_EQ(heard.back(), refused_words(g.seat[0].card[0], g.lead_suit));
+    EXPECT_EQ(heard.back(), english(refused_words(g.seat[0].card[0], g.lead_suit)));
 }
 
 } // namespace

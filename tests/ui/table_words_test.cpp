@@ -21,8 +21,8 @@ struct Words : ::testing::Test, Table_Fixture {
         const Table_Words words = table_words(g, human_may_play(g));
         std::string all;
         for (const Table_Thing& t : words.things)
-            all += t.name + (t.playable ? " *|" : "|");
-        return all + words.description;
+            all += english(t.name) + (t.playable ? " *|" : "|");
+        return all + english(words.description);
     }
 };
 
@@ -55,7 +55,7 @@ TEST_F(Words, NameEveryThingOnTheTable) {
         EXPECT_EQ(said(), c.said);
     }
     deal();
-    EXPECT_EQ(table_words(g, false).description, "Suit to follow: Hearts.");
+    EXPECT_EQ(english(table_words(g, false).description), "Suit to follow: Hearts.");
     EXPECT_FALSE(table_words(g, false).things[1].playable);
 }
 
@@ -79,7 +79,7 @@ TEST_F(Words, ThingUnderAPoint) {
     };
     for (const auto& [at, name] : cases) {
         const int i = thing_at(words, at.x, at.y);
-        EXPECT_EQ(i < 0 ? "" : words.things[static_cast<std::size_t>(i)].name, name) << at.x << "," << at.y;
+        EXPECT_EQ(i < 0 ? "" : english(words.things[static_cast<std::size_t>(i)].name), name) << at.x << "," << at.y;
     }
 }
 

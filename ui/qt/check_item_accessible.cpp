@@ -53,7 +53,7 @@ private:
 
 QAccessibleInterface* check_item(const QString& class_name, QObject* object) {
     auto* action = qobject_cast<QAction*>(object);
-    if (class_name != QLatin1String("QAction") || action == nullptr || !action->isCheckable()) return nullptr;
+    if (class_name != QLatin1String(QAction::staticMetaObject.className()) || action == nullptr || !action->isCheckable()) return nullptr;
     for (QObject* user : action->associatedObjects())
         if (auto* menu = qobject_cast<QMenu*>(user)) return new Check_Item_Accessible(action, menu);
     return nullptr;

@@ -3,6 +3,7 @@
 #include "ui/qt/window_constants.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/table_surface.h"
+#include "platform/qt/translation.h"
 #include "ui/form1.h"
 #include "ui/qt/check_item_accessible.h"
 #include "ui/qt/game_icon.h"
@@ -77,7 +78,8 @@ Game_Window::Game_Window(Qt_Platform& os, Form1& form)
 }
 
 void Game_Window::build_label() {
-    take_lbl = new QLabel(QStringLiteral("COM 2 Takes All Cards"), surface);
+    // Never seen: the game sets the text before it shows the label.
+    take_lbl = new QLabel(QCoreApplication::translate("Window", "COM 2 Takes All Cards"), surface);
     take_lbl->setGeometry(label_left, label_top, label_width, label_height);
     take_lbl->setTextFormat(Qt::PlainText);
     take_lbl->setAlignment(Qt::AlignCenter);
@@ -98,20 +100,20 @@ void Game_Window::build_label() {
 }
 
 void Game_Window::build_menus() {
-    Gm_mnu = menuBar()->addMenu(QStringLiteral("&Game"));
-    gm_submnu[0] = Gm_mnu->addAction(QStringLiteral("&Deal"));
-    gm_submnu[1] = Gm_mnu->addAction(QStringLiteral("&Show Rank"));
-    gm_submnu[2] = Gm_mnu->addAction(QStringLiteral("&Reset Record"));
+    Gm_mnu = menuBar()->addMenu(QCoreApplication::translate("Window", "&Game"));
+    gm_submnu[0] = Gm_mnu->addAction(QCoreApplication::translate("Window", "&Deal"));
+    gm_submnu[1] = Gm_mnu->addAction(QCoreApplication::translate("Window", "&Show Rank"));
+    gm_submnu[2] = Gm_mnu->addAction(QCoreApplication::translate("Window", "&Reset Record"));
     gm_submnu[3] = Gm_mnu->addSeparator();
-    gm_submnu[4] = Gm_mnu->addAction(QStringLiteral("&Exit"));
+    gm_submnu[4] = Gm_mnu->addAction(QCoreApplication::translate("Window", "&Exit"));
 
-    tbl_mnu = menuBar()->addMenu(QStringLiteral("&Table"));
-    // "&&" shows a plain "&": the item has no access key.
-    tbl_submnu[0] = tbl_mnu->addAction(QStringLiteral("Default"));
-    tbl_submnu[1] = tbl_mnu->addAction(QStringLiteral("Blue Sky && Sea"));
+    tbl_mnu = menuBar()->addMenu(QCoreApplication::translate("Window", "&Table"));
+    tbl_submnu[0] = tbl_mnu->addAction(QCoreApplication::translate("Window", "Default"));
+    //: "&&" shows a plain "&": the item has no access key.
+    tbl_submnu[1] = tbl_mnu->addAction(QCoreApplication::translate("Window", "Blue Sky && Sea"));
 
-    Help_mnu = menuBar()->addMenu(QStringLiteral("&Help"));
-    Help_submnu = Help_mnu->addAction(QStringLiteral("How to Play"));
+    Help_mnu = menuBar()->addMenu(QCoreApplication::translate("Window", "&Help"));
+    Help_submnu = Help_mnu->addAction(QCoreApplication::translate("Window", "How to Play"));
 
     for (std::size_t i = 0; i < gm_submnu.size(); ++i) gm_submnu[i]->setData(static_cast<int>(i));
     for (std::size_t i = 0; i < tbl_submnu.size(); ++i) {
@@ -149,7 +151,7 @@ void Game_Window::build_accessibility() {
     // the cache deletes it with the surface.
     QAccessible::registerAccessibleInterface(table_accessible);
     surface->on_change([this] { table_accessible->refresh(); });
-    form_.on_announce([this](const std::string& words) { table_accessible->announce(QString::fromStdString(words)); });
+    form_.on_announce([this](const Text& words) { table_accessible->announce(translated(words)); });
     surface->installEventFilter(this);
     take_lbl->installEventFilter(this);
 }
@@ -164,7 +166,7 @@ bool Game_Window::eventFilter(QObject* watched, QEvent* event) {
             QToolTip::hideText();
         } else {
             const Table_Thing& t = words.things[static_cast<std::size_t>(i)];
-            QToolTip::showText(help->globalPos(), QString::fromStdString(t.name), surface,
+            QToolTip::showText(help->globalPos(), translated(t.name), surface,
                                QRect(t.x, t.y, t.width, t.height));
         }
         return true;

@@ -2,6 +2,7 @@
 
 #include "ui/qt/window_constants.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPalette>
@@ -10,8 +11,9 @@
 namespace plenk {
 
 QString rules_text() {
-    // One point to a line, so that each rule stands on its own.
-    return QStringLiteral(
+    //: One point to a line, so that each rule stands on its own; the window is
+    //: small, so the text should be no longer than the English.
+    return QCoreApplication::translate("Rules",
         "The aim of the game is to be the first to get rid of all your cards.\n"
         "When the game starts, one card of the deck is turned face up, and its suit becomes "
         "the reference suit.\n"
@@ -33,7 +35,7 @@ Help_Window::Help_Window(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       Label1(new QLabel(this)) {
-    setWindowTitle(QStringLiteral("How to Play"));
+    setWindowTitle(QCoreApplication::translate("Window", "How to Play"));
     setFixedSize(help_width, help_height);
     QPalette colours = palette();
     colours.setColor(QPalette::Window, QColor::fromRgb(help_rgb));

@@ -1,5 +1,8 @@
 #include "ui/qt/table_accessible.h"
 
+#include "platform/qt/translation.h"
+
+#include <QCoreApplication>
 #include <QWidget>
 
 #include <algorithm>
@@ -11,13 +14,13 @@ namespace plenk {
 class Thing_Accessible : public QAccessibleInterface {
 public:
     Thing_Accessible(const Table_Accessible* table, const Table_Thing& thing)
-        : told(thing.heard), table_(table), kind_(thing.kind), seat_(thing.seat),
-          card_(thing.kind == Thing_Kind::Hand_Card ? thing.name : std::string()) {}
+        : told(translated(thing.heard)), table_(table), kind_(thing.kind), seat_(thing.seat),
+          card_(thing.kind == Thing_Kind::Hand_Card ? english(thing.name) : std::string()) {}
 
     // Whether `thing` is this one: a hand card is its card; of the others
     // there is one of each kind at each seat.
     bool is(const Table_Thing& thing) const {
-        return thing.kind == kind_ && thing.seat == seat_ && (kind_ != Thing_Kind::Hand_Card || thing.name == card_);
+        return thing.kind == kind_ && thing.seat == seat_ && (kind_ != Thing_Kind::Hand_Card || english(thing.name) == card_);
     }
 
     bool isValid() const override { return table_->index_of(this) >= 0; }
@@ -31,7 +34,7 @@ public:
     void setText(QAccessible::Text, const QString&) override {}
 
     QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Name && isValid() ? QString::fromStdString(thing().heard) : QString();
+        return t == QAccessible::Name && isValid() ? translated(thing().heard) : QString();
     }
     QRect rect() const override {
         if (!isValid()) return {};
@@ -55,7 +58,7 @@ public:
     }
 
     // The name as a screen reader was last told it.
-    std::string told;
+    QString told;
 
 private:
     const Table_Thing& thing() const { return table_->words().things[static_cast<std::size_t>(table_->index_of(this))]; }
@@ -71,7 +74,7 @@ class Hand_Accessible : public QAccessibleInterface {
 public:
     explicit Hand_Accessible(const Table_Accessible* table) : table_(table) {}
 
-    bool isValid() const override { return !table_->words().hand.empty(); }
+    bool isValid() const override { return !table_->words().hand.source.empty(); }
     QObject* object() const override { return nullptr; }
     QWindow* window() const override { return table_->window(); }
     QAccessibleInterface* childAt(int x, int y) const override {
@@ -91,7 +94,7 @@ public:
     }
     void setText(QAccessible::Text, const QString&) override {}
     QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Name ? QString::fromStdString(table_->words().hand) : QString();
+        return t == QAccessible::Name ? translated(table_->words().hand) : QString();
     }
     QRect rect() const override {
         QRect all;
@@ -151,7 +154,7 @@ constexpr std::size_t notices_kept = 32;
 } // namespace
 
 Table_Accessible::Table_Accessible(QWidget* table, Words_Source words, Mark_Source mark)
-    : QAccessibleWidget(table, QAccessible::Pane, QStringLiteral("Table")),
+    : QAccessibleWidget(table, QAccessible::Pane, QCoreApplication::translate("Table", "Table")),
       source_(std::move(words)),
       mark_(std::move(mark)),
       shown_(source_()),
@@ -180,12 +183,12 @@ void Table_Accessible::announce(const QString& words) {
 }
 
 QString Table_Accessible::text(QAccessible::Text t) const {
-    if (t == QAccessible::Description) return QString::fromStdString(shown_.description);
+    if (t == QAccessible::Description) return translated(shown_.description);
     return QAccessibleWidget::text(t);
 }
 
 int Table_Accessible::childCount() const {
-    return static_cast<int>(shown_.things.size()) - shown_.hand_cards + (shown_.hand.empty() ? 0 : 1);
+    return static_cast<int>(shown_.things.size()) - shown_.hand_cards + (shown_.hand.source.empty() ? 0 : 1);
 }
 
 Thing_Accessible* Table_Accessible::marked_thing() const {
@@ -215,7 +218,7 @@ void Table_Accessible::take_objects() {
 }
 
 QAccessibleInterface* Table_Accessible::child(int index) const {
-    const bool listed = !shown_.hand.empty();
+    const bool listed = !shown_.hand.source.empty();
     if (index < 0 || index >= childCount()) return nullptr;
     if (listed && index == 0) return hand_;
     return thing(index - (listed ? 1 : 0) + shown_.hand_cards);
@@ -255,7 +258,7 @@ void Table_Accessible::refresh() {
     }
     std::swap(shown_, now); // `now` holds what a screen reader last had
     const Thing_Accessible* had_focus = marked_thing();
-    const std::string was_focused = had_focus != nullptr ? had_focus->told : std::string();
+    const QString was_focused = had_focus != nullptr ? had_focus->told : QString();
     take_objects();
     marked_ = marked;
     if (!active) return;
@@ -271,8 +274,9 @@ void Table_Accessible::refresh() {
         // While the game moves on, the card the reader last had in focus
         // would be read out under its new name: the hand's cards are
         // renamed once the mark is back, before it takes the focus.
-        if (t.heard != a->told && (marked_ != -1 || t.kind != Thing_Kind::Hand_Card)) {
-            a->told = t.heard;
+        const QString heard = translated(t.heard);
+        if (heard != a->told && (marked_ != -1 || t.kind != Thing_Kind::Hand_Card)) {
+            a->told = heard;
             QAccessibleEvent renamed(a, QAccessible::NameChanged);
             QAccessible::updateAccessibility(&renamed);
         }
@@ -284,11 +288,11 @@ void Table_Accessible::refresh() {
             QAccessible::updateAccessibility(&flipped);
         }
     }
-    if (shown_.hand != now.hand) {
+    if (translated(shown_.hand) != translated(now.hand)) {
         QAccessibleEvent renamed(hand_, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&renamed);
     }
-    if (shown_.description != now.description) {
+    if (translated(shown_.description) != translated(now.description)) {
         QAccessibleEvent described(this, QAccessible::DescriptionChanged);
         QAccessible::updateAccessibility(&described);
     }

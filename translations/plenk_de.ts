@@ -1,0 +1,431 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>Play</name>
+    <message>
+        <source>Player takes all card</source>
+        <translation>Spieler nimmt alle Karten</translation>
+    </message>
+    <message>
+        <source>COM %1 takes all card</source>
+        <translation>COM %1 nimmt alle Karten</translation>
+    </message>
+    <message>
+        <source>You win! Would you like to watch the game continue?</source>
+        <translation>Gewonnen! Möchten Sie dem Spiel weiter zusehen?</translation>
+    </message>
+    <message>
+        <source>Win</source>
+        <translation>Gewonnen</translation>
+    </message>
+</context>
+<context>
+    <name>Program</name>
+    <message>
+        <source>Plenk is already running, but its window could not be brought to the front.</source>
+        <translation>Plenk läuft bereits, aber sein Fenster ließ sich nicht in den Vordergrund holen.</translation>
+    </message>
+    <message>
+        <source>plenk: the player record cannot be locked; another copy of the game could save over this one&apos;s results</source>
+        <translation>plenk: Die Spielerbilanz lässt sich nicht sperren; ein anderes laufendes Plenk könnte die Ergebnisse dieses Spiels überschreiben</translation>
+    </message>
+</context>
+<context>
+    <name>Record</name>
+    <message>
+        <source>Rank %1: %2 times</source>
+        <translation>Platz %1: %2-mal</translation>
+    </message>
+    <message>
+        <source>PLAYER STATISTIC</source>
+        <translation>SPIELERBILANZ</translation>
+    </message>
+    <message>
+        <source>Lose: %1 times</source>
+        <translation>Verloren: %1-mal</translation>
+    </message>
+    <message>
+        <source>The player record could not be saved to &quot;%1&quot; (%2). It is kept in memory, and the next save will try again.</source>
+        <translation>Die Spielerbilanz konnte nicht in „%1“ gespeichert werden (%2). Sie bleibt im Speicher, und beim nächsten Speichern wird es erneut versucht.</translation>
+    </message>
+    <message>
+        <source>The player record &quot;%1&quot; cannot be updated where it is. From now on it lives in &quot;%2&quot;.</source>
+        <translation>Die Spielerbilanz „%1“ kann an ihrem Ort nicht aktualisiert werden. Ab jetzt liegt sie in „%2“.</translation>
+    </message>
+    <message>
+        <source>The player record &quot;%1&quot; could not be read (%2). Your results are kept in memory only in this run; the file is left as it is.</source>
+        <translation>Die Spielerbilanz „%1“ konnte nicht gelesen werden (%2). Ihre Ergebnisse bleiben nur bis zum Beenden im Speicher; die Datei bleibt, wie sie ist.</translation>
+    </message>
+    <message>
+        <source>Input Player Name:</source>
+        <translation>Name des Spielers:</translation>
+    </message>
+    <message>
+        <source>Winning Stroke</source>
+        <translation>Bilanz</translation>
+    </message>
+</context>
+<context>
+    <name>Rules</name>
+    <message>
+        <source>The aim of the game is to be the first to get rid of all your cards.
+When the game starts, one card of the deck is turned face up, and its suit becomes the reference suit.
+You may only play a card of the reference suit.
+If you have no card of that suit, you draw from the deck, one card at a time, until a card of that suit turns up.
+This drawing is called &quot;Plenking&quot;.
+If you cannot plenk because the deck is used up, you take the cards played on the table instead.
+Whoever plays the highest card of a round leads the next round, and the suit of the card led becomes the reference suit for the others.
+Hint: remember an opponent&apos;s &quot;weakness suit&quot;, so that you can make that player plenk as often as possible.
+Hint: once the deck is used up, keep in mind the highest card of each suit that has already been played.</source>
+        <extracomment>One point to a line, so that each rule stands on its own; the window is small, so the text should be no longer than the English.</extracomment>
+        <translation>Ziel des Spiels ist es, als Erster alle Karten loszuwerden.
+Zu Beginn wird eine Karte vom Stapel aufgedeckt; ihre Farbe muss bedient werden.
+Sie dürfen nur eine Karte dieser Farbe spielen.
+Haben Sie keine Karte dieser Farbe, ziehen Sie Karte um Karte vom Stapel, bis eine Karte dieser Farbe kommt.
+Dieses Ziehen heißt „Plenken“.
+Ist der Stapel aufgebraucht und Sie können nicht plenken, nehmen Sie stattdessen die Karten vom Tisch.
+Wer in einer Runde die höchste Karte spielt, spielt die nächste Runde aus, und die Farbe seiner Karte müssen die anderen bedienen.
+Tipp: Merken Sie sich die „Schwachfarbe“ eines Gegners, um ihn so oft wie möglich plenken zu lassen.
+Tipp: Ist der Stapel aufgebraucht, merken Sie sich die höchste schon gespielte Karte jeder Farbe.</translation>
+    </message>
+</context>
+<context>
+    <name>Table</name>
+    <message>
+        <source>Table</source>
+        <translation>Tisch</translation>
+    </message>
+    <message>
+        <source>Ace</source>
+        <translation>Ass</translation>
+    </message>
+    <message>
+        <source>Two</source>
+        <translation>Zwei</translation>
+    </message>
+    <message>
+        <source>Three</source>
+        <translation>Drei</translation>
+    </message>
+    <message>
+        <source>Four</source>
+        <translation>Vier</translation>
+    </message>
+    <message>
+        <source>Five</source>
+        <translation>Fünf</translation>
+    </message>
+    <message>
+        <source>Six</source>
+        <translation>Sechs</translation>
+    </message>
+    <message>
+        <source>Seven</source>
+        <translation>Sieben</translation>
+    </message>
+    <message>
+        <source>Eight</source>
+        <translation>Acht</translation>
+    </message>
+    <message>
+        <source>Nine</source>
+        <translation>Neun</translation>
+    </message>
+    <message>
+        <source>Ten</source>
+        <translation>Zehn</translation>
+    </message>
+    <message>
+        <source>Jack</source>
+        <translation>Bube</translation>
+    </message>
+    <message>
+        <source>Queen</source>
+        <translation>Dame</translation>
+    </message>
+    <message>
+        <source>King</source>
+        <translation>König</translation>
+    </message>
+    <message>
+        <source>Clubs</source>
+        <translation>Kreuz</translation>
+    </message>
+    <message>
+        <source>Diamonds</source>
+        <translation>Karo</translation>
+    </message>
+    <message>
+        <source>Hearts</source>
+        <translation>Herz</translation>
+    </message>
+    <message>
+        <source>Spades</source>
+        <translation>Pik</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>rechts</translation>
+    </message>
+    <message>
+        <source>top</source>
+        <translation>oben</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>links</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n card(s)</source>
+        <translation>
+            <numerusform>%n Karte</numerusform>
+            <numerusform>%n Karten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <extracomment>A card&apos;s name: %1 its value (&quot;Seven&quot;), %2 its suit (&quot;Hearts&quot;).</extracomment>
+        <translation>%2-%1</translation>
+    </message>
+    <message>
+        <source>Open card: %1</source>
+        <translation>Aufgedeckte Karte: %1</translation>
+    </message>
+    <message>
+        <source>Stock: %1</source>
+        <translation>Stapel: %1</translation>
+    </message>
+    <message>
+        <source>No game in progress. Game, Deal starts one.</source>
+        <extracomment>&quot;Game, Deal&quot; names the menu and its item.</extracomment>
+        <translation>Kein Spiel im Gange. Spiel, Geben startet eines.</translation>
+    </message>
+    <message>
+        <source>No suit to follow: the next card leads.</source>
+        <translation>Keine Farbe zu bedienen: Die nächste Karte spielt aus.</translation>
+    </message>
+    <message>
+        <source>Suit to follow: %1.</source>
+        <translation>Zu bedienen: %1.</translation>
+    </message>
+    <message>
+        <source>%1 Your turn.</source>
+        <translation>%1 Sie sind am Zug.</translation>
+    </message>
+    <message>
+        <source>You played %1</source>
+        <translation>Sie haben %1 gespielt</translation>
+    </message>
+    <message>
+        <source>COM %1 played %2</source>
+        <translation>COM %1 hat %2 gespielt</translation>
+    </message>
+    <message>
+        <source>COM %1, %2, %3</source>
+        <extracomment>A computer seat: its number, its place at the table, its cards (&quot;COM 1, right, 5 cards&quot;).</extracomment>
+        <translation>COM %1, %2, %3</translation>
+    </message>
+    <message>
+        <source>You: %1</source>
+        <translation>Sie: %1</translation>
+    </message>
+    <message>
+        <source>COM %1: %2</source>
+        <translation>COM %1: %2</translation>
+    </message>
+    <message>
+        <source>%1, cannot be played</source>
+        <translation>%1, nicht spielbar</translation>
+    </message>
+    <message>
+        <source>You play %1</source>
+        <translation>Sie spielen %1</translation>
+    </message>
+    <message>
+        <source>COM %1 plays %2</source>
+        <translation>COM %1 spielt %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>You draw %n card(s)</source>
+        <translation>
+            <numerusform>Sie ziehen %n Karte</numerusform>
+            <numerusform>Sie ziehen %n Karten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>COM %1 draws %n card(s)</source>
+        <translation>
+            <numerusform>COM %1 zieht %n Karte</numerusform>
+            <numerusform>COM %1 zieht %n Karten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>You win the round and lead</source>
+        <translation>Sie gewinnen die Runde und spielen aus</translation>
+    </message>
+    <message>
+        <source>COM %1 wins the round and leads</source>
+        <translation>COM %1 gewinnt die Runde und spielt aus</translation>
+    </message>
+    <message>
+        <source>You lead</source>
+        <translation>Sie spielen aus</translation>
+    </message>
+    <message>
+        <source>COM %1 leads</source>
+        <translation>COM %1 spielt aus</translation>
+    </message>
+    <message>
+        <source>first</source>
+        <translation>Erster</translation>
+    </message>
+    <message>
+        <source>second</source>
+        <translation>Zweiter</translation>
+    </message>
+    <message>
+        <source>third</source>
+        <translation>Dritter</translation>
+    </message>
+    <message>
+        <source>You finished %1</source>
+        <translation>Sie sind als %1 fertig</translation>
+    </message>
+    <message>
+        <source>COM %1 finished %2</source>
+        <translation>COM %1 ist als %2 fertig</translation>
+    </message>
+    <message>
+        <source>Game over</source>
+        <translation>Spiel vorbei</translation>
+    </message>
+    <message>
+        <source>Cards dealt. Open card: %1</source>
+        <translation>Karten gegeben. Aufgedeckte Karte: %1</translation>
+    </message>
+    <message>
+        <source>Your turn, you lead</source>
+        <translation>Sie sind am Zug und spielen aus</translation>
+    </message>
+    <message>
+        <source>Your turn, follow %1</source>
+        <translation>Sie sind am Zug, bedienen Sie %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be played: follow %2</source>
+        <translation>%1 ist nicht spielbar: %2 bedienen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Your hand, %n card(s)</source>
+        <translation>
+            <numerusform>Ihre Hand, %n Karte</numerusform>
+            <numerusform>Ihre Hand, %n Karten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No cards on the table</source>
+        <translation>Keine Karten auf dem Tisch</translation>
+    </message>
+    <message>
+        <source>%1. No suit to follow</source>
+        <translation>%1. Keine Farbe zu bedienen</translation>
+    </message>
+    <message>
+        <source>%1. Follow %2</source>
+        <translation>%1. %2 bedienen</translation>
+    </message>
+    <message>
+        <source>finished</source>
+        <translation>fertig</translation>
+    </message>
+    <message>
+        <source>The stock is empty</source>
+        <translation>Der Stapel ist leer</translation>
+    </message>
+    <message>
+        <source>No round has ended yet</source>
+        <translation>Noch keine Runde zu Ende</translation>
+    </message>
+    <message>
+        <source>You %1</source>
+        <translation>Sie: %1</translation>
+    </message>
+    <message>
+        <source>COM %1 %2</source>
+        <translation>COM %1: %2</translation>
+    </message>
+    <message>
+        <source>You took the table</source>
+        <translation>Sie haben den Tisch genommen</translation>
+    </message>
+    <message>
+        <source>COM %1 took the table</source>
+        <translation>COM %1 hat den Tisch genommen</translation>
+    </message>
+    <message>
+        <source>Last round: %1</source>
+        <translation>Letzte Runde: %1</translation>
+    </message>
+    <message>
+        <source>No game in progress</source>
+        <translation>Kein Spiel im Gange</translation>
+    </message>
+</context>
+<context>
+    <name>Window</name>
+    <message>
+        <source>This will reset previous name and record. Continue?</source>
+        <translation>Name und Bilanz werden zurückgesetzt. Fortfahren?</translation>
+    </message>
+    <message>
+        <source>Confirm Reset</source>
+        <translation>Zurücksetzen bestätigen</translation>
+    </message>
+    <message>
+        <source>COM 2 Takes All Cards</source>
+        <translation>COM 2 nimmt alle Karten</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Spiel</translation>
+    </message>
+    <message>
+        <source>&amp;Deal</source>
+        <translation>&amp;Geben</translation>
+    </message>
+    <message>
+        <source>&amp;Show Rank</source>
+        <translation>&amp;Bilanz anzeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Record</source>
+        <translation>Bilanz &amp;zurücksetzen</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>B&amp;eenden</translation>
+    </message>
+    <message>
+        <source>&amp;Table</source>
+        <translation>&amp;Tisch</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Blue Sky &amp;&amp; Sea</source>
+        <extracomment>&quot;&amp;&amp;&quot; shows a plain &quot;&amp;&quot;: the item has no access key.</extracomment>
+        <translation>Blauer Himmel &amp;&amp; Meer</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>How to Play</source>
+        <translation>Spielregeln</translation>
+    </message>
+</context>
+</TS>

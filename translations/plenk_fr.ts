@@ -1,0 +1,431 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>Play</name>
+    <message>
+        <source>Player takes all card</source>
+        <translation>Le joueur ramasse tout</translation>
+    </message>
+    <message>
+        <source>COM %1 takes all card</source>
+        <translation>COM %1 ramasse tout</translation>
+    </message>
+    <message>
+        <source>You win! Would you like to watch the game continue?</source>
+        <translation>Vous avez gagné&#xa0;! Voulez-vous regarder la suite de la partie&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Win</source>
+        <translation>Victoire</translation>
+    </message>
+</context>
+<context>
+    <name>Program</name>
+    <message>
+        <source>Plenk is already running, but its window could not be brought to the front.</source>
+        <translation>Plenk est déjà lancé, mais sa fenêtre n’a pas pu être mise au premier plan.</translation>
+    </message>
+    <message>
+        <source>plenk: the player record cannot be locked; another copy of the game could save over this one&apos;s results</source>
+        <translation>plenk&#xa0;: le palmarès ne peut pas être verrouillé&#xa0;; une autre copie du jeu pourrait écraser les résultats de celle-ci</translation>
+    </message>
+</context>
+<context>
+    <name>Record</name>
+    <message>
+        <source>Rank %1: %2 times</source>
+        <translation>Rang %1&#xa0;: %2 fois</translation>
+    </message>
+    <message>
+        <source>PLAYER STATISTIC</source>
+        <translation>PALMARÈS DU JOUEUR</translation>
+    </message>
+    <message>
+        <source>Lose: %1 times</source>
+        <translation>Perdu&#xa0;: %1 fois</translation>
+    </message>
+    <message>
+        <source>The player record could not be saved to &quot;%1&quot; (%2). It is kept in memory, and the next save will try again.</source>
+        <translation>Le palmarès n’a pas pu être enregistré dans «&#xa0;%1&#xa0;» (%2). Il est gardé en mémoire, et le prochain enregistrement réessaiera.</translation>
+    </message>
+    <message>
+        <source>The player record &quot;%1&quot; cannot be updated where it is. From now on it lives in &quot;%2&quot;.</source>
+        <translation>Le palmarès «&#xa0;%1&#xa0;» ne peut pas être mis à jour à cet endroit. Il se trouve désormais dans «&#xa0;%2&#xa0;».</translation>
+    </message>
+    <message>
+        <source>The player record &quot;%1&quot; could not be read (%2). Your results are kept in memory only in this run; the file is left as it is.</source>
+        <translation>Le palmarès «&#xa0;%1&#xa0;» n’a pas pu être lu (%2). Vos résultats ne sont gardés en mémoire que jusqu’à la fermeture du jeu&#xa0;; le fichier reste tel quel.</translation>
+    </message>
+    <message>
+        <source>Input Player Name:</source>
+        <translation>Nom du joueur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Winning Stroke</source>
+        <translation>Palmarès</translation>
+    </message>
+</context>
+<context>
+    <name>Rules</name>
+    <message>
+        <source>The aim of the game is to be the first to get rid of all your cards.
+When the game starts, one card of the deck is turned face up, and its suit becomes the reference suit.
+You may only play a card of the reference suit.
+If you have no card of that suit, you draw from the deck, one card at a time, until a card of that suit turns up.
+This drawing is called &quot;Plenking&quot;.
+If you cannot plenk because the deck is used up, you take the cards played on the table instead.
+Whoever plays the highest card of a round leads the next round, and the suit of the card led becomes the reference suit for the others.
+Hint: remember an opponent&apos;s &quot;weakness suit&quot;, so that you can make that player plenk as often as possible.
+Hint: once the deck is used up, keep in mind the highest card of each suit that has already been played.</source>
+        <extracomment>One point to a line, so that each rule stands on its own; the window is small, so the text should be no longer than the English.</extracomment>
+        <translation>Le but du jeu est d’être le premier à se débarrasser de toutes ses cartes.
+Au début, une carte du talon est retournée&#xa0;; sa couleur devient la couleur demandée.
+Vous ne pouvez jouer qu’une carte de la couleur demandée.
+Sans carte de cette couleur, vous piochez dans le talon, une carte à la fois, jusqu’à tirer cette couleur.
+Cette pioche s’appelle «&#xa0;plenker&#xa0;».
+Si vous ne pouvez pas plenker parce que le talon est épuisé, vous ramassez les cartes jouées sur la table.
+Qui joue la plus haute carte d’un tour entame le tour suivant, et la couleur de la carte entamée devient la couleur demandée aux autres.
+Astuce&#xa0;: retenez la «&#xa0;couleur faible&#xa0;» d’un adversaire pour le faire plenker le plus souvent possible.
+Astuce&#xa0;: une fois le talon épuisé, retenez la plus haute carte déjà jouée dans chaque couleur.</translation>
+    </message>
+</context>
+<context>
+    <name>Table</name>
+    <message>
+        <source>Table</source>
+        <translation>Table</translation>
+    </message>
+    <message>
+        <source>Ace</source>
+        <translation>As</translation>
+    </message>
+    <message>
+        <source>Two</source>
+        <translation>Deux</translation>
+    </message>
+    <message>
+        <source>Three</source>
+        <translation>Trois</translation>
+    </message>
+    <message>
+        <source>Four</source>
+        <translation>Quatre</translation>
+    </message>
+    <message>
+        <source>Five</source>
+        <translation>Cinq</translation>
+    </message>
+    <message>
+        <source>Six</source>
+        <translation>Six</translation>
+    </message>
+    <message>
+        <source>Seven</source>
+        <translation>Sept</translation>
+    </message>
+    <message>
+        <source>Eight</source>
+        <translation>Huit</translation>
+    </message>
+    <message>
+        <source>Nine</source>
+        <translation>Neuf</translation>
+    </message>
+    <message>
+        <source>Ten</source>
+        <translation>Dix</translation>
+    </message>
+    <message>
+        <source>Jack</source>
+        <translation>Valet</translation>
+    </message>
+    <message>
+        <source>Queen</source>
+        <translation>Dame</translation>
+    </message>
+    <message>
+        <source>King</source>
+        <translation>Roi</translation>
+    </message>
+    <message>
+        <source>Clubs</source>
+        <translation>trèfle</translation>
+    </message>
+    <message>
+        <source>Diamonds</source>
+        <translation>carreau</translation>
+    </message>
+    <message>
+        <source>Hearts</source>
+        <translation>cœur</translation>
+    </message>
+    <message>
+        <source>Spades</source>
+        <translation>pique</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>à droite</translation>
+    </message>
+    <message>
+        <source>top</source>
+        <translation>en haut</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>à gauche</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n card(s)</source>
+        <translation>
+            <numerusform>%n carte</numerusform>
+            <numerusform>%n cartes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <extracomment>A card&apos;s name: %1 its value (&quot;Seven&quot;), %2 its suit (&quot;Hearts&quot;).</extracomment>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>Open card: %1</source>
+        <translation>Carte retournée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Stock: %1</source>
+        <translation>Talon&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>No game in progress. Game, Deal starts one.</source>
+        <extracomment>&quot;Game, Deal&quot; names the menu and its item.</extracomment>
+        <translation>Aucune partie en cours. Partie, Distribuer en lance une.</translation>
+    </message>
+    <message>
+        <source>No suit to follow: the next card leads.</source>
+        <translation>Aucune couleur demandée&#xa0;: la prochaine carte entame.</translation>
+    </message>
+    <message>
+        <source>Suit to follow: %1.</source>
+        <translation>Couleur demandée&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>%1 Your turn.</source>
+        <translation>%1 À vous de jouer.</translation>
+    </message>
+    <message>
+        <source>You played %1</source>
+        <translation>Vous avez joué %1</translation>
+    </message>
+    <message>
+        <source>COM %1 played %2</source>
+        <translation>COM %1 a joué %2</translation>
+    </message>
+    <message>
+        <source>COM %1, %2, %3</source>
+        <extracomment>A computer seat: its number, its place at the table, its cards (&quot;COM 1, right, 5 cards&quot;).</extracomment>
+        <translation>COM %1, %2, %3</translation>
+    </message>
+    <message>
+        <source>You: %1</source>
+        <translation>Vous&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>COM %1: %2</source>
+        <translation>COM %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1, cannot be played</source>
+        <translation>%1, injouable</translation>
+    </message>
+    <message>
+        <source>You play %1</source>
+        <translation>Vous jouez %1</translation>
+    </message>
+    <message>
+        <source>COM %1 plays %2</source>
+        <translation>COM %1 joue %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>You draw %n card(s)</source>
+        <translation>
+            <numerusform>Vous piochez %n carte</numerusform>
+            <numerusform>Vous piochez %n cartes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>COM %1 draws %n card(s)</source>
+        <translation>
+            <numerusform>COM %1 pioche %n carte</numerusform>
+            <numerusform>COM %1 pioche %n cartes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>You win the round and lead</source>
+        <translation>Vous remportez le tour et entamez</translation>
+    </message>
+    <message>
+        <source>COM %1 wins the round and leads</source>
+        <translation>COM %1 remporte le tour et entame</translation>
+    </message>
+    <message>
+        <source>You lead</source>
+        <translation>Vous entamez</translation>
+    </message>
+    <message>
+        <source>COM %1 leads</source>
+        <translation>COM %1 entame</translation>
+    </message>
+    <message>
+        <source>first</source>
+        <translation>premier</translation>
+    </message>
+    <message>
+        <source>second</source>
+        <translation>deuxième</translation>
+    </message>
+    <message>
+        <source>third</source>
+        <translation>troisième</translation>
+    </message>
+    <message>
+        <source>You finished %1</source>
+        <translation>Vous finissez %1</translation>
+    </message>
+    <message>
+        <source>COM %1 finished %2</source>
+        <translation>COM %1 finit %2</translation>
+    </message>
+    <message>
+        <source>Game over</source>
+        <translation>Partie terminée</translation>
+    </message>
+    <message>
+        <source>Cards dealt. Open card: %1</source>
+        <translation>Cartes distribuées. Carte retournée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Your turn, you lead</source>
+        <translation>À vous, vous entamez</translation>
+    </message>
+    <message>
+        <source>Your turn, follow %1</source>
+        <translation>À vous, couleur demandée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be played: follow %2</source>
+        <translation>%1 est injouable&#xa0;: couleur demandée, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Your hand, %n card(s)</source>
+        <translation>
+            <numerusform>Votre main, %n carte</numerusform>
+            <numerusform>Votre main, %n cartes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No cards on the table</source>
+        <translation>Aucune carte sur la table</translation>
+    </message>
+    <message>
+        <source>%1. No suit to follow</source>
+        <translation>%1. Aucune couleur demandée</translation>
+    </message>
+    <message>
+        <source>%1. Follow %2</source>
+        <translation>%1. Couleur demandée&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>finished</source>
+        <translation>fini</translation>
+    </message>
+    <message>
+        <source>The stock is empty</source>
+        <translation>Le talon est vide</translation>
+    </message>
+    <message>
+        <source>No round has ended yet</source>
+        <translation>Aucun tour terminé pour l’instant</translation>
+    </message>
+    <message>
+        <source>You %1</source>
+        <translation>Vous&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>COM %1 %2</source>
+        <translation>COM %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>You took the table</source>
+        <translation>Vous avez ramassé la table</translation>
+    </message>
+    <message>
+        <source>COM %1 took the table</source>
+        <translation>COM %1 a ramassé la table</translation>
+    </message>
+    <message>
+        <source>Last round: %1</source>
+        <translation>Dernier tour&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>No game in progress</source>
+        <translation>Aucune partie en cours</translation>
+    </message>
+</context>
+<context>
+    <name>Window</name>
+    <message>
+        <source>This will reset previous name and record. Continue?</source>
+        <translation>Le nom et le palmarès seront remis à zéro. Continuer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Confirm Reset</source>
+        <translation>Confirmer la remise à zéro</translation>
+    </message>
+    <message>
+        <source>COM 2 Takes All Cards</source>
+        <translation>COM 2 ramasse tout</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Partie</translation>
+    </message>
+    <message>
+        <source>&amp;Deal</source>
+        <translation>&amp;Distribuer</translation>
+    </message>
+    <message>
+        <source>&amp;Show Rank</source>
+        <translation>Voir le &amp;palmarès</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Record</source>
+        <translation>&amp;Remettre le palmarès à zéro</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Table</source>
+        <translation>&amp;Table</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Par défaut</translation>
+    </message>
+    <message>
+        <source>Blue Sky &amp;&amp; Sea</source>
+        <extracomment>&quot;&amp;&amp;&quot; shows a plain &quot;&amp;&quot;: the item has no access key.</extracomment>
+        <translation>Ciel bleu &amp;&amp; mer</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>How to Play</source>
+        <translation>Règles du jeu</translation>
+    </message>
+</context>
+</TS>
