@@ -9,12 +9,29 @@
 
 namespace plenk {
 
+// Something on the table without children of its own, read but never
+// written; it lives in the table's window.
+class Leaf_Accessible : public QAccessibleInterface {
+public:
+    explicit Leaf_Accessible(const Table_Accessible* table) : table_(table) {}
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return table_->window(); }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    void setText(QAccessible::Text, const QString&) override {}
+
+protected:
+    const Table_Accessible* table_;
+};
+
 // One thing on the table, for as long as it stays there; it reads its words
 // from the table wherever they now stand.
-class Thing_Accessible : public QAccessibleInterface {
+class Thing_Accessible : public Leaf_Accessible {
 public:
     Thing_Accessible(const Table_Accessible* table, const Table_Thing& thing)
-        : told(translated(thing.heard)), table_(table), kind_(thing.kind), seat_(thing.seat),
+        : Leaf_Accessible(table), told(translated(thing.heard)), kind_(thing.kind), seat_(thing.seat),
           card_(thing.kind == Thing_Kind::Hand_Card ? english(thing.name) : std::string()) {}
 
     // Whether `thing` is this one: a hand card is its card; of the others
@@ -24,14 +41,7 @@ public:
     }
 
     bool isValid() const override { return table_->index_of(this) >= 0; }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return table_->window(); }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QAccessibleInterface* parent() const override;
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    void setText(QAccessible::Text, const QString&) override {}
 
     QString text(QAccessible::Text t) const override {
         return t == QAccessible::Name && isValid() ? translated(thing().heard) : QString();
@@ -62,7 +72,6 @@ public:
 
 private:
     const Table_Thing& thing() const { return table_->words().things[static_cast<std::size_t>(table_->index_of(this))]; }
-    const Table_Accessible* table_;
     Thing_Kind kind_;
     int16_t seat_;
     std::string card_;
@@ -119,19 +128,12 @@ QAccessibleInterface* Thing_Accessible::parent() const {
 
 // One announcement: a notification with the words as its name, outside the
 // table's children, so that it is heard without being found on the table.
-class Notice_Accessible : public QAccessibleInterface {
+class Notice_Accessible : public Leaf_Accessible {
 public:
-    Notice_Accessible(Table_Accessible* table, QString words) : table_(table), words_(std::move(words)) {}
+    Notice_Accessible(const Table_Accessible* table, QString words) : Leaf_Accessible(table), words_(std::move(words)) {}
 
     bool isValid() const override { return true; }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return table_->window(); }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface* parent() const override { return table_; }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    void setText(QAccessible::Text, const QString&) override {}
+    QAccessibleInterface* parent() const override { return const_cast<Table_Accessible*>(table_); }
     QString text(QAccessible::Text t) const override { return t == QAccessible::Name ? words_ : QString(); }
     QRect rect() const override { return {}; }
     QAccessible::Role role() const override { return QAccessible::Notification; }
@@ -142,7 +144,6 @@ public:
     }
 
 private:
-    Table_Accessible* table_;
     QString words_;
 };
 
