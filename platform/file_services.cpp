@@ -172,24 +172,6 @@ bool user_folder_ready(const std::string& folder) {
     return folder_takes_new_files(folder);
 }
 
-Record_Place choose_place(const std::string& program_folder, const std::string& user_folder) {
-    const std::string beside = program_folder.empty() ? "" : program_folder + "/data.dat";
-    const std::string user = user_folder.empty() ? "" : user_folder + "/data.dat";
-    if (something_at(beside)) {
-        // Anything but an ordinary file fails to load, and is then never written.
-        if (!File_Exists(beside) || writable_in_place(beside)) return {beside, beside};
-        if (something_at(user)) return {user, user};
-        return {beside, user_folder_ready(user_folder) ? user : beside};
-    }
-    // A copy installed under /usr makes no record beside itself, even for
-    // root, who may write there: the package would leave it behind.
-    const bool installed = program_folder == "/usr" || program_folder.starts_with("/usr/");
-    if (!beside.empty() && !installed && target_folder_takes_new_files(beside)) return {"", beside};
-    if (something_at(user)) return {user, user};
-    if (user_folder_ready(user_folder) || beside.empty()) return {"", user};
-    return {"", beside};
-}
-
 bool temporary_name(const std::string& name) {
     const std::string_view prefix = temporary_prefix;
     if (name.size() != prefix.size() + temporary_suffix || !name.starts_with(prefix)) return false;
@@ -280,11 +262,25 @@ std::string link_target(const std::string& path) {
 }
 
 Record_Place choose_record_place(const std::string& program_folder, const std::string& user_folder) {
-    return choose_place(program_folder, user_folder);
+    const std::string beside = program_folder.empty() ? "" : program_folder + "/data.dat";
+    const std::string user = user_folder.empty() ? "" : user_folder + "/data.dat";
+    if (something_at(beside)) {
+        // Anything but an ordinary file fails to load, and is then never written.
+        if (!File_Exists(beside) || writable_in_place(beside)) return {beside, beside};
+        if (something_at(user)) return {user, user};
+        return {beside, user_folder_ready(user_folder) ? user : beside};
+    }
+    // A copy installed under /usr makes no record beside itself, even for
+    // root, who may write there: the package would leave it behind.
+    const bool installed = program_folder == "/usr" || program_folder.starts_with("/usr/");
+    if (!beside.empty() && !installed && target_folder_takes_new_files(beside)) return {"", beside};
+    if (something_at(user)) return {user, user};
+    if (user_folder_ready(user_folder) || beside.empty()) return {"", user};
+    return {"", beside};
 }
 
 Record_Place locate_record(const std::string& program_folder, const std::string& user_folder) {
-    const Record_Place place = choose_place(program_folder, user_folder);
+    const Record_Place place = choose_record_place(program_folder, user_folder);
     remove_stale_temporaries(place.save_to);
     return place;
 }
