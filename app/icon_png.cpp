@@ -4,10 +4,12 @@
 
 #include <cstdio>
 
-int main(int argc, char* argv[]) {
+int main(int argc, char *argv[]) {
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s OUTPUT.png\n", argv[0]);
         return 2;
     }
-    return plenk::game_icon_image(plenk::icon_size).save(QString::fromLocal8Bit(argv[1]), "PNG") ? 0 : 1;
+    return plenk::game_icon_image(plenk::icon_size).save(QString::fromLocal8Bit(argv[1]), "PNG")
+               ? 0
+               : 1;
 }

@@ -8,7 +8,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
-int main(int argc, char* argv[]) {
+int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Plenk"));
     // Lets the desktop match the window to its menu entry and icon.
@@ -25,9 +25,10 @@ int main(int argc, char* argv[]) {
     case plenk::Single_Instance::Claim::First_Shown:
         return 0;
     case plenk::Single_Instance::Claim::Unanswered:
-        QMessageBox::warning(nullptr, QStringLiteral("Plenk"),
-                             QCoreApplication::translate("Program", "Plenk is already running, but its window could "
-                                                                    "not be brought to the front."));
+        QMessageBox::warning(
+            nullptr, QStringLiteral("Plenk"),
+            QCoreApplication::translate("Program", "Plenk is already running, but its window could "
+                                                   "not be brought to the front."));
         return 1;
     }
     plenk::Form1 form(platform);

@@ -18,7 +18,7 @@
 
 namespace {
 
-int run_at(int ratio, int argc, char** argv) {
+int run_at(int ratio, int argc, char **argv) {
     qputenv("QT_SCALE_FACTOR", QByteArray::number(ratio));
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -30,7 +30,7 @@ int run_at(int ratio, int argc, char** argv) {
     window.show();
     QApplication::processEvents();
 
-    plenk::Game_State& g = form.state();
+    plenk::Game_State &g = form.state();
     os.cdtInit(g.card_w, g.card_h);
     plenk::Shuffle_Deck(g, os);
     plenk::deal_cards(g);
@@ -43,8 +43,9 @@ int run_at(int ratio, int argc, char** argv) {
 
     const std::string name = "Draw_Card/device_pixel_ratio:" + std::to_string(ratio);
     benchmark::RegisterBenchmark(name.c_str(),
-                                 [&](benchmark::State& state) {
-                                     for (auto _ : state) renderer.Draw_Card();
+                                 [&](benchmark::State &state) {
+                                     for (auto _ : state)
+                                         renderer.Draw_Card();
                                  })
         ->Unit(benchmark::kMicrosecond)
         ->Repetitions(15)
@@ -57,13 +58,15 @@ int run_at(int ratio, int argc, char** argv) {
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char **argv) {
     int status = 0;
     for (int ratio : {1, 2}) {
         const pid_t child = fork();
-        if (child == 0) _exit(run_at(ratio, argc, argv));
+        if (child == 0)
+            _exit(run_at(ratio, argc, argv));
         int child_status = 0;
-        if (child < 0 || waitpid(child, &child_status, 0) < 0 || child_status != 0) status = 1;
+        if (child < 0 || waitpid(child, &child_status, 0) < 0 || child_status != 0)
+            status = 1;
     }
     return status;
 }

@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <exception>
 
-int main(int argc, char** argv) {
+int main(int argc, char **argv) {
     const long games = argc > 1 ? std::atol(argv[1]) : 1000000;
     const uint64_t first_seed = argc > 2 ? std::strtoull(argv[2], nullptr, 10) : 1;
     plenk::test::Random_Game_Runner runner(true);
@@ -26,15 +26,16 @@ int main(int argc, char** argv) {
                 longest_seed = seed;
             }
         }
-    } catch (const std::exception& e) {
+    } catch (const std::exception &e) {
         std::fprintf(stderr, "rule broken: %s\n", e.what());
         return 1;
     }
-    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     std::printf("%ld games in %.1f s (%.0f games/s)\n", games, seconds, games / seconds);
     std::printf("longest game: %d cards played (seed %llu)\n", longest,
                 static_cast<unsigned long long>(longest_seed));
-    std::printf("human placed first %ld, second %ld, third %ld, lost %ld\n", places[1], places[2], places[3],
-                places[4]);
+    std::printf("human placed first %ld, second %ld, third %ld, lost %ld\n", places[1], places[2],
+                places[3], places[4]);
     return 0;
 }

@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <vector>
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     static plenk::test::Memory_Record_Platform os;
     os.saved.assign(data, data + size);
     plenk::Record_State rec;
@@ -17,16 +17,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const plenk::Player_Record loaded = rec.player_rec;
 
     plenk::save_file(os, rec, rec.data_file);
-    if (os.saved.size() != std::max<size_t>(size, plenk::record_length)) std::abort();
+    if (os.saved.size() != std::max<size_t>(size, plenk::record_length))
+        std::abort();
     if (size > plenk::record_length && !std::equal(data + plenk::record_length, data + size,
                                                    os.saved.begin() + plenk::record_length))
         std::abort(); // the bytes after the record were lost
 
     plenk::Record_State again;
     plenk::open_file(os, again, "data.dat");
-    if (again.player_rec.player_name != loaded.player_name || again.player_rec.rank_count != loaded.rank_count)
+    if (again.player_rec.player_name != loaded.player_name ||
+        again.player_rec.rank_count != loaded.rank_count)
         std::abort();
-    if (plenk::make_player_name(plenk::player_name_text(loaded)) != loaded.player_name) std::abort();
-    if (plenk::english(plenk::stat_text(loaded)).empty()) std::abort();
+    if (plenk::make_player_name(plenk::player_name_text(loaded)) != loaded.player_name)
+        std::abort();
+    if (plenk::english(plenk::stat_text(loaded)).empty())
+        std::abort();
     return 0;
 }

@@ -13,15 +13,15 @@ namespace plenk {
 
 namespace {
 
-void play(Game_Context& ctx, int16_t s, int16_t slot) {
+void play(Game_Context &ctx, int16_t s, int16_t slot) {
     Throw_Card(ctx, s, slot);
     Finalize_Round(ctx);
 }
 
 } // namespace
 
-void Computer_Turn(Game_Context& ctx, int16_t current_turn) {
-    Game_State& g = ctx.g;
+void Computer_Turn(Game_Context &ctx, int16_t current_turn) {
+    Game_State &g = ctx.g;
     const int16_t s = current_turn;
     if (g.seat[s].finished == flag_true) {
         ++g.turn_seat;
@@ -40,7 +40,8 @@ void Computer_Turn(Game_Context& ctx, int16_t current_turn) {
     std::array<int16_t, pack_size> list{};
     int16_t k = 0;
     for (int16_t i = 0; i < n; ++i)
-        if (Get_Suit(g.seat[s].card[i]) == g.lead_suit) list[k++] = i;
+        if (Get_Suit(g.seat[s].card[i]) == g.lead_suit)
+            list[k++] = i;
     if (k != 0) {
         play(ctx, s, list[random_index(ctx.os.random_value(), k)]);
         return;
@@ -50,7 +51,8 @@ void Computer_Turn(Game_Context& ctx, int16_t current_turn) {
         return;
     }
     plenk(ctx, s, g.lead_suit);
-    if (g.lead_suit != -1) play(ctx, s, static_cast<int16_t>(Card_Empty_Slot(g, s) - 1));
+    if (g.lead_suit != -1)
+        play(ctx, s, static_cast<int16_t>(Card_Empty_Slot(g, s) - 1));
 }
 
 } // namespace plenk

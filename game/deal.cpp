@@ -8,7 +8,7 @@
 
 namespace plenk {
 
-void Shuffle_Deck(Game_State& g, Platform& os) {
+void Shuffle_Deck(Game_State &g, Platform &os) {
     g.deck.fill(no_card);
     for (int16_t c = 0; c < pack_size; ++c) {
         for (;;) {
@@ -22,7 +22,7 @@ void Shuffle_Deck(Game_State& g, Platform& os) {
     }
 }
 
-void deal_cards(Game_State& g) {
+void deal_cards(Game_State &g) {
     const double cx = table_width / 2.0;
     const double cy = table_height / 2.0;
     const double w = g.card_w;
@@ -31,19 +31,19 @@ void deal_cards(Game_State& g) {
         double hand_x, hand_y, table_x, table_y;
     };
     const Geometry geometry[4] = {
-        {cx, 500, cx, cy + h},         // bottom, the human
-        {700, cy, cx + w + 2, cy},     // right
-        {cx, 50, cx, cy - h},          // top
-        {50, cy, cx - w, cy},          // left
+        {cx, 500, cx, cy + h},     // bottom, the human
+        {700, cy, cx + w + 2, cy}, // right
+        {cx, 50, cx, cy - h},      // top
+        {50, cy, cx - w, cy},      // left
     };
     for (int s = 0; s < 4; ++s) {
-        Seat& seat = g.seat[s];
+        Seat &seat = g.seat[s];
         seat.hand_x = nearest(geometry[s].hand_x);
         seat.hand_y = nearest(geometry[s].hand_y);
         seat.table_x = nearest(geometry[s].table_x);
         seat.table_y = nearest(geometry[s].table_y);
     }
-    for (Seat& seat : g.seat) {
+    for (Seat &seat : g.seat) {
         seat.table_card = no_card;
         seat.finished = flag_false;
         seat.card.fill(no_card);
@@ -64,7 +64,7 @@ void deal_cards(Game_State& g) {
     g.lead_suit = Get_Suit(g.open_card);
 }
 
-void Initialize_Game(Game_Context& ctx) {
+void Initialize_Game(Game_Context &ctx) {
     deal_cards(ctx.g);
     start_play(ctx);
 }

@@ -9,9 +9,9 @@ namespace plenk {
 // What every procedure of the game reaches: the one shared state, the
 // platform's services and the table's presentation.
 struct Game_Context {
-    Game_State& g;
-    Platform& os;
-    Table_View& view;
+    Game_State &g;
+    Platform &os;
+    Table_View &view;
 };
 
 } // namespace plenk

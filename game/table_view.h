@@ -6,7 +6,7 @@ namespace plenk {
 
 // What the engine asks of the table's presentation.
 class Table_View {
-public:
+  public:
     virtual ~Table_View() = default;
     // Repaints the whole table from the state.
     virtual void Draw_Card() = 0;

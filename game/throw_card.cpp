@@ -6,10 +6,11 @@
 
 namespace plenk {
 
-void Throw_Card(Game_Context& ctx, int16_t cur_player, int16_t card_number) {
-    Game_State& g = ctx.g;
-    Seat& seat = g.seat[cur_player];
-    if (g.lead_suit == -1) g.lead_suit = Get_Suit(seat.card[card_number]);
+void Throw_Card(Game_Context &ctx, int16_t cur_player, int16_t card_number) {
+    Game_State &g = ctx.g;
+    Seat &seat = g.seat[cur_player];
+    if (g.lead_suit == -1)
+        g.lead_suit = Get_Suit(seat.card[card_number]);
     int16_t played = seat.card[card_number];
     seat.card[card_number] = no_card;
     Rearrange_Card(g, cur_player);
@@ -25,10 +26,11 @@ void Throw_Card(Game_Context& ctx, int16_t cur_player, int16_t card_number) {
                 raise_count(g.player_rec.rank_count[4]);
         }
         if (cur_player == 0) {
-            Box_Answer answer =
-                ctx.os.message_box(QT_TRANSLATE_NOOP("Play", "You win! Would you like to watch the game continue?"),
-                                   QT_TRANSLATE_NOOP("Play", "Win"), Box_Icon::Information, Box_Buttons::Yes_No);
-            if (answer == Box_Answer::No) g.game_over = flag_true;
+            Box_Answer answer = ctx.os.message_box(
+                QT_TRANSLATE_NOOP("Play", "You win! Would you like to watch the game continue?"),
+                QT_TRANSLATE_NOOP("Play", "Win"), Box_Icon::Information, Box_Buttons::Yes_No);
+            if (answer == Box_Answer::No)
+                g.game_over = flag_true;
             raise_count(g.player_rec.rank_count[g.finish_count]);
         }
     }

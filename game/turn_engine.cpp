@@ -9,14 +9,14 @@
 
 namespace plenk {
 
-void start_play(Game_Context& ctx) {
+void start_play(Game_Context &ctx) {
     ctx.view.Draw_Card();
     ctx.g.turn_seat = 4;
     next_turn(ctx);
 }
 
-void next_turn(Game_Context& ctx) {
-    Game_State& g = ctx.g;
+void next_turn(Game_Context &ctx) {
+    Game_State &g = ctx.g;
     if (g.game_over != flag_true) {
         do {
             if (g.turn_seat >= 1 && g.turn_seat <= 3) {
@@ -45,9 +45,9 @@ void next_turn(Game_Context& ctx) {
     }
 }
 
-void Finalize_Round(Game_Context& ctx) {
-    Game_State& g = ctx.g;
-    for (const Seat& seat : g.seat) {
+void Finalize_Round(Game_Context &ctx) {
+    Game_State &g = ctx.g;
+    for (const Seat &seat : g.seat) {
         if (seat.finished != flag_true && seat.table_card == no_card) {
             ++g.turn_seat;
             return;
@@ -57,14 +57,16 @@ void Finalize_Round(Game_Context& ctx) {
     int16_t winner = -1;
     int16_t best = -1;
     for (int16_t i = 0; i < 4; ++i) {
-        if (g.seat[i].finished == flag_true) continue;
+        if (g.seat[i].finished == flag_true)
+            continue;
         int16_t v = card_strength(g.seat[i].table_card);
         if (v > best) {
             best = v;
             winner = i;
         }
     }
-    for (Seat& seat : g.seat) seat.table_card = no_card;
+    for (Seat &seat : g.seat)
+        seat.table_card = no_card;
     g.lead_suit = -1;
     g.open_card = no_card;
     ctx.view.Draw_Card();

@@ -21,18 +21,19 @@ constexpr int not_ordinary = -1;
 
 // Every temporary file the game makes starts so, and no file of the user's
 // does: only such files are ever cleaned away.
-constexpr const char* temporary_prefix = ".plenk-temp.";
+constexpr const char *temporary_prefix = ".plenk-temp.";
 constexpr std::size_t temporary_suffix = 6; // what mkostemp puts for XXXXXX
 
 std::string reason_of(int error) {
     return error == not_ordinary ? "not an ordinary file" : std::strerror(error);
 }
 
-bool write_all(int fd, const uint8_t* data, std::size_t size, off_t offset) {
+bool write_all(int fd, const uint8_t *data, std::size_t size, off_t offset) {
     while (size > 0) {
         const ssize_t n = ::pwrite(fd, data, size, offset);
         if (n < 0) {
-            if (errno == EINTR) continue;
+            if (errno == EINTR)
+                continue;
             return false;
         }
         data += n;
@@ -42,7 +43,7 @@ bool write_all(int fd, const uint8_t* data, std::size_t size, off_t offset) {
     return true;
 }
 
-std::string folder_of(const std::string& path) {
+std::string folder_of(const std::string &path) {
     const std::size_t slash = path.rfind('/');
     return slash == std::string::npos ? "./" : path.substr(0, slash + 1);
 }
@@ -51,7 +52,7 @@ std::string folder_of(const std::string& path) {
 // link dangles; false with the reason when the links go round, or when a link
 // is another user's: one planted in a shared folder is never followed, save
 // root's, as the kernel does in sticky folders.
-bool final_target(const std::string& path, std::string& target, int& error) {
+bool final_target(const std::string &path, std::string &target, int &error) {
     target = path;
     for (int hops = 0; hops < 40; ++hops) {
         struct stat info {};
@@ -59,7 +60,8 @@ bool final_target(const std::string& path, std::string& target, int& error) {
             error = errno;
             return error == ENOENT;
         }
-        if (!S_ISLNK(info.st_mode)) return true;
+        if (!S_ISLNK(info.st_mode))
+            return true;
         if (info.st_uid != ::geteuid() && info.st_uid != 0) {
             error = EACCES;
             return false;
@@ -82,9 +84,10 @@ bool final_target(const std::string& path, std::string& target, int& error) {
 // The file is opened by the name the links lead to, and not through a link
 // put there since. Not blocking, a pipe put there in between cannot hold
 // the open.
-int open_ordinary(const std::string& path, int flags, struct stat& info, int& error) {
+int open_ordinary(const std::string &path, int flags, struct stat &info, int &error) {
     std::string target;
-    if (!final_target(path, target, error)) return -1;
+    if (!final_target(path, target, error))
+        return -1;
     if (::lstat(target.c_str(), &info) != 0) {
         error = errno;
         return -1;
@@ -94,7 +97,8 @@ int open_ordinary(const std::string& path, int flags, struct stat& info, int& er
         return -1;
     }
     int fd;
-    do fd = ::open(target.c_str(), flags | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    do
+        fd = ::open(target.c_str(), flags | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     while (fd < 0 && errno == EINTR);
     if (fd < 0) {
         error = errno == ELOOP ? not_ordinary : errno;
@@ -109,17 +113,18 @@ int open_ordinary(const std::string& path, int flags, struct stat& info, int& er
 }
 
 // A renamed file survives a crash only once its folder is written out too.
-void sync_folder(const std::string& folder) {
+void sync_folder(const std::string &folder) {
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
+    if (fd < 0)
+        return;
     ::fsync(fd);
     ::close(fd);
 }
 
 // Writes a new file beside the target and renames it over the target, with
 // the owner and permissions of `existing` when there is one.
-bool replace(const std::string& target, const std::vector<uint8_t>& head, const struct stat* existing,
-             int& error) {
+bool replace(const std::string &target, const std::vector<uint8_t> &head,
+             const struct stat *existing, int &error) {
     std::string temp = folder_of(target) + temporary_prefix + "XXXXXX";
     const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0) {
@@ -130,7 +135,8 @@ bool replace(const std::string& target, const std::vector<uint8_t>& head, const 
                                    : ::fchown(fd, existing->st_uid, existing->st_gid) == 0 &&
                                          ::fchmod(fd, existing->st_mode & 07777) == 0) &&
               write_all(fd, head.data(), head.size(), 0) && ::fsync(fd) == 0;
-    if (!ok) error = errno;
+    if (!ok)
+        error = errno;
     if (::close(fd) != 0 && ok) {
         ok = false;
         error = errno;
@@ -139,59 +145,64 @@ bool replace(const std::string& target, const std::vector<uint8_t>& head, const 
         ok = false;
         error = errno;
     }
-    if (!ok) ::unlink(temp.c_str());
-    if (ok) sync_folder(folder_of(target));
+    if (!ok)
+        ::unlink(temp.c_str());
+    if (ok)
+        sync_folder(folder_of(target));
     return ok;
 }
 
 // Anything, links followed; links that go round count, as they fail to load.
-bool something_at(const std::string& path) {
+bool something_at(const std::string &path) {
     struct stat info {};
     return !path.empty() && (::stat(path.c_str(), &info) == 0 || errno == ELOOP);
 }
 
-bool writable_in_place(const std::string& path) {
+bool writable_in_place(const std::string &path) {
     struct stat info {};
     int error = 0;
     const int fd = open_ordinary(path, O_WRONLY, info, error);
-    if (fd < 0) return false;
+    if (fd < 0)
+        return false;
     ::close(fd);
     return true;
 }
 
-bool target_folder_takes_new_files(const std::string& path) {
+bool target_folder_takes_new_files(const std::string &path) {
     std::string target;
     int error = 0;
     return final_target(path, target, error) && folder_takes_new_files(folder_of(target));
 }
 
-bool user_folder_ready(const std::string& folder) {
-    if (folder.empty()) return false;
+bool user_folder_ready(const std::string &folder) {
+    if (folder.empty())
+        return false;
     std::error_code ignored;
     std::filesystem::create_directories(folder, ignored);
     return folder_takes_new_files(folder);
 }
 
-bool temporary_name(const std::string& name) {
+bool temporary_name(const std::string &name) {
     const std::string_view prefix = temporary_prefix;
-    if (name.size() != prefix.size() + temporary_suffix || !name.starts_with(prefix)) return false;
+    if (name.size() != prefix.size() + temporary_suffix || !name.starts_with(prefix))
+        return false;
     return std::all_of(name.begin() + static_cast<long>(prefix.size()), name.end(),
                        [](unsigned char c) { return std::isalnum(c); });
 }
 
 // An absolute path from the environment; the XDG rules say to ignore any other.
-std::string absolute(const char* value) {
+std::string absolute(const char *value) {
     return value != nullptr && value[0] == '/' ? std::string(value) : std::string();
 }
 
 } // namespace
 
-bool File_Exists(const std::string& path) {
+bool File_Exists(const std::string &path) {
     struct stat info {};
     return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
-File_Read read_file_start(const std::string& path, std::size_t length) {
+File_Read read_file_start(const std::string &path, std::size_t length) {
     File_Read result;
     struct stat info {};
     int error = 0;
@@ -204,12 +215,14 @@ File_Read read_file_start(const std::string& path, std::size_t length) {
     std::size_t got = 0;
     while (got < length) {
         const ssize_t n = ::read(fd, result.bytes.data() + got, length - got);
-        if (n < 0 && errno == EINTR) continue;
+        if (n < 0 && errno == EINTR)
+            continue;
         if (n < 0) {
             error = errno;
             break;
         }
-        if (n == 0) break;
+        if (n == 0)
+            break;
         got += static_cast<std::size_t>(n);
     }
     ::close(fd);
@@ -223,14 +236,16 @@ File_Read read_file_start(const std::string& path, std::size_t length) {
     return result;
 }
 
-std::string write_file_start(const std::string& path, const std::vector<uint8_t>& head) {
+std::string write_file_start(const std::string &path, const std::vector<uint8_t> &head) {
     std::string target;
     int error = 0;
-    if (!final_target(path, target, error)) return reason_of(error);
+    if (!final_target(path, target, error))
+        return reason_of(error);
     struct stat info {};
     const int fd = open_ordinary(target, O_WRONLY, info, error);
     if (fd < 0) {
-        if (error != ENOENT) return reason_of(error);
+        if (error != ENOENT)
+            return reason_of(error);
         return replace(target, head, nullptr, error) ? std::string() : reason_of(error);
     }
     // A longer file keeps its tail without a copy, and several names stay one
@@ -238,7 +253,8 @@ std::string write_file_start(const std::string& path, const std::vector<uint8_t>
     const bool in_place = static_cast<uint64_t>(info.st_size) > head.size() || info.st_nlink > 1 ||
                           !replace(target, head, &info, error);
     bool ok = !in_place || (write_all(fd, head.data(), head.size(), 0) && ::fsync(fd) == 0);
-    if (!ok) error = errno;
+    if (!ok)
+        error = errno;
     if (::close(fd) != 0 && ok) {
         ok = false;
         error = errno;
@@ -246,71 +262,82 @@ std::string write_file_start(const std::string& path, const std::vector<uint8_t>
     return ok ? std::string() : reason_of(error);
 }
 
-bool folder_takes_new_files(const std::string& folder) {
+bool folder_takes_new_files(const std::string &folder) {
     std::string probe = folder + "/" + temporary_prefix + "XXXXXX";
     const int fd = ::mkostemp(probe.data(), O_CLOEXEC);
-    if (fd < 0) return false;
+    if (fd < 0)
+        return false;
     ::close(fd);
     ::unlink(probe.c_str());
     return true;
 }
 
-std::string link_target(const std::string& path) {
+std::string link_target(const std::string &path) {
     std::string target;
     int error = 0;
     return final_target(path, target, error) ? target : std::string();
 }
 
-Record_Place choose_record_place(const std::string& program_folder, const std::string& user_folder) {
+Record_Place choose_record_place(const std::string &program_folder,
+                                 const std::string &user_folder) {
     const std::string beside = program_folder.empty() ? "" : program_folder + "/data.dat";
     const std::string user = user_folder.empty() ? "" : user_folder + "/data.dat";
     if (something_at(beside)) {
         // Anything but an ordinary file fails to load, and is then never written.
-        if (!File_Exists(beside) || writable_in_place(beside)) return {beside, beside};
-        if (something_at(user)) return {user, user};
+        if (!File_Exists(beside) || writable_in_place(beside))
+            return {beside, beside};
+        if (something_at(user))
+            return {user, user};
         return {beside, user_folder_ready(user_folder) ? user : beside};
     }
     // A copy installed under /usr makes no record beside itself, even for
     // root, who may write there: the package would leave it behind.
     const bool installed = program_folder == "/usr" || program_folder.starts_with("/usr/");
-    if (!beside.empty() && !installed && target_folder_takes_new_files(beside)) return {"", beside};
-    if (something_at(user)) return {user, user};
-    if (user_folder_ready(user_folder) || beside.empty()) return {"", user};
+    if (!beside.empty() && !installed && target_folder_takes_new_files(beside))
+        return {"", beside};
+    if (something_at(user))
+        return {user, user};
+    if (user_folder_ready(user_folder) || beside.empty())
+        return {"", user};
     return {"", beside};
 }
 
-Record_Place locate_record(const std::string& program_folder, const std::string& user_folder) {
+Record_Place locate_record(const std::string &program_folder, const std::string &user_folder) {
     const Record_Place place = choose_record_place(program_folder, user_folder);
     remove_stale_temporaries(place.save_to);
     return place;
 }
 
-void remove_stale_temporaries(const std::string& path) {
+void remove_stale_temporaries(const std::string &path) {
     std::string target;
     int error = 0;
-    if (path.empty() || !final_target(path, target, error)) return;
+    if (path.empty() || !final_target(path, target, error))
+        return;
     const std::string folder = folder_of(target);
     std::error_code failed;
-    for (std::filesystem::directory_iterator it(folder, failed), end; !failed && it != end; it.increment(failed)) {
+    for (std::filesystem::directory_iterator it(folder, failed), end; !failed && it != end;
+         it.increment(failed)) {
         struct stat info {};
-        const std::filesystem::path& entry = it->path();
+        const std::filesystem::path &entry = it->path();
         if (temporary_name(entry.filename().string()) && ::lstat(entry.c_str(), &info) == 0 &&
             S_ISREG(info.st_mode) && info.st_uid == ::geteuid())
             ::unlink(entry.c_str());
     }
 }
 
-std::string user_data_folder(const char* xdg_data_home, const char* home) {
+std::string user_data_folder(const char *xdg_data_home, const char *home) {
     std::string data_home = absolute(xdg_data_home);
     if (data_home.empty()) {
         std::string home_folder = absolute(home);
         if (home_folder.empty()) {
-            const passwd* entry = ::getpwuid(::geteuid());
+            const passwd *entry = ::getpwuid(::geteuid());
             home_folder = entry != nullptr ? absolute(entry->pw_dir) : "";
         }
-        while (home_folder.ends_with('/')) home_folder.pop_back();
+        while (home_folder.ends_with('/'))
+            home_folder.pop_back();
         // The root folder is no one's home: nothing of the game's goes there.
-        if (home_folder.empty()) return {};
+        if (home_folder.empty())
+            return {};
         data_home = home_folder + "/.local/share";
     }
     return data_home + "/Plenk";
@@ -320,7 +347,8 @@ std::string executable_folder() {
     std::string path(256, '\0');
     for (;;) {
         const ssize_t n = ::readlink("/proc/self/exe", path.data(), path.size());
-        if (n < 0) return {};
+        if (n < 0)
+            return {};
         if (static_cast<std::size_t>(n) < path.size()) {
             path.resize(static_cast<std::size_t>(n));
             break;

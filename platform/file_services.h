@@ -8,13 +8,13 @@
 namespace plenk {
 
 // True for an ordinary file at the path, links followed; a folder does not count.
-bool File_Exists(const std::string& path);
+bool File_Exists(const std::string &path);
 
 // Reads up to `length` bytes from the start of the file. Only an ordinary
 // file is opened, and never in a way that can block: anything else at the
 // path (a pipe, a device, a socket, a folder) is refused with its reason, and
 // so is a link owned by another user than the reader or root.
-File_Read read_file_start(const std::string& path, std::size_t length);
+File_Read read_file_start(const std::string &path, std::size_t length);
 
 // Writes `head` over the start of the ordinary file at the path, keeping
 // what lies beyond it, its owner, permissions, links and the link leading to
@@ -25,15 +25,15 @@ File_Read read_file_start(const std::string& path, std::size_t length);
 // Either way the cost does not depend on the file's length. Returns the
 // system's reason on failure, empty on success; nothing but an ordinary file
 // is ever written, and no link of another user's followed.
-std::string write_file_start(const std::string& path, const std::vector<uint8_t>& head);
+std::string write_file_start(const std::string &path, const std::vector<uint8_t> &head);
 
 // The path of the file `path` names once its links are followed, as the
 // record is reached; empty when they go round or one is another user's.
-std::string link_target(const std::string& path);
+std::string link_target(const std::string &path);
 
 // Whether a new file can be made in the folder: tried, not guessed from
 // permissions, which say nothing for root or a read-only mount.
-bool folder_takes_new_files(const std::string& folder);
+bool folder_takes_new_files(const std::string &folder);
 
 // Where the record "data.dat" is loaded from and saved to. Beside the
 // program when a record is there that can be written, or when none is there
@@ -42,18 +42,18 @@ bool folder_takes_new_files(const std::string& folder);
 // Where no user folder can be made, beside the program, so that a failed
 // save can say why. An empty program folder counts as one that has nothing.
 // Temporary files an interrupted save left beside the record are removed.
-Record_Place locate_record(const std::string& program_folder, const std::string& user_folder);
+Record_Place locate_record(const std::string &program_folder, const std::string &user_folder);
 // The same place, touching nothing: for the copy that has yet to claim the record.
-Record_Place choose_record_place(const std::string& program_folder, const std::string& user_folder);
+Record_Place choose_record_place(const std::string &program_folder, const std::string &user_folder);
 
 // Removes what interrupted saves left beside the file of `path`: the user's
 // own ordinary files with the name only the game's temporary files have.
-void remove_stale_temporaries(const std::string& path);
+void remove_stale_temporaries(const std::string &path);
 
 // The game's folder in the user's data folder: "Plenk" in XDG_DATA_HOME, or
 // in ~/.local/share, the home from HOME or else from the password database.
 // Relative paths count as unset; empty when no home is known but "/".
-std::string user_data_folder(const char* xdg_data_home, const char* home);
+std::string user_data_folder(const char *xdg_data_home, const char *home);
 
 // The folder of the running program, from its real path as the system gives
 // its bytes; empty when the system cannot tell.

@@ -12,7 +12,8 @@ using Kind = Platform_Call::Kind;
 
 Headless_Platform::Headless_Platform() {
     std::string pattern = (std::filesystem::temp_directory_path() / "plenk-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("no temporary folder");
+    if (::mkdtemp(pattern.data()) == nullptr)
+        throw std::runtime_error("no temporary folder");
     folder_ = pattern;
     program_folder_ = folder_;
 }
@@ -31,17 +32,18 @@ void Headless_Platform::seed(uint64_t seed) {
 }
 
 void Headless_Platform::log(Platform_Call call) {
-    if (keep_log) calls_.push_back(std::move(call));
+    if (keep_log)
+        calls_.push_back(std::move(call));
 }
 
 std::vector<Platform_Call> Headless_Platform::calls_of(Kind kind) const {
     std::vector<Platform_Call> out;
     std::copy_if(calls_.begin(), calls_.end(), std::back_inserter(out),
-                 [kind](const Platform_Call& c) { return c.kind == kind; });
+                 [kind](const Platform_Call &c) { return c.kind == kind; });
     return out;
 }
 
-int32_t Headless_Platform::cdtInit(int32_t& width, int32_t& height) {
+int32_t Headless_Platform::cdtInit(int32_t &width, int32_t &height) {
     width = 71; // the classic card
     height = 96;
     return 1;
@@ -53,14 +55,20 @@ int32_t Headless_Platform::cdtDraw(int32_t hdc, int32_t x, int32_t y, int32_t ca
     return 1;
 }
 
-void Headless_Platform::clear_surface() { log({Kind::Clear, {}, {}, {}}); }
-void Headless_Platform::refresh_surface() { log({Kind::Refresh, {}, {}, {}}); }
+void Headless_Platform::clear_surface() {
+    log({Kind::Clear, {}, {}, {}});
+}
+void Headless_Platform::refresh_surface() {
+    log({Kind::Refresh, {}, {}, {}});
+}
 
-bool Headless_Platform::set_background_picture(const std::string& path) {
+bool Headless_Platform::set_background_picture(const std::string &path) {
     // Without a decoder, a file counts as a picture when it starts as a JPEG does.
     File_Read head = read_file_start(path, 2);
-    bool picture = head.ok && head.bytes.size() == 2 && head.bytes[0] == 0xFF && head.bytes[1] == 0xD8;
-    if (picture) background_ = path;
+    bool picture =
+        head.ok && head.bytes.size() == 2 && head.bytes[0] == 0xFF && head.bytes[1] == 0xD8;
+    if (picture)
+        background_ = path;
     log({Kind::Background, {picture ? 1 : 0}, path, {}});
     return picture;
 }
@@ -70,7 +78,7 @@ void Headless_Platform::clear_background_picture() {
     log({Kind::Background, {1}, {}, {}});
 }
 
-void Headless_Platform::set_label_caption(const Text& caption) {
+void Headless_Platform::set_label_caption(const Text &caption) {
     label_caption_ = english(caption);
     log({Kind::Label_Caption, {}, label_caption_, {}});
 }
@@ -80,9 +88,12 @@ void Headless_Platform::set_label_visible(bool visible) {
     log({Kind::Label_Visible, {visible ? 1 : 0}, {}, {}});
 }
 
-void Headless_Platform::refresh_label() { log({Kind::Label_Refresh, {}, label_caption_, {}}); }
+void Headless_Platform::refresh_label() {
+    log({Kind::Label_Refresh, {}, label_caption_, {}});
+}
 
-void Headless_Platform::set_focus_mark(bool visible, int32_t x, int32_t y, int32_t width, int32_t height) {
+void Headless_Platform::set_focus_mark(bool visible, int32_t x, int32_t y, int32_t width,
+                                       int32_t height) {
     focus_mark_ = {visible ? 1 : 0, x, y, width, height};
     log({Kind::Focus_Mark, {visible ? 1 : 0, x, y, width, height}, {}, {}});
 }
@@ -92,9 +103,11 @@ void Headless_Platform::set_check(Table_Item item, bool checked) {
     log({Kind::Check, {static_cast<int32_t>(item), checked ? 1 : 0}, {}, {}});
 }
 
-bool Headless_Platform::is_checked(Table_Item item) { return checks_[static_cast<std::size_t>(item)]; }
+bool Headless_Platform::is_checked(Table_Item item) {
+    return checks_[static_cast<std::size_t>(item)];
+}
 
-Box_Answer Headless_Platform::message_box(const Text& shown, const Text& shown_title, Box_Icon icon,
+Box_Answer Headless_Platform::message_box(const Text &shown, const Text &shown_title, Box_Icon icon,
                                           Box_Buttons buttons) {
     const std::string text = english(shown);
     const std::string title = english(shown_title);
@@ -107,7 +120,8 @@ Box_Answer Headless_Platform::message_box(const Text& shown, const Text& shown_t
     } else {
         throw Unexpected_Box("unexpected message box \"" + title + "\": " + text);
     }
-    if (buttons == Box_Buttons::Ok) answer = Box_Answer::Ok;
+    if (buttons == Box_Buttons::Ok)
+        answer = Box_Answer::Ok;
     log({Kind::Message_Box,
          {static_cast<int32_t>(icon), static_cast<int32_t>(buttons), static_cast<int32_t>(answer)},
          text,
@@ -115,9 +129,10 @@ Box_Answer Headless_Platform::message_box(const Text& shown, const Text& shown_t
     return answer;
 }
 
-std::string Headless_Platform::input_box(const Text& shown) {
+std::string Headless_Platform::input_box(const Text &shown) {
     const std::string prompt = english(shown);
-    if (input_answers_.empty()) throw Unexpected_Box("unexpected input box: " + prompt);
+    if (input_answers_.empty())
+        throw Unexpected_Box("unexpected input box: " + prompt);
     std::string answer = input_answers_.front();
     input_answers_.pop_front();
     log({Kind::Input_Box, {}, prompt, answer});
@@ -126,7 +141,8 @@ std::string Headless_Platform::input_box(const Text& shown) {
 
 void Headless_Platform::show_help_window() {
     log({Kind::Help_Window, {}, {}, {}});
-    if (help_window_action) help_window_action();
+    if (help_window_action)
+        help_window_action();
 }
 
 void Headless_Platform::Sleep(uint32_t ms) {
@@ -134,7 +150,8 @@ void Headless_Platform::Sleep(uint32_t ms) {
     const uint32_t end = tick_ + ms;
     // Events that fall due during the pause run in it, as on the window.
     while (!events_.empty() && static_cast<int32_t>(events_.front().at - end) <= 0) {
-        if (static_cast<int32_t>(events_.front().at - tick_) > 0) tick_ = events_.front().at;
+        if (static_cast<int32_t>(events_.front().at - tick_) > 0)
+            tick_ = events_.front().at;
         run_due_events();
     }
     tick_ = end;
@@ -142,7 +159,7 @@ void Headless_Platform::Sleep(uint32_t ms) {
 
 void Headless_Platform::post_event(uint32_t at, std::function<void()> event) {
     Event e{at, std::move(event)};
-    auto later = std::find_if(events_.begin(), events_.end(), [&](const Event& other) {
+    auto later = std::find_if(events_.begin(), events_.end(), [&](const Event &other) {
         return static_cast<int32_t>(other.at - at) > 0;
     });
     events_.insert(later, std::move(e));
@@ -159,7 +176,8 @@ void Headless_Platform::run_due_events() {
 void Headless_Platform::pump_events(int32_t wait_ms) {
     log({Kind::Pump, {wait_ms}, {}, {}});
     run_due_events();
-    if (wait_ms <= 0) return;
+    if (wait_ms <= 0)
+        return;
     uint32_t deadline = tick_ + static_cast<uint32_t>(wait_ms);
     if (!events_.empty() && static_cast<int32_t>(events_.front().at - deadline) < 0) {
         // Wakes at the next event, as a real event loop would.
@@ -170,18 +188,20 @@ void Headless_Platform::pump_events(int32_t wait_ms) {
     }
 }
 
-bool Headless_Platform::file_exists(const std::string& path) { return File_Exists(path); }
+bool Headless_Platform::file_exists(const std::string &path) {
+    return File_Exists(path);
+}
 
 Record_Place Headless_Platform::record_place() {
     return locate_record(program_folder_, user_data_folder());
 }
 
-File_Read Headless_Platform::read_record_file(const std::string& path, std::size_t length) {
+File_Read Headless_Platform::read_record_file(const std::string &path, std::size_t length) {
     return read_file_start(path, length);
 }
 
-std::string Headless_Platform::write_record_file(const std::string& path,
-                                                 const std::vector<uint8_t>& record) {
+std::string Headless_Platform::write_record_file(const std::string &path,
+                                                 const std::vector<uint8_t> &record) {
     return write_file_start(path, record);
 }
 

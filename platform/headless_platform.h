@@ -16,8 +16,21 @@ namespace plenk {
 // One call made on the headless platform, in the order made.
 struct Platform_Call {
     enum class Kind {
-        Draw, Clear, Refresh, Background, Label_Caption, Label_Visible, Label_Refresh,
-        Check, Message_Box, Input_Box, Help_Window, Sleep, Pump, End_Program, Focus_Mark
+        Draw,
+        Clear,
+        Refresh,
+        Background,
+        Label_Caption,
+        Label_Visible,
+        Label_Refresh,
+        Check,
+        Message_Box,
+        Input_Box,
+        Help_Window,
+        Sleep,
+        Pump,
+        End_Program,
+        Focus_Mark
     };
     Kind kind;
     std::array<int32_t, 6> args{}; // the six cdtDraw arguments; the number for others
@@ -37,17 +50,17 @@ struct Unexpected_Box : std::logic_error {
 // answers, and keeps a millisecond counter that moves only while the code
 // waits, so whole games with their pauses run in no real time.
 class Headless_Platform : public Platform {
-public:
+  public:
     Headless_Platform();
     ~Headless_Platform() override;
-    Headless_Platform(const Headless_Platform&) = delete;
-    Headless_Platform& operator=(const Headless_Platform&) = delete;
+    Headless_Platform(const Headless_Platform &) = delete;
+    Headless_Platform &operator=(const Headless_Platform &) = delete;
 
     // --- What a test sets up -------------------------------------------------
     void answer_next_box(Box_Answer answer) { box_answers_.push_back(answer); }
     void answer_next_input(std::string text) { input_answers_.push_back(std::move(text)); }
     // Answers every box for which nothing is queued (used by long runs).
-    std::function<Box_Answer(const std::string& text, const std::string& title)> box_answerer;
+    std::function<Box_Answer(const std::string &text, const std::string &title)> box_answerer;
     // Runs `event` inside the first pump that reaches counter time `at`.
     void post_event(uint32_t at, std::function<void()> event);
     void post_event(std::function<void()> event) { post_event(tick_, std::move(event)); }
@@ -59,31 +72,31 @@ public:
     bool keep_log = true;
 
     // --- What a test reads back ----------------------------------------------
-    const std::vector<Platform_Call>& calls() const { return calls_; }
+    const std::vector<Platform_Call> &calls() const { return calls_; }
     std::vector<Platform_Call> calls_of(Platform_Call::Kind kind) const;
     void clear_log() { calls_.clear(); }
     bool label_visible() const { return label_visible_; }
-    const std::string& label_caption() const { return label_caption_; }
-    const std::string& background() const { return background_; }
+    const std::string &label_caption() const { return label_caption_; }
+    const std::string &background() const { return background_; }
     std::size_t unanswered_boxes() const { return box_answers_.size() + input_answers_.size(); }
 
     // --- Platform ------------------------------------------------------------
-    int32_t cdtInit(int32_t& width, int32_t& height) override;
+    int32_t cdtInit(int32_t &width, int32_t &height) override;
     int32_t cdtDraw(int32_t hdc, int32_t x, int32_t y, int32_t card, int32_t mode,
                     int32_t color) override;
     int32_t surface_dc() override { return 1; }
     void clear_surface() override;
     void refresh_surface() override;
-    bool set_background_picture(const std::string& path) override;
+    bool set_background_picture(const std::string &path) override;
     void clear_background_picture() override;
-    void set_label_caption(const Text& caption) override;
+    void set_label_caption(const Text &caption) override;
     void set_label_visible(bool visible) override;
     void refresh_label() override;
     void set_check(Table_Item item, bool checked) override;
     bool is_checked(Table_Item item) override;
-    Box_Answer message_box(const Text& text, const Text& title, Box_Icon icon,
+    Box_Answer message_box(const Text &text, const Text &title, Box_Icon icon,
                            Box_Buttons buttons) override;
-    std::string input_box(const Text& prompt) override;
+    std::string input_box(const Text &prompt) override;
     void show_help_window() override;
     void Sleep(uint32_t ms) override;
     uint32_t GetTickCount() override { return tick_; }
@@ -94,22 +107,22 @@ public:
     std::string program_folder() override { return program_folder_; }
     std::string user_data_folder() override { return folder_ + "/user data/Plenk"; }
     void set_focus_mark(bool visible, int32_t x, int32_t y, int32_t width, int32_t height) override;
-    bool file_exists(const std::string& path) override;
+    bool file_exists(const std::string &path) override;
     Record_Place record_place() override;
-    File_Read read_record_file(const std::string& path, std::size_t length) override;
-    std::string write_record_file(const std::string& path,
-                                  const std::vector<uint8_t>& record) override;
+    File_Read read_record_file(const std::string &path, std::size_t length) override;
+    std::string write_record_file(const std::string &path,
+                                  const std::vector<uint8_t> &record) override;
     [[noreturn]] void end_program() override;
 
     // Stands the program in another folder, as an installed copy would be.
     void set_program_folder(std::string folder) { program_folder_ = std::move(folder); }
     // The mark as last set: visible, then x, y, width, height.
-    const std::array<int32_t, 5>& focus_mark() const { return focus_mark_; }
+    const std::array<int32_t, 5> &focus_mark() const { return focus_mark_; }
 
     // The counter can be set to test its wrap-around.
     void set_tick(uint32_t tick) { tick_ = tick; }
 
-private:
+  private:
     struct Event {
         uint32_t at;
         std::function<void()> run;

@@ -12,22 +12,24 @@ namespace {
 // The bytes of a file through a small window moved by the walk, so that a
 // segment is skipped without being read.
 class File_Bytes {
-public:
+  public:
     explicit File_Bytes(int fd) : fd_(fd) {}
     // The byte at `offset`, or -1 past the end.
     int operator()(uint64_t offset) {
         if (offset < start_ || offset >= start_ + filled_) {
             ssize_t n;
-            do n = ::pread(fd_, window_.data(), window_.size(), static_cast<off_t>(offset));
+            do
+                n = ::pread(fd_, window_.data(), window_.size(), static_cast<off_t>(offset));
             while (n < 0 && errno == EINTR);
             start_ = offset;
             filled_ = n > 0 ? static_cast<uint64_t>(n) : 0;
-            if (filled_ == 0) return -1;
+            if (filled_ == 0)
+                return -1;
         }
         return window_[offset - start_];
     }
 
-private:
+  private:
     int fd_;
     uint64_t start_ = 0;
     uint64_t filled_ = 0;
@@ -35,9 +37,9 @@ private:
 };
 
 // `at` gives the byte at an offset, or -1 past the end.
-template <class Byte_At>
-std::optional<Jpeg_Frame> walk_to_frame(Byte_At&& at) {
-    if (at(0) != 0xFF || at(1) != 0xD8 || at(3) < 0) return std::nullopt;
+template <class Byte_At> std::optional<Jpeg_Frame> walk_to_frame(Byte_At &&at) {
+    if (at(0) != 0xFF || at(1) != 0xD8 || at(3) < 0)
+        return std::nullopt;
     // Once the frame header is read, whatever goes wrong before the first
     // scan leaves the frame known but not proven streamable.
     std::optional<Jpeg_Frame> frame;
@@ -45,21 +47,30 @@ std::optional<Jpeg_Frame> walk_to_frame(Byte_At&& at) {
     int components = 0;
     uint64_t i = 2;
     for (int segments = 0;; ++segments) {
-        if (segments > jpeg_segments_most) return std::nullopt;
+        if (segments > jpeg_segments_most)
+            return std::nullopt;
         // Any number of 0xFF fill bytes may stand before a marker.
-        if (at(i) != 0xFF) return frame;
-        while (at(i) == 0xFF) ++i;
+        if (at(i) != 0xFF)
+            return frame;
+        while (at(i) == 0xFF)
+            ++i;
         const int marker = at(i++);
-        if (marker < 0) return frame;
-        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) continue; // no length follows
-        if (marker == 0xD8 || marker == 0xD9 || marker == 0x00) return frame;
-        if (at(i + 1) < 0) return frame;
+        if (marker < 0)
+            return frame;
+        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7))
+            continue; // no length follows
+        if (marker == 0xD8 || marker == 0xD9 || marker == 0x00)
+            return frame;
+        if (at(i + 1) < 0)
+            return frame;
         const uint64_t length = static_cast<uint64_t>(at(i) << 8 | at(i + 1));
-        if (length < 2) return frame;
+        if (length < 2)
+            return frame;
         const bool frame_marker =
             marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
         if (frame_marker) {
-            if (frame || length < 8 || at(i + 7) < 0) return frame;
+            if (frame || length < 8 || at(i + 7) < 0)
+                return frame;
             frame = Jpeg_Frame{};
             sequential_mode = marker == 0xC0 || marker == 0xC1 || marker == 0xC9;
             frame->height = at(i + 3) << 8 | at(i + 4);
@@ -68,7 +79,8 @@ std::optional<Jpeg_Frame> walk_to_frame(Byte_At&& at) {
         } else if (marker == 0xDA) {
             // A sequential frame whose first scan leaves out components comes
             // in several scans, which a decoder must hold whole as well.
-            if (frame && at(i + 2) >= 0) frame->sequential = sequential_mode && at(i + 2) == components;
+            if (frame && at(i + 2) >= 0)
+                frame->sequential = sequential_mode && at(i + 2) == components;
             return frame;
         }
         i += length;
@@ -77,13 +89,14 @@ std::optional<Jpeg_Frame> walk_to_frame(Byte_At&& at) {
 
 } // namespace
 
-std::optional<Jpeg_Frame> read_jpeg_frame(const std::vector<uint8_t>& head) {
+std::optional<Jpeg_Frame> read_jpeg_frame(const std::vector<uint8_t> &head) {
     return walk_to_frame([&head](uint64_t i) { return i < head.size() ? int{head[i]} : -1; });
 }
 
 std::optional<Jpeg_Frame> read_jpeg_frame_in_file(int fd) {
     struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
+        return std::nullopt;
     return walk_to_frame(File_Bytes(fd));
 }
 

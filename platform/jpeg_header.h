@@ -27,7 +27,7 @@ constexpr int jpeg_segments_most = 100;
 // before the frame header or hold more than `jpeg_segments_most` segments
 // before the first scan. A frame whose first scan is not among the bytes
 // counts as not sequential.
-std::optional<Jpeg_Frame> read_jpeg_frame(const std::vector<uint8_t>& head);
+std::optional<Jpeg_Frame> read_jpeg_frame(const std::vector<uint8_t> &head);
 // The same for the JPEG file open at `fd`, its segments skipped by their
 // lengths wherever the frame header lies; nothing when it is no ordinary file.
 std::optional<Jpeg_Frame> read_jpeg_frame_in_file(int fd);

@@ -10,24 +10,24 @@ namespace plenk {
 // when its holder ends, however it ends. The holder leaves a note in the lock
 // file for later copies: where it listens.
 class Record_Lock {
-public:
+  public:
     enum class State { Ours, Another_Copys, Unavailable };
 
     // Tries to take the lock of the record saved to `record_path`.
-    explicit Record_Lock(const std::string& record_path);
+    explicit Record_Lock(const std::string &record_path);
     ~Record_Lock();
-    Record_Lock(const Record_Lock&) = delete;
-    Record_Lock& operator=(const Record_Lock&) = delete;
+    Record_Lock(const Record_Lock &) = delete;
+    Record_Lock &operator=(const Record_Lock &) = delete;
 
     State state() const { return state_; }
     // Tries again, as the holder may have ended meanwhile.
     State retry();
     // For the holder: replaces the note.
-    void leave_note(const std::string& note);
+    void leave_note(const std::string &note);
     // For another copy: the holder's note; empty until it is whole.
     std::string note() const;
 
-private:
+  private:
     void take();
 
     std::string record_path_;

@@ -12,10 +12,11 @@ Text with_count(Text text, int count) {
     return text;
 }
 
-std::string fill(const std::string& pattern, const std::vector<std::string>& args) {
+std::string fill(const std::string &pattern, const std::vector<std::string> &args) {
     std::string out;
     for (std::size_t i = 0; i < pattern.size(); ++i) {
-        const std::size_t k = i + 1 < pattern.size() ? static_cast<std::size_t>(pattern[i + 1] - '0') : 0;
+        const std::size_t k =
+            i + 1 < pattern.size() ? static_cast<std::size_t>(pattern[i + 1] - '0') : 0;
         if (pattern[i] == '%' && k >= 1 && k <= 9 && k <= args.size()) {
             out += args[k - 1];
             ++i;
@@ -26,7 +27,7 @@ std::string fill(const std::string& pattern, const std::vector<std::string>& arg
     return out;
 }
 
-std::string english(const Text& text) {
+std::string english(const Text &text) {
     std::string pattern = text.source;
     if (text.count >= 0) {
         for (std::size_t at; (at = pattern.find("%n")) != std::string::npos;)
@@ -35,7 +36,8 @@ std::string english(const Text& text) {
             pattern.replace(at, 3, text.count == 1 ? "" : "s");
     }
     std::vector<std::string> args;
-    for (const Text& arg : text.args) args.push_back(english(arg));
+    for (const Text &arg : text.args)
+        args.push_back(english(arg));
     return fill(pattern, args);
 }
 

@@ -13,11 +13,11 @@ struct Text {
     Text() = default;
     // Shown as it is in every language: a name, a number, a path.
     Text(std::string verbatim) : source(std::move(verbatim)) {}
-    Text(const char* verbatim) : source(verbatim) {}
+    Text(const char *verbatim) : source(verbatim) {}
     // A text marked for translation (text_marker.h).
-    Text(const char* context, const char* english) : context(context), source(english) {}
+    Text(const char *context, const char *english) : context(context), source(english) {}
 
-    const char* context = nullptr; // none for a verbatim text
+    const char *context = nullptr; // none for a verbatim text
     std::string source;
     std::vector<Text> args; // fill %1, %2, ..., each in the player's language
     int count = -1;         // fills %n and picks the plural form; -1 for none
@@ -30,9 +30,9 @@ Text with_count(Text text, int count);
 
 // `pattern` with each %1..%9 that has an argument replaced by it, in one
 // pass: what an argument holds is never read as a place for another.
-std::string fill(const std::string& pattern, const std::vector<std::string>& args);
+std::string fill(const std::string &pattern, const std::vector<std::string> &args);
 // The text in the code's English. A counted text writes its English plural
 // as "(s)" after the word: "%n card(s)".
-std::string english(const Text& text);
+std::string english(const Text &text);
 
 } // namespace plenk

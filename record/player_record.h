@@ -25,20 +25,20 @@ struct Player_Record {
 
 // The first 25 characters of a UTF-8 name, padded with spaces, in
 // Windows-1252; a character that code page cannot hold becomes "?".
-std::array<uint8_t, name_length> make_player_name(const std::string& utf8);
+std::array<uint8_t, name_length> make_player_name(const std::string &utf8);
 // The 25 characters of the name as held, trailing spaces included, in UTF-8.
-std::string player_name_text(const Player_Record& record);
+std::string player_name_text(const Player_Record &record);
 
 // The 35 bytes of the record: the name, then the five counters little-endian.
-std::vector<uint8_t> encode_record(const Player_Record& record);
+std::vector<uint8_t> encode_record(const Player_Record &record);
 // Takes the bytes there are: a missing name byte reads as a space, a missing
 // counter byte as 0; bytes after the record are not looked at.
-Player_Record decode_record(const std::vector<uint8_t>& bytes);
+Player_Record decode_record(const std::vector<uint8_t> &bytes);
 
 // The statistics box's text, lines joined by CR LF.
-Text stat_text(const Player_Record& record);
+Text stat_text(const Player_Record &record);
 
 // Adds one, staying at 32767 instead of wrapping.
-void raise_count(int16_t& counter);
+void raise_count(int16_t &counter);
 
 } // namespace plenk

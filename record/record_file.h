@@ -20,16 +20,16 @@ struct Record_State {
 // it when there is none. A record that must be saved elsewhere than where it
 // was found is saved there at once, and the player is told where it lives
 // from now on.
-void load_record(Platform& os, Record_State& rec);
+void load_record(Platform &os, Record_State &rec);
 // Loads the record from the file. A file that cannot be read leaves a record
 // named "No Name" in memory, tells the player and marks the file untouchable.
-void open_file(Platform& os, Record_State& rec, const std::string& filename);
+void open_file(Platform &os, Record_State &rec, const std::string &filename);
 // Writes the record over the first 35 bytes of the file; a failure is told to
 // the player, the record stays in memory and the next save tries again.
-void save_file(Platform& os, Record_State& rec, const std::string& filename);
+void save_file(Platform &os, Record_State &rec, const std::string &filename);
 // Asks for a name, clears counters 1 to 4 and saves.
-void reset_record(Platform& os, Record_State& rec);
+void reset_record(Platform &os, Record_State &rec);
 // Shows the statistics box "Winning Stroke".
-void show_human_stat(Platform& os, const Record_State& rec);
+void show_human_stat(Platform &os, const Record_State &rec);
 
 } // namespace plenk

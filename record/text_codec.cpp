@@ -11,13 +11,14 @@ constexpr char32_t replacement = 0xFFFD;
 
 // Bytes 0x80..0x9F; every other byte is the Latin-1 character of its number.
 constexpr std::array<char32_t, 32> high_block = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-bool in_range(uint8_t byte, uint8_t low, uint8_t high) { return byte >= low && byte <= high; }
+bool in_range(uint8_t byte, uint8_t low, uint8_t high) {
+    return byte >= low && byte <= high;
+}
 
 } // namespace
 
@@ -42,13 +43,17 @@ std::vector<char32_t> decode_utf8(std::string_view text) {
         } else if (in_range(lead, 0xE0, 0xEF)) {
             length = 3;
             value = lead & 0x0F;
-            if (lead == 0xE0) second_low = 0xA0;
-            if (lead == 0xED) second_high = 0x9F;
+            if (lead == 0xE0)
+                second_low = 0xA0;
+            if (lead == 0xED)
+                second_high = 0x9F;
         } else if (in_range(lead, 0xF0, 0xF4)) {
             length = 4;
             value = lead & 0x07;
-            if (lead == 0xF0) second_low = 0x90;
-            if (lead == 0xF4) second_high = 0x8F;
+            if (lead == 0xF0)
+                second_low = 0x90;
+            if (lead == 0xF4)
+                second_high = 0x8F;
         } else {
             out.push_back(replacement);
             ++i;
@@ -57,9 +62,10 @@ std::vector<char32_t> decode_utf8(std::string_view text) {
         std::size_t taken = 1;
         while (taken < length && i + taken < text.size()) {
             const auto next = static_cast<uint8_t>(text[i + taken]);
-            const bool fits = taken == 1 ? in_range(next, second_low, second_high)
-                                         : in_range(next, 0x80, 0xBF);
-            if (!fits) break;
+            const bool fits =
+                taken == 1 ? in_range(next, second_low, second_high) : in_range(next, 0x80, 0xBF);
+            if (!fits)
+                break;
             value = (value << 6) | (next & 0x3F);
             ++taken;
         }
@@ -69,7 +75,7 @@ std::vector<char32_t> decode_utf8(std::string_view text) {
     return out;
 }
 
-void append_utf8(std::string& out, char32_t c) {
+void append_utf8(std::string &out, char32_t c) {
     auto put = [&out](uint32_t byte) { out.push_back(static_cast<char>(byte)); };
     if (c < 0x80) {
         put(c);
@@ -89,14 +95,17 @@ void append_utf8(std::string& out, char32_t c) {
 }
 
 uint8_t to_windows_1252(char32_t c) {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<uint8_t>(c);
-    const auto* found = std::find(high_block.begin(), high_block.end(), c);
-    if (found == high_block.end()) return '?';
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return static_cast<uint8_t>(c);
+    const auto *found = std::find(high_block.begin(), high_block.end(), c);
+    if (found == high_block.end())
+        return '?';
     return static_cast<uint8_t>(0x80 + (found - high_block.begin()));
 }
 
 char32_t from_windows_1252(uint8_t byte) {
-    if (byte >= 0x80 && byte < 0xA0) return high_block[byte - 0x80];
+    if (byte >= 0x80 && byte < 0xA0)
+        return high_block[byte - 0x80];
     return byte;
 }
 

@@ -9,7 +9,7 @@
 
 namespace plenk {
 
-Form1::Form1(Platform& os) : os_(os), renderer_(g_, os), context_{g_, os, view_} {}
+Form1::Form1(Platform &os) : os_(os), renderer_(g_, os), context_{g_, os, view_} {}
 
 void Form1::Told_View::Draw_Card() {
     form.renderer_.Draw_Card();
@@ -21,13 +21,16 @@ void Form1::Told_View::Animate_Card(int16_t direction, int16_t cur_player) {
     form.renderer_.Animate_Card(direction, cur_player);
 }
 
-void Form1::tell(const std::vector<Text>& news) {
-    if (!announce_) return;
-    for (const Text& words : news) announce_(words);
+void Form1::tell(const std::vector<Text> &news) {
+    if (!announce_)
+        return;
+    for (const Text &words : news)
+        announce_(words);
 }
 
 void Form1::tell_turn() {
-    if (awaiting_human()) tell({turn_words(g_.lead_suit)});
+    if (awaiting_human())
+        tell({turn_words(g_.lead_suit)});
 }
 
 void Form1::Form_Load() {
@@ -37,11 +40,14 @@ void Form1::Form_Load() {
     tbl_submnu_Click(1);
 }
 
-void Form1::Form_Unload() { os_.end_program(); }
+void Form1::Form_Unload() {
+    os_.end_program();
+}
 
 void Form1::gm_submnu_Click(int16_t index) {
     // Only Exit is honoured while a card moves or the game pauses.
-    if (index != 4 && (g_.animating == flag_true || engine_running_)) return;
+    if (index != 4 && (g_.animating == flag_true || engine_running_))
+        return;
     switch (index) {
     case 0:
         hide_mark();
@@ -57,9 +63,10 @@ void Form1::gm_submnu_Click(int16_t index) {
         show_human_stat(os_, g_);
         break;
     case 2:
-        if (os_.message_box(QT_TRANSLATE_NOOP("Window", "This will reset previous name and record. Continue?"),
-                            QT_TRANSLATE_NOOP("Window", "Confirm Reset"), Box_Icon::Information,
-                            Box_Buttons::Yes_No) == Box_Answer::Yes)
+        if (os_.message_box(
+                QT_TRANSLATE_NOOP("Window", "This will reset previous name and record. Continue?"),
+                QT_TRANSLATE_NOOP("Window", "Confirm Reset"), Box_Icon::Information,
+                Box_Buttons::Yes_No) == Box_Answer::Yes)
             reset_record(os_, g_);
         break;
     case 4:
@@ -70,9 +77,11 @@ void Form1::gm_submnu_Click(int16_t index) {
 }
 
 void Form1::tbl_submnu_Click(int16_t index) {
-    if (index != 0 && index != 1) return;
+    if (index != 0 && index != 1)
+        return;
     const Table_Item item = static_cast<Table_Item>(index);
-    if (os_.is_checked(item)) return;
+    if (os_.is_checked(item))
+        return;
     os_.set_check(Table_Item::Default, false);
     os_.set_check(Table_Item::Blue_Sky, false);
     if (item == Table_Item::Default) {
@@ -81,7 +90,8 @@ void Form1::tbl_submnu_Click(int16_t index) {
     } else {
         // Beside the program, else where an installed copy keeps its files.
         std::string path = os_.program_folder() + "/table01.jpg";
-        if (!os_.file_exists(path)) path = os_.user_data_folder() + "/table01.jpg";
+        if (!os_.file_exists(path))
+            path = os_.user_data_folder() + "/table01.jpg";
         // A picture that cannot be decoded counts as no picture.
         if (os_.file_exists(path) && os_.set_background_picture(path))
             os_.set_check(Table_Item::Blue_Sky, true);
@@ -92,17 +102,26 @@ void Form1::tbl_submnu_Click(int16_t index) {
     }
 }
 
-void Form1::Help_submnu_Click() { os_.show_help_window(); }
+void Form1::Help_submnu_Click() {
+    os_.show_help_window();
+}
 
-void Form1::Form_MouseDown(int16_t, int16_t, float x, float y) { play_slot(slot_under_press(g_, x, y)); }
+void Form1::Form_MouseDown(int16_t, int16_t, float x, float y) {
+    play_slot(slot_under_press(g_, x, y));
+}
 
 void Form1::Form_KeyDown(Hand_Key key) {
-    if (!awaiting_human()) return;
+    if (!awaiting_human())
+        return;
     const int16_t n = Card_Empty_Slot(g_, 0);
-    if (key == Hand_Key::Left && mark_slot_ > 0) --mark_slot_;
-    if (key == Hand_Key::Right && mark_slot_ < n - 1) ++mark_slot_;
-    if (key == Hand_Key::First) mark_slot_ = 0;
-    if (key == Hand_Key::Last) mark_slot_ = static_cast<int16_t>(n - 1);
+    if (key == Hand_Key::Left && mark_slot_ > 0)
+        --mark_slot_;
+    if (key == Hand_Key::Right && mark_slot_ < n - 1)
+        ++mark_slot_;
+    if (key == Hand_Key::First)
+        mark_slot_ = 0;
+    if (key == Hand_Key::Last)
+        mark_slot_ = static_cast<int16_t>(n - 1);
     marked_card_ = g_.seat[0].card[mark_slot_];
     if (key == Hand_Key::Play)
         play_slot(mark_slot_);
@@ -113,9 +132,11 @@ void Form1::Form_KeyDown(Hand_Key key) {
 void Form1::play_slot(int16_t slot) {
     // A card the rule refuses changes nothing, the mark included; nor does a
     // press while the game moves on.
-    if (!awaiting_human()) return;
+    if (!awaiting_human())
+        return;
     if (!human_may_play_slot(g_, slot)) {
-        if (slot >= 0 && slot < Card_Empty_Slot(g_, 0)) tell({refused_words(g_.seat[0].card[slot], g_.lead_suit)});
+        if (slot >= 0 && slot < Card_Empty_Slot(g_, 0))
+            tell({refused_words(g_.seat[0].card[slot], g_.lead_suit)});
         return;
     }
     hide_mark();
@@ -132,10 +153,18 @@ void Form1::Form_Ask(Table_Question question) {
         return;
     }
     switch (question) {
-    case Table_Question::Table_Cards: tell({table_cards_words(g_)}); break;
-    case Table_Question::Seat_Counts: tell({seat_counts_words(g_)}); break;
-    case Table_Question::Centre: tell({centre_words(g_)}); break;
-    case Table_Question::Last_Round: tell({last_round_words(news_.last_round())}); break;
+    case Table_Question::Table_Cards:
+        tell({table_cards_words(g_)});
+        break;
+    case Table_Question::Seat_Counts:
+        tell({seat_counts_words(g_)});
+        break;
+    case Table_Question::Centre:
+        tell({centre_words(g_)});
+        break;
+    case Table_Question::Last_Round:
+        tell({last_round_words(news_.last_round())});
+        break;
     }
 }
 
@@ -143,7 +172,9 @@ int16_t Form1::marked_slot() const {
     return awaiting_human() && Card_Empty_Slot(g_, 0) > 0 ? mark_slot_ : int16_t{-1};
 }
 
-void Form1::hide_mark() { os_.set_focus_mark(false, 0, 0, 0, 0); }
+void Form1::hide_mark() {
+    os_.set_focus_mark(false, 0, 0, 0, 0);
+}
 
 void Form1::update_mark(bool new_turn) {
     if (!awaiting_human()) {
@@ -158,8 +189,10 @@ void Form1::update_mark(bool new_turn) {
     // A turn starts with the mark on the first card that may be played;
     // within the turn the mark stays on its card.
     for (int16_t j = n - 1; j >= 0; --j)
-        if (new_turn ? human_may_play_slot(g_, j) : g_.seat[0].card[j] == marked_card_) mark_slot_ = j;
-    if (mark_slot_ > n - 1) mark_slot_ = static_cast<int16_t>(n - 1);
+        if (new_turn ? human_may_play_slot(g_, j) : g_.seat[0].card[j] == marked_card_)
+            mark_slot_ = j;
+    if (mark_slot_ > n - 1)
+        mark_slot_ = static_cast<int16_t>(n - 1);
     marked_card_ = g_.seat[0].card[mark_slot_];
     const auto [left, top] = human_row_corner(g_);
     // A covered card shows only its strip; the last card shows whole.

@@ -26,8 +26,8 @@ enum class Table_Question { Table_Cards, Seat_Counts, Centre, Last_Round };
 // answers the window's events. The toolkit's window forwards its menu
 // choices, mouse presses and close request here.
 class Form1 {
-public:
-    explicit Form1(Platform& os);
+  public:
+    explicit Form1(Platform &os);
 
     // Once, when the window is created and before it is first shown.
     void Form_Load();
@@ -46,18 +46,20 @@ public:
     // A key that reads the table; answered at any time.
     void Form_Ask(Table_Question question);
     // Where the words for a screen reader go, each announcement once.
-    void on_announce(std::function<void(const Text&)> announce) { announce_ = std::move(announce); }
+    void on_announce(std::function<void(const Text &)> announce) {
+        announce_ = std::move(announce);
+    }
 
-    Game_State& state() { return g_; }
-    const Game_State& state() const { return g_; }
-    Game_Context& context() { return context_; }
+    Game_State &state() { return g_; }
+    const Game_State &state() const { return g_; }
+    Game_Context &context() { return context_; }
     // Whether the game waits for the human's card: the human may play and
     // the computer seats are not moving meanwhile.
     bool awaiting_human() const { return !engine_running_ && human_may_play(g_); }
     // The slot under the keyboard's mark, -1 while the mark is hidden.
     int16_t marked_slot() const;
 
-private:
+  private:
     // Plays the card in the slot by the rule of a press, with the mark
     // hidden while the game moves on.
     void play_slot(int16_t slot);
@@ -65,26 +67,26 @@ private:
     // a turn starts with it on the first card that may be played.
     void update_mark(bool new_turn);
     void hide_mark();
-    void tell(const std::vector<Text>& news);
+    void tell(const std::vector<Text> &news);
     // Tells whose turn it is when the game waits for the human's card.
     void tell_turn();
 
     // The renderer as the engine sees it, telling the news of every repaint
     // and of every slide before it starts.
     struct Told_View : Table_View {
-        Form1& form;
-        explicit Told_View(Form1& f) : form(f) {}
+        Form1 &form;
+        explicit Told_View(Form1 &f) : form(f) {}
         void Draw_Card() override;
         void Animate_Card(int16_t direction, int16_t cur_player) override;
     };
 
-    Platform& os_;
+    Platform &os_;
     Game_State g_{};
     Table_Renderer renderer_;
     Told_View view_{*this};
     Game_Context context_;
     Table_News news_;
-    std::function<void(const Text&)> announce_;
+    std::function<void(const Text &)> announce_;
     // The turn engine runs: the table is drawn from within it, and a state
     // seen then may show seat 0 to move before the engine has come to it.
     bool engine_running_ = false;

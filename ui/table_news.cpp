@@ -10,30 +10,34 @@ namespace plenk {
 namespace {
 
 // The card that left a hand: in the hand before, not in it now.
-int16_t card_gone(const Game_State& was, const Game_State& now, int16_t s) {
-    const auto& after = now.seat[s].card;
+int16_t card_gone(const Game_State &was, const Game_State &now, int16_t s) {
+    const auto &after = now.seat[s].card;
     for (int16_t card : was.seat[s].card)
-        if (card != no_card && std::find(after.begin(), after.end(), card) == after.end()) return card;
+        if (card != no_card && std::find(after.begin(), after.end(), card) == after.end())
+            return card;
     return no_card;
 }
 
 // The unfinished seat with the highest card on the table, -1 for none.
-int16_t highest(const Game_State& g) {
+int16_t highest(const Game_State &g) {
     int16_t best = -1, seat = -1;
     for (int16_t s = 0; s < 4; ++s) {
-        if (g.seat[s].finished == flag_true || g.seat[s].table_card == no_card) continue;
-        if (card_strength(g.seat[s].table_card) > best) best = card_strength(g.seat[s].table_card), seat = s;
+        if (g.seat[s].finished == flag_true || g.seat[s].table_card == no_card)
+            continue;
+        if (card_strength(g.seat[s].table_card) > best)
+            best = card_strength(g.seat[s].table_card), seat = s;
     }
     return seat;
 }
 
-int table_count(const Game_State& g) {
-    return static_cast<int>(std::count_if(g.seat.begin(), g.seat.end(), [](const Seat& s) { return s.table_card != no_card; }));
+int table_count(const Game_State &g) {
+    return static_cast<int>(std::count_if(g.seat.begin(), g.seat.end(),
+                                          [](const Seat &s) { return s.table_card != no_card; }));
 }
 
 } // namespace
 
-std::vector<Text> Table_News::look(const Game_State& g) {
+std::vector<Text> Table_News::look(const Game_State &g) {
     if (dealing_) {
         dealing_ = false;
         seen_ = g;
@@ -42,7 +46,7 @@ std::vector<Text> Table_News::look(const Game_State& g) {
         return {deal_words(g.open_card)};
     }
     std::vector<Text> news;
-    const Game_State& was = seen_;
+    const Game_State &was = seen_;
     for (int16_t s = 0; s < 4; ++s) {
         const int before = Card_Empty_Slot(was, s), now = Card_Empty_Slot(g, s);
         if (now > before && g.deck_pos > was.deck_pos) {
@@ -59,7 +63,8 @@ std::vector<Text> Table_News::look(const Game_State& g) {
             round_.plays.emplace_back(s, card);
             if (now == 0) {
                 int place = 1;
-                for (int16_t o = 0; o < 4; ++o) place += o != s && g.seat[o].finished == flag_true;
+                for (int16_t o = 0; o < 4; ++o)
+                    place += o != s && g.seat[o].finished == flag_true;
                 news.push_back(finish_words(s, place));
             }
         }
@@ -67,17 +72,20 @@ std::vector<Text> Table_News::look(const Game_State& g) {
     if (table_count(was) > 0 && table_count(g) == 0) {
         round_.taker = -1;
         for (int16_t s = 0; s < 4; ++s)
-            if (Card_Empty_Slot(g, s) - Card_Empty_Slot(was, s) == table_count(was) && g.deck_pos == was.deck_pos)
+            if (Card_Empty_Slot(g, s) - Card_Empty_Slot(was, s) == table_count(was) &&
+                g.deck_pos == was.deck_pos)
                 round_.taker = s;
         const int16_t best = highest(was);
         round_.leader = round_.taker >= 0 && best < 0 ? round_.taker : best;
         // A round cleared after the game ended leads nothing.
         if (round_.leader >= 0 && g.game_over != flag_true)
-            news.push_back(round_.taker >= 0 ? lead_words(round_.leader) : round_won_words(round_.leader));
+            news.push_back(round_.taker >= 0 ? lead_words(round_.leader)
+                                             : round_won_words(round_.leader));
         last_round_ = round_;
         round_ = {};
     }
-    if (was.game_over != flag_true && g.game_over == flag_true) news.push_back(game_over_words());
+    if (was.game_over != flag_true && g.game_over == flag_true)
+        news.push_back(game_over_words());
     seen_ = g;
     return news;
 }

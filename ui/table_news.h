@@ -14,15 +14,15 @@ namespace plenk {
 // of a round, a seat finishing and the end of the game. The take itself is
 // told by its label.
 class Table_News {
-public:
+  public:
     // A new deal begins: the next look tells the deal and forgets what was
     // seen before it.
     void dealing() { dealing_ = true; }
     // What changed since the last look.
-    std::vector<Text> look(const Game_State& g);
-    const Round_Plays& last_round() const { return last_round_; }
+    std::vector<Text> look(const Game_State &g);
+    const Round_Plays &last_round() const { return last_round_; }
 
-private:
+  private:
     Game_State seen_{};
     bool dealing_ = false;
     // Cards a seat has drawn in its plenk so far, told once it ends.

@@ -7,7 +7,7 @@
 
 namespace plenk {
 
-void Delay(Platform& os, int32_t ms) {
+void Delay(Platform &os, int32_t ms) {
     const uint32_t start = os.GetTickCount();
     for (;;) {
         const uint32_t now = os.GetTickCount();
@@ -16,7 +16,8 @@ void Delay(Platform& os, int32_t ms) {
         // Sleep in the pump until an event comes or the wait is over.
         const int32_t remaining = ms - elapsed + 1;
         os.pump_events(remaining > 0 ? remaining : 0);
-        if (elapsed > ms) return;
+        if (elapsed > ms)
+            return;
     }
 }
 
@@ -31,7 +32,8 @@ void Table_Renderer::Draw_Card() {
 
     os_.clear_surface();
     // The moving card goes first, so it passes under everything else.
-    if (g_.animating == flag_true) back(g_.anim_x, g_.anim_y);
+    if (g_.animating == flag_true)
+        back(g_.anim_x, g_.anim_y);
 
     const int32_t centre_x = nearest((table_width - g_.card_w) / 2.0);
     const int32_t centre_y = nearest((table_height - g_.card_h) / 2.0);
@@ -41,12 +43,14 @@ void Table_Renderer::Draw_Card() {
         back(centre_x, centre_y);
 
     for (int16_t i = 0; i < 4; ++i) {
-        const Seat& seat = g_.seat[i];
+        const Seat &seat = g_.seat[i];
         const int16_t n = Card_Empty_Slot(g_, i);
         const bool row = i == 0 || i == 2;
         const int32_t run = (n - 1) * card_step;
-        const int32_t left = row ? nearest(seat.hand_x - run / 2.0) : nearest(seat.hand_x - g_.card_w / 2.0);
-        const int32_t top = row ? nearest(seat.hand_y - g_.card_h / 2.0) : nearest(seat.hand_y - run / 2.0);
+        const int32_t left =
+            row ? nearest(seat.hand_x - run / 2.0) : nearest(seat.hand_x - g_.card_w / 2.0);
+        const int32_t top =
+            row ? nearest(seat.hand_y - g_.card_h / 2.0) : nearest(seat.hand_y - run / 2.0);
         for (int16_t j = 0; j < n; ++j) {
             const int32_t x = row ? left + card_step * j : left;
             const int32_t y = row ? top : top + card_step * j;
@@ -64,7 +68,7 @@ void Table_Renderer::Draw_Card() {
 
 void Table_Renderer::Animate_Card(int16_t direction, int16_t cur_player) {
     g_.animating = flag_true;
-    const Seat& seat = g_.seat[cur_player];
+    const Seat &seat = g_.seat[cur_player];
     const int16_t hand_left = nearest(seat.hand_x - g_.card_w / 2.0);
     const int16_t hand_top = nearest(seat.hand_y - g_.card_h / 2.0);
     int16_t sx, sy, tx, ty;
@@ -88,13 +92,14 @@ void Table_Renderer::Animate_Card(int16_t direction, int16_t cur_player) {
     const bool vertical = cur_player == 0 || cur_player == 2;
     const bool outwards_is_plus = cur_player == 0 || cur_player == 1;
     const int16_t step = (direction != 0) == outwards_is_plus ? card_step : -card_step;
-    int16_t& pos = vertical ? g_.anim_y : g_.anim_x;
+    int16_t &pos = vertical ? g_.anim_y : g_.anim_x;
     const int16_t target = vertical ? ty : tx;
     for (;;) {
         Delay(os_, frame_ms);
         Draw_Card();
         pos = static_cast<int16_t>(pos + step);
-        if (step > 0 ? pos > target : pos < target) break;
+        if (step > 0 ? pos > target : pos < target)
+            break;
     }
     g_.animating = flag_false;
 }

@@ -35,7 +35,7 @@ struct Table_Words {
 
 // `human_to_play`: the game waits for the human's card; only then may a card
 // be played, and the description says it is the human's turn.
-Table_Words table_words(const Game_State& g, bool human_to_play);
+Table_Words table_words(const Game_State &g, bool human_to_play);
 // "Seven of Hearts"; empty for no card.
 Text card_name(int16_t card);
 // What a screen reader announces as the game goes on, one function for each
@@ -61,11 +61,11 @@ Text hand_words(int n);
 
 // The table on demand, without changing anything.
 // The cards on the table and the suit to follow.
-Text table_cards_words(const Game_State& g);
+Text table_cards_words(const Game_State &g);
 // Each seat's card count, or that it has finished.
-Text seat_counts_words(const Game_State& g);
+Text seat_counts_words(const Game_State &g);
 // The open card, else the stock.
-Text centre_words(const Game_State& g);
+Text centre_words(const Game_State &g);
 // The plays of the last round that ended and how it ended; `plays` holds
 // (seat, card) in the order played, `taker` the seat that took the table or
 // -1, `leader` the seat that leads next.
@@ -74,11 +74,11 @@ struct Round_Plays {
     int16_t taker = -1;
     int16_t leader = -1;
 };
-Text last_round_words(const Round_Plays& round);
+Text last_round_words(const Round_Plays &round);
 Text no_game_words();
 
 // The index of the thing under table pixel (x, y), -1 for none. A played card
 // lies over the centre, which lies over nothing else.
-int thing_at(const Table_Words& words, int32_t x, int32_t y);
+int thing_at(const Table_Words &words, int32_t x, int32_t y);
 
 } // namespace plenk

@@ -1,7 +1,7 @@
 #include "platform/qt/background_picture.h"
 
-#include "platform/qt/surface_constants.h"
 #include "platform/jpeg_header.h"
+#include "platform/qt/surface_constants.h"
 
 #include <QFile>
 #include <QImageReader>
@@ -21,12 +21,13 @@ namespace {
 bool decoder_complained = false;
 QtMessageHandler previous_handler = nullptr;
 
-void watch_decoder(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+void watch_decoder(QtMsgType type, const QMessageLogContext &context, const QString &message) {
     if (context.category != nullptr && std::strncmp(context.category, "qt.gui.imageio", 14) == 0) {
         decoder_complained = true;
         return;
     }
-    if (previous_handler != nullptr) previous_handler(type, context, message);
+    if (previous_handler != nullptr)
+        previous_handler(type, context, message);
 }
 
 struct Decoder_Watch {
@@ -35,40 +36,48 @@ struct Decoder_Watch {
         previous_handler = qInstallMessageHandler(watch_decoder);
     }
     ~Decoder_Watch() { qInstallMessageHandler(previous_handler); }
-    Decoder_Watch(const Decoder_Watch&) = delete;
-    Decoder_Watch& operator=(const Decoder_Watch&) = delete;
+    Decoder_Watch(const Decoder_Watch &) = delete;
+    Decoder_Watch &operator=(const Decoder_Watch &) = delete;
 };
 
-bool fit_to_decode(const std::optional<Jpeg_Frame>& frame) {
-    return frame && (frame->sequential || int64_t{frame->width} * frame->height <= held_picture_pixels);
+bool fit_to_decode(const std::optional<Jpeg_Frame> &frame) {
+    return frame &&
+           (frame->sequential || int64_t{frame->width} * frame->height <= held_picture_pixels);
 }
 
 } // namespace
 
-bool jpeg_fit_to_decode(const std::vector<uint8_t>& head) { return fit_to_decode(read_jpeg_frame(head)); }
+bool jpeg_fit_to_decode(const std::vector<uint8_t> &head) {
+    return fit_to_decode(read_jpeg_frame(head));
+}
 
-std::optional<QImage> load_background_picture(const QString& path, QSize shown) {
+std::optional<QImage> load_background_picture(const QString &path, QSize shown) {
     // Opened once: the decoder reads the very file the walk checked, not
     // whatever is put at the name meanwhile. Not blocking, a pipe cannot hold
     // the open.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) return std::nullopt;
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
     QFile file;
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
         return std::nullopt;
     }
-    if (!fit_to_decode(read_jpeg_frame_in_file(fd))) return std::nullopt;
+    if (!fit_to_decode(read_jpeg_frame_in_file(fd)))
+        return std::nullopt;
     Decoder_Watch watch;
     // Only the JPEG decoder: others, picked by the content, trust sizes
     // written in the file and may claim gigabytes before a pixel is read.
     QImageReader reader(&file, "jpeg");
     reader.setAutoDetectImageFormat(false);
     const QSize size = reader.size();
-    if (!size.isValid()) return std::nullopt;
+    if (!size.isValid())
+        return std::nullopt;
     reader.setClipRect(QRect(QPoint(0, 0), size.boundedTo(shown)));
     QImage image = reader.read();
-    if (image.isNull() || decoder_complained) return std::nullopt;
+    if (image.isNull() || decoder_complained)
+        return std::nullopt;
     return image;
 }
 

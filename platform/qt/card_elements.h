@@ -16,9 +16,9 @@ struct Card_Picture {
 // The picture for a library card argument in a draw mode: mode 0 a face by
 // library index (value - 1) x 4 + suit, mode 1 a back of any design. False for
 // an index or mode the library does not know.
-bool card_picture(int32_t card, int32_t mode, Card_Picture& picture);
+bool card_picture(int32_t card, int32_t mode, Card_Picture &picture);
 
 // The deck's element id of a picture: "1_club" .. "king_spade", or "back".
-QString deck_element(const Card_Picture& picture);
+QString deck_element(const Card_Picture &picture);
 
 } // namespace plenk

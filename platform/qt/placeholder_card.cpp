@@ -42,7 +42,7 @@ QPainterPath suit_shape(int suit) {
     return path;
 }
 
-void paint_suit(QPainter& painter, int suit, const QRectF& box) {
+void paint_suit(QPainter &painter, int suit, const QRectF &box) {
     painter.save();
     // Filled only: an outline would grow with the scale of the unit square.
     painter.setPen(Qt::NoPen);
@@ -53,28 +53,30 @@ void paint_suit(QPainter& painter, int suit, const QRectF& box) {
 }
 
 QString rank_text(int value) {
-    static const std::array<const char*, 13> ranks{"A", "2", "3", "4", "5", "6", "7",
-                                                   "8", "9", "10", "J", "Q", "K"};
+    static const std::array<const char *, 13> ranks{"A", "2", "3",  "4", "5", "6", "7",
+                                                    "8", "9", "10", "J", "Q", "K"};
     return QString::fromLatin1(ranks[value - 1]);
 }
 
 // Rank above a small suit, in the card's top-left corner as the painter stands.
-void paint_corner(QPainter& painter, const QRectF& box, const Card_Picture& picture) {
+void paint_corner(QPainter &painter, const QRectF &box, const Card_Picture &picture) {
     const qreal w = box.width();
     QFont font(QStringLiteral("Liberation Sans"));
     font.setBold(true);
     font.setPixelSize(qRound(box.height() * 0.17));
     painter.setFont(font);
-    const QRectF rank_box(box.left() + w * 0.03, box.top() + w * 0.03, w * 0.28, box.height() * 0.18);
+    const QRectF rank_box(box.left() + w * 0.03, box.top() + w * 0.03, w * 0.28,
+                          box.height() * 0.18);
     painter.drawText(rank_box, Qt::AlignCenter, rank_text(picture.value));
     const qreal suit_size = w * 0.16;
-    paint_suit(painter, picture.suit,
-               QRectF(rank_box.center().x() - suit_size / 2, rank_box.bottom(), suit_size, suit_size));
+    paint_suit(
+        painter, picture.suit,
+        QRectF(rank_box.center().x() - suit_size / 2, rank_box.bottom(), suit_size, suit_size));
 }
 
 } // namespace
 
-void paint_placeholder_card(QPainter& painter, const QRectF& box, const Card_Picture& picture) {
+void paint_placeholder_card(QPainter &painter, const QRectF &box, const Card_Picture &picture) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     const qreal radius = box.width() * 0.05;
@@ -106,8 +108,9 @@ void paint_placeholder_card(QPainter& painter, const QRectF& box, const Card_Pic
     paint_corner(painter, box, picture);
     painter.restore();
     const qreal middle = box.width() * 0.42;
-    paint_suit(painter, picture.suit,
-               QRectF(box.center().x() - middle / 2, box.center().y() - middle / 2, middle, middle));
+    paint_suit(
+        painter, picture.suit,
+        QRectF(box.center().x() - middle / 2, box.center().y() - middle / 2, middle, middle));
     painter.restore();
 }
 

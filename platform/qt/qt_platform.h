@@ -20,38 +20,39 @@ class Table_Surface;
 
 // The controls of the game window that the services act on.
 struct Window_Parts {
-    QWidget* window = nullptr; // owner of the boxes once it is on screen
-    Table_Surface* surface = nullptr;
-    QLabel* label = nullptr;
-    std::array<QAction*, 2> table_items{}; // Default, Blue Sky & Sea
-    QDialog* help_window = nullptr;
+    QWidget *window = nullptr; // owner of the boxes once it is on screen
+    Table_Surface *surface = nullptr;
+    QLabel *label = nullptr;
+    std::array<QAction *, 2> table_items{}; // Default, Blue Sky & Sea
+    QDialog *help_window = nullptr;
 };
 
 // The platform's services on a real Qt window and the SVG card deck.
 class Qt_Platform : public Platform {
-public:
+  public:
     // `folder` is where the record file and the table picture are looked for.
-    explicit Qt_Platform(std::string folder, QString deck_path = QString::fromLatin1(standard_deck_path));
+    explicit Qt_Platform(std::string folder,
+                         QString deck_path = QString::fromLatin1(standard_deck_path));
 
-    Card_Deck& deck() { return deck_; }
-    void attach(const Window_Parts& parts) { parts_ = parts; }
+    Card_Deck &deck() { return deck_; }
+    void attach(const Window_Parts &parts) { parts_ = parts; }
 
-    int32_t cdtInit(int32_t& width, int32_t& height) override;
+    int32_t cdtInit(int32_t &width, int32_t &height) override;
     int32_t cdtDraw(int32_t hdc, int32_t x, int32_t y, int32_t card, int32_t mode,
                     int32_t color) override;
     int32_t surface_dc() override { return 1; }
     void clear_surface() override;
     void refresh_surface() override;
-    bool set_background_picture(const std::string& path) override;
+    bool set_background_picture(const std::string &path) override;
     void clear_background_picture() override;
-    void set_label_caption(const Text& caption) override;
+    void set_label_caption(const Text &caption) override;
     void set_label_visible(bool visible) override;
     void refresh_label() override;
     void set_check(Table_Item item, bool checked) override;
     bool is_checked(Table_Item item) override;
-    Box_Answer message_box(const Text& text, const Text& title, Box_Icon icon,
+    Box_Answer message_box(const Text &text, const Text &title, Box_Icon icon,
                            Box_Buttons buttons) override;
-    std::string input_box(const Text& prompt) override;
+    std::string input_box(const Text &prompt) override;
     void show_help_window() override;
     void Sleep(uint32_t ms) override;
     uint32_t GetTickCount() override;
@@ -62,16 +63,18 @@ public:
     std::string program_folder() override { return folder_; }
     std::string user_data_folder() override;
     void set_focus_mark(bool visible, int32_t x, int32_t y, int32_t width, int32_t height) override;
-    bool file_exists(const std::string& path) override;
+    bool file_exists(const std::string &path) override;
     Record_Place record_place() override;
-    File_Read read_record_file(const std::string& path, std::size_t length) override;
-    std::string write_record_file(const std::string& path,
-                                  const std::vector<uint8_t>& record) override;
+    File_Read read_record_file(const std::string &path, std::size_t length) override;
+    std::string write_record_file(const std::string &path,
+                                  const std::vector<uint8_t> &record) override;
     [[noreturn]] void end_program() override;
 
-private:
-    QWidget* box_owner() const;
-    QAction* item(Table_Item which) const { return parts_.table_items[static_cast<std::size_t>(which)]; }
+  private:
+    QWidget *box_owner() const;
+    QAction *item(Table_Item which) const {
+        return parts_.table_items[static_cast<std::size_t>(which)];
+    }
 
     std::string folder_;
     Card_Deck deck_;

@@ -25,26 +25,29 @@ constexpr int retry_ms = 50;
 // The session's runtime folder when it is one of the user's own that no one
 // else may write; else the temporary folder.
 std::string runtime_base() {
-    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    const char *runtime = std::getenv("XDG_RUNTIME_DIR");
     struct stat info {};
-    if (runtime != nullptr && runtime[0] == '/' && ::lstat(runtime, &info) == 0 && S_ISDIR(info.st_mode) &&
-        info.st_uid == ::geteuid() && (info.st_mode & 077) == 0)
+    if (runtime != nullptr && runtime[0] == '/' && ::lstat(runtime, &info) == 0 &&
+        S_ISDIR(info.st_mode) && info.st_uid == ::geteuid() && (info.st_mode & 077) == 0)
         return runtime;
-    const char* temp = std::getenv("TMPDIR");
+    const char *temp = std::getenv("TMPDIR");
     return temp != nullptr && temp[0] == '/' ? temp : "/tmp";
 }
 
 // The token a launcher hands the program so that the desktop lets its window
 // come forward; empty when there is none.
-QByteArray launch_token() { return qgetenv("XDG_ACTIVATION_TOKEN"); }
+QByteArray launch_token() {
+    return qgetenv("XDG_ACTIVATION_TOKEN");
+}
 
 } // namespace
 
-Single_Instance::Single_Instance(const std::string& record_path) : lock_(record_path) {}
+Single_Instance::Single_Instance(const std::string &record_path) : lock_(record_path) {}
 
 Single_Instance::~Single_Instance() {
     server_.close();
-    if (!folder_.isEmpty()) ::rmdir(folder_.constData());
+    if (!folder_.isEmpty())
+        ::rmdir(folder_.constData());
 }
 
 Single_Instance::Claim Single_Instance::claim() {
@@ -52,8 +55,9 @@ Single_Instance::Claim Single_Instance::claim() {
         switch (lock_.state()) {
         case Record_Lock::State::Unavailable:
             std::fprintf(stderr, "%s\n",
-                         QCoreApplication::translate("Program", "plenk: the player record cannot be locked; another "
-                                                                "copy of the game could save over this one's results")
+                         QCoreApplication::translate(
+                             "Program", "plenk: the player record cannot be locked; another "
+                                        "copy of the game could save over this one's results")
                              .toLocal8Bit()
                              .constData());
             [[fallthrough]];
@@ -64,8 +68,10 @@ Single_Instance::Claim Single_Instance::claim() {
             break;
         }
         const std::string socket_path = lock_.note();
-        if (!socket_path.empty() && ask_to_show(QString::fromStdString(socket_path))) return Claim::First_Shown;
-        if (starting.hasExpired()) return Claim::Unanswered;
+        if (!socket_path.empty() && ask_to_show(QString::fromStdString(socket_path)))
+            return Claim::First_Shown;
+        if (starting.hasExpired())
+            return Claim::Unanswered;
         lock_.retry();
     }
 }
@@ -74,18 +80,22 @@ Single_Instance::Claim Single_Instance::claim() {
 // a socket that cannot be made leaves the game running, unreachable.
 void Single_Instance::listen() {
     std::string folder = runtime_base() + "/plenk-XXXXXX";
-    if (::mkdtemp(folder.data()) == nullptr) return;
+    if (::mkdtemp(folder.data()) == nullptr)
+        return;
     folder_ = QByteArray::fromStdString(folder);
     const QString socket_path = QFile::decodeName(folder_) + QStringLiteral("/socket");
     server_.setSocketOptions(QLocalServer::UserAccessOption);
-    if (!server_.listen(socket_path)) return;
+    if (!server_.listen(socket_path))
+        return;
     QObject::connect(&server_, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* socket = server_.nextPendingConnection()) {
+        while (QLocalSocket *socket = server_.nextPendingConnection()) {
             QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
             QObject::connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-                if (!socket->canReadLine()) return;
+                if (!socket->canReadLine())
+                    return;
                 const QByteArray request = socket->readLine().trimmed();
-                if (!request.startsWith("show") || !show_front(request.mid(5))) return;
+                if (!request.startsWith("show") || !show_front(request.mid(5)))
+                    return;
                 socket->write("shown\n");
                 socket->flush();
             });
@@ -94,21 +104,25 @@ void Single_Instance::listen() {
     lock_.leave_note(QFile::encodeName(socket_path).toStdString());
 }
 
-bool Single_Instance::ask_to_show(const QString& socket_path) {
+bool Single_Instance::ask_to_show(const QString &socket_path) {
     QLocalSocket socket;
     socket.connectToServer(socket_path);
-    if (!socket.waitForConnected(answer_ms)) return false;
+    if (!socket.waitForConnected(answer_ms))
+        return false;
     socket.write("show " + launch_token() + "\n");
     return socket.waitForBytesWritten(answer_ms) && socket.waitForReadyRead(answer_ms) &&
            socket.readLine().startsWith("shown");
 }
 
-bool Single_Instance::show_front(const QByteArray& token) {
-    QWidget* front = QApplication::activeModalWidget();
-    if (front == nullptr) front = window_;
-    if (front == nullptr) return false;
+bool Single_Instance::show_front(const QByteArray &token) {
+    QWidget *front = QApplication::activeModalWidget();
+    if (front == nullptr)
+        front = window_;
+    if (front == nullptr)
+        return false;
     // Qt's Wayland plugin activates with the token it finds here, then drops it.
-    if (!token.isEmpty()) qputenv("XDG_ACTIVATION_TOKEN", token);
+    if (!token.isEmpty())
+        qputenv("XDG_ACTIVATION_TOKEN", token);
     front->setWindowState(front->windowState() & ~Qt::WindowMinimized);
     front->show();
     front->raise();
@@ -116,6 +130,8 @@ bool Single_Instance::show_front(const QByteArray& token) {
     return true;
 }
 
-void Single_Instance::serve(QWidget* window) { window_ = window; }
+void Single_Instance::serve(QWidget *window) {
+    window_ = window;
+}
 
 } // namespace plenk

@@ -20,11 +20,11 @@ namespace plenk {
 // window to the front, handing over the token its launcher gave it, which a
 // desktop may ask for before it lets a window come forward.
 class Single_Instance : public QObject {
-public:
+  public:
     enum class Claim { First, First_Shown, Unanswered };
 
     // For the record saved to `record_path`.
-    explicit Single_Instance(const std::string& record_path);
+    explicit Single_Instance(const std::string &record_path);
     ~Single_Instance() override;
 
     // First when this copy may play: it holds the record, or no lock can be
@@ -33,17 +33,17 @@ public:
     Claim claim();
     // Brings the window, or the box it has open, to the front whenever a
     // later copy asks.
-    void serve(QWidget* window);
+    void serve(QWidget *window);
 
-private:
+  private:
     void listen();
-    bool ask_to_show(const QString& socket_path);
-    bool show_front(const QByteArray& token);
+    bool ask_to_show(const QString &socket_path);
+    bool show_front(const QByteArray &token);
 
     Record_Lock lock_;
     QByteArray folder_;
     QLocalServer server_;
-    QWidget* window_ = nullptr;
+    QWidget *window_ = nullptr;
 };
 
 } // namespace plenk

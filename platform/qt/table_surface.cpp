@@ -13,24 +13,31 @@ namespace {
 
 int16_t game_button(Qt::MouseButton button) {
     switch (button) {
-    case Qt::LeftButton: return 1;
-    case Qt::RightButton: return 2;
-    case Qt::MiddleButton: return 4;
-    default: return 0;
+    case Qt::LeftButton:
+        return 1;
+    case Qt::RightButton:
+        return 2;
+    case Qt::MiddleButton:
+        return 4;
+    default:
+        return 0;
     }
 }
 
 int16_t game_shift(Qt::KeyboardModifiers modifiers) {
     int16_t shift = 0;
-    if (modifiers & Qt::ShiftModifier) shift |= 1;
-    if (modifiers & Qt::ControlModifier) shift |= 2;
-    if (modifiers & Qt::AltModifier) shift |= 4;
+    if (modifiers & Qt::ShiftModifier)
+        shift |= 1;
+    if (modifiers & Qt::ControlModifier)
+        shift |= 2;
+    if (modifiers & Qt::AltModifier)
+        shift |= 4;
     return shift;
 }
 
 } // namespace
 
-Table_Surface::Table_Surface(Card_Deck& deck, QWidget* parent) : QWidget(parent), deck_(deck) {
+Table_Surface::Table_Surface(Card_Deck &deck, QWidget *parent) : QWidget(parent), deck_(deck) {
     setFixedSize(table_width, table_height);
     // The pixmap covers every pixel, so nothing need be erased first.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -53,7 +60,8 @@ void Table_Surface::lay_background() {
 void Table_Surface::rebuild() {
     lay_background();
     backing_ = background_.copy();
-    for (const Placed_Card& card : placed_) paint_card(card);
+    for (const Placed_Card &card : placed_)
+        paint_card(card);
 }
 
 void Table_Surface::clear() {
@@ -67,19 +75,20 @@ void Table_Surface::clear() {
     painter.drawPixmap(0, 0, background_);
 }
 
-void Table_Surface::paint_card(const Placed_Card& card) {
+void Table_Surface::paint_card(const Placed_Card &card) {
     QPainter painter(&backing_);
     painter.drawPixmap(card.x, card.y, deck_.pixmap(card.picture, backing_.devicePixelRatio()));
 }
 
-void Table_Surface::draw_card(int32_t x, int32_t y, const Card_Picture& picture) {
+void Table_Surface::draw_card(int32_t x, int32_t y, const Card_Picture &picture) {
     placed_.push_back({x, y, picture});
     paint_card(placed_.back());
 }
 
 void Table_Surface::refresh() {
     repaint();
-    if (change_) change_();
+    if (change_)
+        change_();
 }
 
 void Table_Surface::set_background(QImage picture) {
@@ -94,9 +103,10 @@ void Table_Surface::clear_background() {
     update();
 }
 
-void Table_Surface::paintEvent(QPaintEvent* event) {
+void Table_Surface::paintEvent(QPaintEvent *event) {
     // The window may have moved to a screen of another pixel ratio.
-    if (backing_.devicePixelRatio() != devicePixelRatioF()) rebuild();
+    if (backing_.devicePixelRatio() != devicePixelRatioF())
+        rebuild();
     QPainter painter(this);
     painter.setClipRect(event->rect());
     painter.drawPixmap(0, 0, backing_);
@@ -111,25 +121,28 @@ void Table_Surface::paintEvent(QPaintEvent* event) {
 }
 
 void Table_Surface::set_mark(bool visible, QRect where) {
-    if (visible == mark_visible_ && (!visible || where == mark_)) return;
+    if (visible == mark_visible_ && (!visible || where == mark_))
+        return;
     mark_visible_ = visible;
     mark_ = where;
     repaint();
-    if (change_) change_();
+    if (change_)
+        change_();
 }
 
-void Table_Surface::keyPressEvent(QKeyEvent* event) {
+void Table_Surface::keyPressEvent(QKeyEvent *event) {
     if (key_)
         key_(event);
     else
         QWidget::keyPressEvent(event);
 }
 
-void Table_Surface::mousePressEvent(QMouseEvent* event) {
-    if (!mouse_down_) return;
+void Table_Surface::mousePressEvent(QMouseEvent *event) {
+    if (!mouse_down_)
+        return;
     const QPointF at = event->position();
-    mouse_down_(game_button(event->button()), game_shift(event->modifiers()), static_cast<float>(at.x()),
-                static_cast<float>(at.y()));
+    mouse_down_(game_button(event->button()), game_shift(event->modifiers()),
+                static_cast<float>(at.x()), static_cast<float>(at.y()));
 }
 
 } // namespace plenk

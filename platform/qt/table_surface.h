@@ -17,16 +17,16 @@ namespace plenk {
 // placed in table pixels and drawn from the deck at device pixels, so they
 // stay sharp on a 2x screen. The widget shows the pixmap, whatever covered it.
 class Table_Surface : public QWidget {
-public:
+  public:
     // Button and shift state as the game numbers them (left 1, right 2,
     // middle 4; shift 1, control 2, alt 4), the position in table pixels.
     using Mouse_Down = std::function<void(int16_t button, int16_t shift, float x, float y)>;
 
-    explicit Table_Surface(Card_Deck& deck, QWidget* parent = nullptr);
+    explicit Table_Surface(Card_Deck &deck, QWidget *parent = nullptr);
 
     // Lays the background colour and picture over the whole table.
     void clear();
-    void draw_card(int32_t x, int32_t y, const Card_Picture& picture);
+    void draw_card(int32_t x, int32_t y, const Card_Picture &picture);
     // Shows the drawing now, not at the next turn of the event loop.
     void refresh();
     // A new background goes under the cards drawn since the last clear.
@@ -37,16 +37,16 @@ public:
     void set_mark(bool visible, QRect where);
 
     void on_mouse_down(Mouse_Down handler) { mouse_down_ = std::move(handler); }
-    void on_key(std::function<void(QKeyEvent*)> handler) { key_ = std::move(handler); }
+    void on_key(std::function<void(QKeyEvent *)> handler) { key_ = std::move(handler); }
     // Called after every refresh and every move of the mark.
     void on_change(std::function<void()> handler) { change_ = std::move(handler); }
 
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
+  protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
-private:
+  private:
     struct Placed_Card {
         int32_t x;
         int32_t y;
@@ -55,9 +55,9 @@ private:
     // Makes the pixmap anew at the widget's ratio: background, then the cards.
     void rebuild();
     void lay_background();
-    void paint_card(const Placed_Card& card);
+    void paint_card(const Placed_Card &card);
 
-    Card_Deck& deck_;
+    Card_Deck &deck_;
     QPixmap backing_;
     QImage picture_;
     // The background as a pixmap at the backing's ratio, ready to copy.
@@ -65,7 +65,7 @@ private:
     // What was drawn since the last clear, to draw again over a new background.
     std::vector<Placed_Card> placed_;
     Mouse_Down mouse_down_;
-    std::function<void(QKeyEvent*)> key_;
+    std::function<void(QKeyEvent *)> key_;
     std::function<void()> change_;
     bool mark_visible_ = false;
     QRect mark_;

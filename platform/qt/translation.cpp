@@ -7,17 +7,20 @@
 
 namespace plenk {
 
-QString translated(const Text& text) {
-    const QString pattern = text.context != nullptr
-                                ? QCoreApplication::translate(text.context, text.source.c_str(), nullptr, text.count)
-                                : QString::fromStdString(text.source);
-    if (text.args.empty()) return pattern;
+QString translated(const Text &text) {
+    const QString pattern =
+        text.context != nullptr
+            ? QCoreApplication::translate(text.context, text.source.c_str(), nullptr, text.count)
+            : QString::fromStdString(text.source);
+    if (text.args.empty())
+        return pattern;
     std::vector<std::string> args;
-    for (const Text& arg : text.args) args.push_back(translated(arg).toStdString());
+    for (const Text &arg : text.args)
+        args.push_back(translated(arg).toStdString());
     return QString::fromStdString(fill(pattern.toStdString(), args));
 }
 
-void install_translations(const QLocale& language) {
+void install_translations(const QLocale &language) {
     // Installed later, searched first: the language over English. A language
     // without files leaves its translator empty, and English shows.
     static QTranslator english, game, qt;
@@ -25,7 +28,8 @@ void install_translations(const QLocale& language) {
         (void)english.load(QStringLiteral(":/i18n/plenk_en.qm"));
         QCoreApplication::installTranslator(&english);
     }
-    (void)game.load(language, QStringLiteral("plenk"), QStringLiteral("_"), QStringLiteral(":/i18n"));
+    (void)game.load(language, QStringLiteral("plenk"), QStringLiteral("_"),
+                    QStringLiteral(":/i18n"));
     (void)qt.load(language, QStringLiteral("qtbase"), QStringLiteral("_"),
                   QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     QCoreApplication::installTranslator(&game);

@@ -9,12 +9,12 @@ namespace plenk {
 
 // The text in the player's language: each part by its context, %n by Qt's
 // plural forms for the count.
-QString translated(const Text& text);
+QString translated(const Text &text);
 
 // Loads the game's texts and Qt's own (the standard buttons) in `language`,
 // in place of any loaded before, over the English plural forms, which
 // complete the code's own English. The program asks for the desktop's
 // language, QLocale::system().
-void install_translations(const QLocale& language);
+void install_translations(const QLocale &language);
 
 } // namespace plenk

@@ -28,10 +28,12 @@ TEST(Shuffle, EachCardGoesToTheSlotDrawnUntilAFreeOneComesAndEveryDrawIsReseeded
     // Card 0 draws the last slot; every later card first draws that taken
     // slot again, then slot 51 - card.
     os.values.push_back(51.5f / 52);
-    for (int c = 1; c < 52; ++c) os.values.insert(os.values.end(), {0.999f, (51 - c + 0.5f) / 52});
+    for (int c = 1; c < 52; ++c)
+        os.values.insert(os.values.end(), {0.999f, (51 - c + 0.5f) / 52});
     Game_State g{};
     Shuffle_Deck(g, os);
-    for (int k = 0; k < 52; ++k) EXPECT_EQ(g.deck[k], 51 - k) << k;
+    for (int k = 0; k < 52; ++k)
+        EXPECT_EQ(g.deck[k], 51 - k) << k;
     EXPECT_TRUE(os.values.empty());
     EXPECT_EQ(os.seeds, std::vector<float>(103, 1234.5f));
 }
@@ -45,11 +47,13 @@ TEST(Shuffle, AFrozenClockStillGivesNewEvenlySpreadPacks) {
     for (int i = 0; i < 3000; ++i) {
         Shuffle_Deck(g, os);
         decks.insert(g.deck);
-        for (int k = 0; k < 52; ++k) ++where[g.deck[k]][k];
+        for (int k = 0; k < 52; ++k)
+            ++where[g.deck[k]][k];
     }
     EXPECT_EQ(decks.size(), 3000u);
-    for (auto& card : where)
-        for (int hits : card) ASSERT_TRUE(hits > 20 && hits < 110) << hits;
+    for (auto &card : where)
+        for (int hits : card)
+            ASSERT_TRUE(hits > 20 && hits < 110) << hits;
 }
 
 TEST(Deal, StartsEverythingAfreshAndGivesTheHumanTheFirstMove) {

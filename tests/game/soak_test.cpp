@@ -12,14 +12,18 @@ namespace {
 TEST(Soak, FiveThousandRandomGamesKeepEveryRule) {
     test::Random_Game_Runner runner(true);
     std::array<int, 5> places{};
-    for (uint64_t seed = 1; seed <= 5000; ++seed) ++places[runner.play(seed).human_place];
+    for (uint64_t seed = 1; seed <= 5000; ++seed)
+        ++places[runner.play(seed).human_place];
     // A random human still comes in every place now and then.
-    for (int place = 1; place <= 4; ++place) EXPECT_GT(places[place], 500) << "place " << place;
+    for (int place = 1; place <= 4; ++place)
+        EXPECT_GT(places[place], 500) << "place " << place;
     // A seed named in a report replays the same game, whatever was played before.
     for (uint64_t seed : {1u, 649723u}) {
         const test::Game_Outcome again = test::Random_Game_Runner(true).play(seed);
         const test::Game_Outcome first = runner.play(seed);
-        EXPECT_EQ(std::pair(again.cards_played, again.human_place), std::pair(first.cards_played, first.human_place)) << seed;
+        EXPECT_EQ(std::pair(again.cards_played, again.human_place),
+                  std::pair(first.cards_played, first.human_place))
+            << seed;
     }
 }
 

@@ -4,20 +4,20 @@
 
 #include <csignal>
 #include <cstdarg>
-#include <fcntl.h>
-#include <pwd.h>
-#include <sys/wait.h>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <tuple>
+#include <pwd.h>
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <sys/wait.h>
+#include <tuple>
 #include <unistd.h>
 
 // The record file service and where the record lives. Every case runs in a
@@ -36,29 +36,44 @@ constexpr int not_ordinary = -1;
 const Bytes record(35, 'R');
 
 // What a reader of an ordinary file sees; nothing where it cannot be read.
-Bytes get(const fs::path& path) {
+Bytes get(const fs::path &path) {
     std::error_code loop;
     std::ifstream in(fs::is_regular_file(path, loop) ? path : fs::path(), std::ios::binary);
     Bytes bytes(64);
-    return bytes.resize(static_cast<std::size_t>(in.read(reinterpret_cast<char*>(bytes.data()), 64).gcount())), bytes;
+    return bytes.resize(static_cast<std::size_t>(
+               in.read(reinterpret_cast<char *>(bytes.data()), 64).gcount())),
+           bytes;
 }
-void put(const fs::path& path, std::size_t size = 35, mode_t mode = 0644) {
+void put(const fs::path &path, std::size_t size = 35, mode_t mode = 0644) {
     std::ofstream(path, std::ios::binary) << std::string(size, 'o');
     ::chmod(path.c_str(), mode);
 }
 void need(bool done) {
-    if (!done) ::_exit(skipped);
+    if (!done)
+        ::_exit(skipped);
 }
 // Dumpable, so that it still reads its own descriptors.
-void become_nobody() { need(::setgid(65534) == 0 && ::setuid(65534) == 0 && ::prctl(PR_SET_DUMPABLE, 1) == 0); }
-std::string reason(int error) { return error == 0 ? "" : error == not_ordinary ? "not an ordinary file" : std::strerror(error); }
-std::size_t descriptors() { return static_cast<std::size_t>(std::distance(fs::directory_iterator("/proc/self/fd"), {})); }
-auto file_of(std::size_t size, mode_t mode = 0644) { return [=](const fs::path& d) { put(d / "data.dat", size, mode); }; }
-auto link_to(const char* to) { return [=](const fs::path& d) { fs::create_symlink(to, d / "data.dat"); }; }
-auto node(mode_t type, const char* name = "data.dat") {
-    return [=](const fs::path& d) { need(::mknod((d / name).c_str(), type | 0666, makedev(1, 3)) == 0); };
+void become_nobody() {
+    need(::setgid(65534) == 0 && ::setuid(65534) == 0 && ::prctl(PR_SET_DUMPABLE, 1) == 0);
 }
-void nothing(const fs::path&) {}
+std::string reason(int error) {
+    return error == 0 ? "" : error == not_ordinary ? "not an ordinary file" : std::strerror(error);
+}
+std::size_t descriptors() {
+    return static_cast<std::size_t>(std::distance(fs::directory_iterator("/proc/self/fd"), {}));
+}
+auto file_of(std::size_t size, mode_t mode = 0644) {
+    return [=](const fs::path &d) { put(d / "data.dat", size, mode); };
+}
+auto link_to(const char *to) {
+    return [=](const fs::path &d) { fs::create_symlink(to, d / "data.dat"); };
+}
+auto node(mode_t type, const char *name = "data.dat") {
+    return [=](const fs::path &d) {
+        need(::mknod((d / name).c_str(), type | 0666, makedev(1, 3)) == 0);
+    };
+}
+void nothing(const fs::path &) {}
 
 struct In_Temp_Folder : testing::Test {
     void SetUp() override {
@@ -68,12 +83,14 @@ struct In_Temp_Folder : testing::Test {
         dir = pattern;
     }
     void TearDown() override { fs::remove_all(dir); }
-    void in_child(const std::function<bool()>& passes) {
+    void in_child(const std::function<bool()> &passes) {
         const pid_t child = ::fork();
-        if (child == 0) ::alarm(10), ::_exit(passes() ? 0 : 1);
+        if (child == 0)
+            ::alarm(10), ::_exit(passes() ? 0 : 1);
         int status = 0;
         ::waitpid(child, &status, 0);
-        if (WIFEXITED(status) && WEXITSTATUS(status) == skipped) GTEST_SKIP() << "the machine cannot set this case up";
+        if (WIFEXITED(status) && WEXITSTATUS(status) == skipped)
+            GTEST_SKIP() << "the machine cannot set this case up";
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
     }
     fs::path dir;
@@ -83,7 +100,12 @@ enum class Where { Disk, Full_Disk, Read_Only_Disk, As_Nobody, Size_Limit };
 
 // What stands at dir/data.dat; the errors of reading its first 35 bytes and of
 // the save, 0 for none; where the child runs.
-struct Case { const char* name; std::function<void(const fs::path& dir)> make; int read_error, write_error; Where where = Where::Disk; };
+struct Case {
+    const char *name;
+    std::function<void(const fs::path &dir)> make;
+    int read_error, write_error;
+    Where where = Where::Disk;
+};
 
 const Case cases[] = {
     {"Missing", nothing, ENOENT, 0},
@@ -92,17 +114,31 @@ const Case cases[] = {
     {"LongWithTail", file_of(40), 0, 0},
     {"Pipe", node(S_IFIFO), not_ordinary, not_ordinary},
     {"Device", node(S_IFCHR), not_ordinary, not_ordinary},
-    {"LinkToDevice", [](auto d) { node(S_IFCHR, "null")(d), link_to("null")(d); }, not_ordinary, not_ordinary},
+    {"LinkToDevice", [](auto d) { node(S_IFCHR, "null")(d), link_to("null")(d); }, not_ordinary,
+     not_ordinary},
     {"Socket", node(S_IFSOCK), not_ordinary, not_ordinary},
     {"Folder", [](auto d) { fs::create_directory(d / "data.dat"); }, EISDIR, EISDIR},
     {"DanglingLink", link_to("real.dat"), ENOENT, 0},
     {"LiveLink", [](auto d) { put(d / "real.dat"), link_to("real.dat")(d); }, 0, 0},
     {"LinkLoop", link_to("data.dat"), ELOOP, ELOOP},
-    {"OtherUsersLink", [](auto d) { put(d / "real.dat"), link_to("real.dat")(d), need(::lchown((d / "data.dat").c_str(), 1234, 1234) == 0); }, EACCES, EACCES},
-    {"HardLink", [](auto d) { put(d / "real.dat"), fs::create_hard_link(d / "real.dat", d / "data.dat"); }, 0, 0},
-    {"OtherOwner", [](auto d) { put(d / "data.dat", 35, 0640), need(::chown((d / "data.dat").c_str(), 1234, 1234) == 0); }, 0, 0},
+    {"OtherUsersLink",
+     [](auto d) {
+         put(d / "real.dat"), link_to("real.dat")(d),
+             need(::lchown((d / "data.dat").c_str(), 1234, 1234) == 0);
+     },
+     EACCES, EACCES},
+    {"HardLink",
+     [](auto d) { put(d / "real.dat"), fs::create_hard_link(d / "real.dat", d / "data.dat"); }, 0,
+     0},
+    {"OtherOwner",
+     [](auto d) {
+         put(d / "data.dat", 35, 0640), need(::chown((d / "data.dat").c_str(), 1234, 1234) == 0);
+     },
+     0, 0},
     {"Unreadable", file_of(35, 0), EACCES, EACCES, Where::As_Nobody},
-    {"FolderTakesNoNewFile", [](auto d) { put(d / "data.dat", 35, 0666), ::chown((d / "data.dat").c_str(), 65534, 65534); }, 0, 0, Where::As_Nobody},
+    {"FolderTakesNoNewFile",
+     [](auto d) { put(d / "data.dat", 35, 0666), ::chown((d / "data.dat").c_str(), 65534, 65534); },
+     0, 0, Where::As_Nobody},
     {"FullDiskNewFile", nothing, ENOENT, ENOSPC, Where::Full_Disk},
     {"FullDiskRecord", file_of(35), 0, 0, Where::Full_Disk},
     {"ReadOnlyDisk", file_of(40), 0, EROFS, Where::Read_Only_Disk},
@@ -110,17 +146,22 @@ const Case cases[] = {
     {"ReadAndWriteFail", link_to("/proc/self/mem"), EIO, EIO},
 };
 
-void prepare(const Case& c, const fs::path& dir) {
+void prepare(const Case &c, const fs::path &dir) {
     if (c.where == Where::Full_Disk || c.where == Where::Read_Only_Disk)
-        need(::unshare(CLONE_NEWNS) == 0 && ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+        need(::unshare(CLONE_NEWNS) == 0 &&
+             ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
              ::mount("tmpfs", dir.c_str(), "tmpfs", 0, "size=8k") == 0);
     c.make(dir);
     if (c.where == Where::Full_Disk)
-        for (std::ofstream filler(dir / "filler"); filler.put('x').flush();) {}
-    if (c.where == Where::Read_Only_Disk) need(::mount(nullptr, dir.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0);
-    if (c.where == Where::As_Nobody) need(::chmod(dir.c_str(), 0755) == 0), become_nobody();
+        for (std::ofstream filler(dir / "filler"); filler.put('x').flush();) {
+        }
+    if (c.where == Where::Read_Only_Disk)
+        need(::mount(nullptr, dir.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0);
+    if (c.where == Where::As_Nobody)
+        need(::chmod(dir.c_str(), 0755) == 0), become_nobody();
     const rlimit ten_bytes{10, 10};
-    if (c.where == Where::Size_Limit) std::signal(SIGXFSZ, SIG_IGN), ::setrlimit(RLIMIT_FSIZE, &ten_bytes);
+    if (c.where == Where::Size_Limit)
+        std::signal(SIGXFSZ, SIG_IGN), ::setrlimit(RLIMIT_FSIZE, &ten_bytes);
 }
 
 struct File_Outcome : In_Temp_Folder, testing::WithParamInterface<Case> {};
@@ -129,11 +170,14 @@ struct File_Outcome : In_Temp_Folder, testing::WithParamInterface<Case> {};
 TEST_P(File_Outcome, ReadAndSave) {
     in_child([&, &c = GetParam(), file = dir / "data.dat"] {
         prepare(c, dir);
-        auto kind = [&file] { // of the name; of the file: kind, mode, links, owner; zero where missing
-            struct stat name {}, info {};
-            ::lstat(file.c_str(), &name), ::stat(file.c_str(), &info);
-            return std::tuple(name.st_mode & S_IFMT, info.st_mode, info.st_nlink, info.st_uid, info.st_gid);
-        };
+        auto kind =
+            [&file] { // of the name; of the file: kind, mode, links, owner; zero where missing
+                struct stat name {
+                }, info{};
+                ::lstat(file.c_str(), &name), ::stat(file.c_str(), &info);
+                return std::tuple(name.st_mode & S_IFMT, info.st_mode, info.st_nlink, info.st_uid,
+                                  info.st_gid);
+            };
         const auto was = kind();
         const Bytes old = get(file);
         const std::size_t open_before = descriptors();
@@ -142,23 +186,35 @@ TEST_P(File_Outcome, ReadAndSave) {
         const std::string written = write_file_start(file.string(), record);
         const auto is = kind();
         Bytes expected = old;
-        if (c.write_error == 0) expected.resize(std::max<std::size_t>(old.size(), 35)), std::copy(record.begin(), record.end(), expected.begin());
+        if (c.write_error == 0)
+            expected.resize(std::max<std::size_t>(old.size(), 35)),
+                std::copy(record.begin(), record.end(), expected.begin());
         std::string wrong;
-        auto check = [&wrong](bool good, const std::string& what) { wrong += good ? "" : what + "; "; };
-        check(read.ok == (c.read_error == 0) && read.reason == reason(c.read_error), "read: " + read.reason);
-        check(read.bytes == (read.ok ? Bytes(old.begin(), old.begin() + std::min<long>(35, std::ssize(old))) : Bytes{}), "read other bytes");
+        auto check = [&wrong](bool good, const std::string &what) {
+            wrong += good ? "" : what + "; ";
+        };
+        check(read.ok == (c.read_error == 0) && read.reason == reason(c.read_error),
+              "read: " + read.reason);
+        check(read.bytes ==
+                  (read.ok ? Bytes(old.begin(), old.begin() + std::min<long>(35, std::ssize(old)))
+                           : Bytes{}),
+              "read other bytes");
         check(written == reason(c.write_error), "write: " + written);
         check(descriptors() == open_before, "a descriptor left open");
         check(get(file) == expected, "the file holds other bytes");
         const bool missing = std::get<1>(was) == 0, dangling = missing && std::get<0>(was) != 0;
-        check(missing ? !dangling || std::get<0>(is) == std::get<0>(was) : is == was, "the name or its file changed kind, mode, links or owner");
-        for (const auto& entry : fs::directory_iterator(dir)) check(!entry.path().filename().string().starts_with(".plenk-temp"), "a temporary file left");
+        check(missing ? !dangling || std::get<0>(is) == std::get<0>(was) : is == was,
+              "the name or its file changed kind, mode, links or owner");
+        for (const auto &entry : fs::directory_iterator(dir))
+            check(!entry.path().filename().string().starts_with(".plenk-temp"),
+                  "a temporary file left");
         std::fputs(wrong.c_str(), stderr);
         return wrong.empty();
     });
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, File_Outcome, testing::ValuesIn(cases), [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Files, File_Outcome, testing::ValuesIn(cases),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 // A save of a 4 GB sparse record file moves a few bytes, takes no memory to
 // speak of (a copy of the tail fails under the limit at once), makes the file
@@ -167,7 +223,9 @@ TEST_F(In_Temp_Folder, ASaveCostsTheSameForAFileOfAnyLength) {
     in_child([file = dir / "data.dat"] {
         put(file);
         fs::resize_file(file, uintmax_t{4} << 30);
-        std::fstream(file, std::ios::in | std::ios::out | std::ios::binary).seekp(-1, std::ios::end).put('Z');
+        std::fstream(file, std::ios::in | std::ios::out | std::ios::binary)
+            .seekp(-1, std::ios::end)
+            .put('Z');
 #ifndef __SANITIZE_ADDRESS__
         const rlimit limit{rlim_t{1} << 30, rlim_t{1} << 30};
         ::setrlimit(RLIMIT_AS, &limit);
@@ -175,42 +233,64 @@ TEST_F(In_Temp_Folder, ASaveCostsTheSameForAFileOfAnyLength) {
         auto cost = [] { // bytes through read and write calls, and the peak of memory in KB
             std::ifstream in("/proc/self/io");
             uint64_t value = 0, io = 0;
-            for (std::string key; in >> key >> value;) io += key == "rchar:" || key == "wchar:" ? value : 0;
+            for (std::string key; in >> key >> value;)
+                io += key == "rchar:" || key == "wchar:" ? value : 0;
             rusage usage{};
             return ::getrusage(RUSAGE_SELF, &usage), std::pair{io, usage.ru_maxrss};
         };
-        struct stat before {}, after {};
+        struct stat before {
+        }, after{};
         ::stat(file.c_str(), &before);
         const auto [io, memory] = cost();
         const bool saved = write_file_start(file.string(), record).empty();
         const auto [io_after, memory_after] = cost();
         ::stat(file.c_str(), &after);
         std::ifstream in(file, std::ios::binary);
-        return saved && io_after - io < 65536 && memory_after - memory < 4096 && after.st_blocks <= before.st_blocks &&
-               read_file_start(file.string(), 35).bytes == record && in.seekg(-1, std::ios::end).get() == 'Z';
+        return saved && io_after - io < 65536 && memory_after - memory < 4096 &&
+               after.st_blocks <= before.st_blocks &&
+               read_file_start(file.string(), 35).bytes == record &&
+               in.seekg(-1, std::ios::end).get() == 'Z';
     });
 }
 
 // Where the record lives, decided as nobody: the program's folder is nobody's
 // to read only, the home folder nobody's to write.
 // Where it is loaded from and saved to: 'P' beside the program, 'U' in the user's folder, '-' none.
-struct Place_Case { const char* name; std::function<void(const fs::path& program, const fs::path& home)> make; char load, save; bool program_known = true; };
+struct Place_Case {
+    const char *name;
+    std::function<void(const fs::path &program, const fs::path &home)> make;
+    char load, save;
+    bool program_known = true;
+};
 
-void beside(const fs::path& p, const fs::path&) { put(p / "data.dat"); }
-void no_home(const fs::path&, const fs::path& h) { fs::remove(h), put(h); }
+void beside(const fs::path &p, const fs::path &) {
+    put(p / "data.dat");
+}
+void no_home(const fs::path &, const fs::path &h) {
+    fs::remove(h), put(h);
+}
 
 const Place_Case places[] = {
     {"NothingInAWritableFolder", [](auto p, auto) { ::chmod(p.c_str(), 0777); }, '-', 'P'},
-    {"RecordInAWritableFolder", [](auto p, auto) { ::chmod(p.c_str(), 0777), put(p / "data.dat", 35, 0666); }, 'P', 'P'},
+    {"RecordInAWritableFolder",
+     [](auto p, auto) { ::chmod(p.c_str(), 0777), put(p / "data.dat", 35, 0666); }, 'P', 'P'},
     {"RecordInAReadOnlyFolder", beside, 'P', 'U'},
-    {"WritableRecordInAReadOnlyFolder", [](auto p, auto) { put(p / "data.dat", 35, 0666); }, 'P', 'P'},
-    {"RecordMovedEarlier", [](auto p, auto h) { beside(p, h), fs::create_directories(h / "Plenk"), put(h / "Plenk/data.dat"); }, 'U', 'U'},
+    {"WritableRecordInAReadOnlyFolder", [](auto p, auto) { put(p / "data.dat", 35, 0666); }, 'P',
+     'P'},
+    {"RecordMovedEarlier",
+     [](auto p, auto h) {
+         beside(p, h), fs::create_directories(h / "Plenk"), put(h / "Plenk/data.dat");
+     },
+     'U', 'U'},
     {"NothingInAReadOnlyFolder", [](auto, auto) {}, '-', 'U'},
     {"NoUserFolderCanBeMade", no_home, '-', 'P'},
-    {"RecordWhereNoUserFolderCanBeMade", [](auto p, auto h) { beside(p, h), no_home(p, h); }, 'P', 'P'},
+    {"RecordWhereNoUserFolderCanBeMade", [](auto p, auto h) { beside(p, h), no_home(p, h); }, 'P',
+     'P'},
     {"ProgramFolderUnknown", [](auto, auto) {}, '-', 'U', false},
-    {"PipeInAReadOnlyFolder", [](auto p, auto) { ::mkfifo((p / "data.dat").c_str(), 0644); }, 'P', 'P'},
-    {"DanglingLinkToAWritableFolder", [](auto p, auto h) { fs::create_symlink(h / "rec.dat", p / "data.dat"); }, '-', 'P'},
+    {"PipeInAReadOnlyFolder", [](auto p, auto) { ::mkfifo((p / "data.dat").c_str(), 0644); }, 'P',
+     'P'},
+    {"DanglingLinkToAWritableFolder",
+     [](auto p, auto h) { fs::create_symlink(h / "rec.dat", p / "data.dat"); }, '-', 'P'},
 };
 
 struct Record_Location : In_Temp_Folder, testing::WithParamInterface<Place_Case> {};
@@ -220,16 +300,22 @@ TEST_P(Record_Location, DependsOnWhatIsThere) {
     fs::create_directory(program), fs::create_directory(home);
     ::chmod(dir.c_str(), 0755), ::chmod(home.c_str(), 0777);
     GetParam().make(program, home);
-    auto where = [&](char place) { return place == '-' ? "" : ((place == 'P' ? program : home / "Plenk") / "data.dat").string(); };
+    auto where = [&](char place) {
+        return place == '-' ? ""
+                            : ((place == 'P' ? program : home / "Plenk") / "data.dat").string();
+    };
     in_child([&, &c = GetParam()] {
         become_nobody();
-        const Record_Place place = locate_record(c.program_known ? program.string() : "", (home / "Plenk").string());
-        std::fprintf(stderr, "load from '%s', save to '%s'", place.load_from.c_str(), place.save_to.c_str());
+        const Record_Place place =
+            locate_record(c.program_known ? program.string() : "", (home / "Plenk").string());
+        std::fprintf(stderr, "load from '%s', save to '%s'", place.load_from.c_str(),
+                     place.save_to.c_str());
         return place.load_from == where(c.load) && place.save_to == where(c.save);
     });
 }
 
-INSTANTIATE_TEST_SUITE_P(Places, Record_Location, testing::ValuesIn(places), [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Places, Record_Location, testing::ValuesIn(places),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 // An installed copy starts its record in the user's folder even when it may
 // write beside itself, as root may.
@@ -244,15 +330,21 @@ TEST_F(In_Temp_Folder, StaleTemporariesAreRemovedByTheirExactName) {
     fs::create_directories(dir / "real/.plenk-temp.Ab12Cd");
     fs::create_symlink("real/rec.dat", dir / "data.dat");
     const std::vector<std::string> removed = {".plenk-temp.Xy12Zw", ".plenk-temp.zzzzzz"},
-                                   kept = {"rec.dat.backup", "rec.dat.123456", "rec.dat.OLD001", "data.dat.Xy12Zw", ".plenk-temp.Ab12Cde",
-                                           ".plenk-temp.Ab-2Cd", "plenk-temp.Ab12Cd", "../.plenk-temp.Ab12Cd", ".plenk-temp.Ot12Hr"};
-    for (const auto& names : {removed, kept})
-        for (const std::string& name : names) put(dir / "real" / name);
+                                   kept = {"rec.dat.backup",      "rec.dat.123456",
+                                           "rec.dat.OLD001",      "data.dat.Xy12Zw",
+                                           ".plenk-temp.Ab12Cde", ".plenk-temp.Ab-2Cd",
+                                           "plenk-temp.Ab12Cd",   "../.plenk-temp.Ab12Cd",
+                                           ".plenk-temp.Ot12Hr"};
+    for (const auto &names : {removed, kept})
+        for (const std::string &name : names)
+            put(dir / "real" / name);
     ASSERT_EQ(::chown((dir / "real/.plenk-temp.Ot12Hr").c_str(), 1234, 1234), 0); // another user's
     fs::create_symlink("rec.dat.backup", dir / "real/.plenk-temp.Li12Nk");
     remove_stale_temporaries((dir / "data.dat").string());
-    for (const std::string& name : removed) EXPECT_FALSE(fs::exists(dir / "real" / name)) << name;
-    for (const std::string& name : kept) EXPECT_TRUE(fs::exists(dir / "real" / name)) << name;
+    for (const std::string &name : removed)
+        EXPECT_FALSE(fs::exists(dir / "real" / name)) << name;
+    for (const std::string &name : kept)
+        EXPECT_TRUE(fs::exists(dir / "real" / name)) << name;
     EXPECT_TRUE(fs::is_directory(dir / "real/.plenk-temp.Ab12Cd")); // named as one, but a folder
     EXPECT_TRUE(fs::is_symlink(dir / "real/.plenk-temp.Li12Nk"));
 }
@@ -262,7 +354,7 @@ TEST_F(In_Temp_Folder, StaleTemporariesAreRemovedByTheirExactName) {
 TEST(User_Data_Folder, ComesFromAbsolutePathsOnly) {
     const std::string passwd_home = ::getpwuid(::geteuid())->pw_dir;
     const std::string from_passwd = passwd_home == "/" ? "" : passwd_home + "/.local/share/Plenk";
-    const std::tuple<const char*, const char*, std::string> cases[] = {
+    const std::tuple<const char *, const char *, std::string> cases[] = {
         {"/x/data", "/home/a", "/x/data/Plenk"},
         {"x/data", "/home/a", "/home/a/.local/share/Plenk"},
         {nullptr, "/home/a/", "/home/a/.local/share/Plenk"},
@@ -270,19 +362,25 @@ TEST(User_Data_Folder, ComesFromAbsolutePathsOnly) {
         {nullptr, "home/a", from_passwd},
         {nullptr, "/", ""},
     };
-    for (const auto& [xdg, home, expected] : cases)
-        EXPECT_EQ(user_data_folder(xdg, home), expected) << (xdg ? xdg : "(unset)") << ", " << (home ? home : "(unset)");
+    for (const auto &[xdg, home, expected] : cases)
+        EXPECT_EQ(user_data_folder(xdg, home), expected)
+            << (xdg ? xdg : "(unset)") << ", " << (home ? home : "(unset)");
 }
 
 // The system calls of the file services, made to fail: the next `times` calls
 // of `call` fail with `error`. Linked in place of the real ones (--wrap).
-struct System_Fault { std::string call; int error = 0; int times = 0; };
+struct System_Fault {
+    std::string call;
+    int error = 0;
+    int times = 0;
+};
 System_Fault fault;
-std::function<void(const char* path)> before_open;
+std::function<void(const char *path)> before_open;
 int synced_folders = 0;
 
-bool failing(const char* call) {
-    if (fault.times == 0 || fault.call != call) return false;
+bool failing(const char *call) {
+    if (fault.times == 0 || fault.call != call)
+        return false;
     --fault.times;
     errno = fault.error;
     return true;
@@ -290,7 +388,12 @@ bool failing(const char* call) {
 
 // A save or a read under a failing call: the reason told, and what the
 // record holds after it. EINTR is only ever retried.
-struct Fault_Case { const char* name; System_Fault fault; int read_error, write_error; bool saved; };
+struct Fault_Case {
+    const char *name;
+    System_Fault fault;
+    int read_error, write_error;
+    bool saved;
+};
 const Fault_Case faults[] = {
     {"OpenRefused", {"open", EACCES, 9}, EACCES, EACCES, false},
     {"OpenInterrupted", {"open", EINTR, 1}, 0, 0, true},
@@ -310,7 +413,7 @@ const Fault_Case faults[] = {
 struct Failing_Call : In_Temp_Folder, testing::WithParamInterface<Fault_Case> {};
 
 TEST_P(Failing_Call, IsToldAndLeavesTheRecordWholeOrAsItWas) {
-    const Fault_Case& c = GetParam();
+    const Fault_Case &c = GetParam();
     const fs::path file = dir / "data.dat";
     put(file);
     fault = c.fault;
@@ -323,18 +426,21 @@ TEST_P(Failing_Call, IsToldAndLeavesTheRecordWholeOrAsItWas) {
     EXPECT_EQ(read.bytes, c.read_error == 0 ? Bytes(35, 'o') : Bytes{});
     EXPECT_EQ(written, reason(c.write_error));
     EXPECT_EQ(get(file), c.saved ? record : Bytes(35, 'o'));
-    for (const auto& entry : fs::directory_iterator(dir)) EXPECT_EQ(entry.path().filename(), "data.dat");
+    for (const auto &entry : fs::directory_iterator(dir))
+        EXPECT_EQ(entry.path().filename(), "data.dat");
 }
 
-INSTANTIATE_TEST_SUITE_P(Calls, Failing_Call, testing::ValuesIn(faults), [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Calls, Failing_Call, testing::ValuesIn(faults),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 // A link swapped in for the record after its links were followed is not
 // followed: what it leads to is neither read nor written.
 TEST_F(In_Temp_Folder, ALinkSwappedInBeforeTheOpenIsNotFollowed) {
     const fs::path file = dir / "data.dat", victim = dir / "notes.txt";
     put(victim, 40);
-    before_open = [&](const char* path) {
-        if (path != file.string()) return;
+    before_open = [&](const char *path) {
+        if (path != file.string())
+            return;
         fs::remove(file), fs::create_symlink(victim, file);
     };
     put(file);
@@ -357,42 +463,57 @@ TEST_F(In_Temp_Folder, AReplacedRecordHasItsFolderSynced) {
 } // namespace plenk
 
 extern "C" {
-int __real_open(const char* path, int flags, ...);
-ssize_t __real_read(int fd, void* buffer, size_t size);
-ssize_t __real_pwrite(int fd, const void* buffer, size_t size, off_t offset);
-int __real_fstat(int fd, struct stat* info);
+int __real_open(const char *path, int flags, ...);
+ssize_t __real_read(int fd, void *buffer, size_t size);
+ssize_t __real_pwrite(int fd, const void *buffer, size_t size, off_t offset);
+int __real_fstat(int fd, struct stat *info);
 int __real_fsync(int fd);
 int __real_close(int fd);
-int __real_rename(const char* from, const char* to);
-int __real_mkostemp(char* pattern, int flags);
+int __real_rename(const char *from, const char *to);
+int __real_mkostemp(char *pattern, int flags);
 int __real_fchown(int fd, uid_t owner, gid_t group);
 int __real_fchmod(int fd, mode_t mode);
 
-int __wrap_open(const char* path, int flags, ...) {
+int __wrap_open(const char *path, int flags, ...) {
     va_list rest;
     va_start(rest, flags);
     const mode_t mode = (flags & (O_CREAT | O_TMPFILE)) != 0 ? va_arg(rest, mode_t) : 0;
     va_end(rest);
-    if (plenk::failing("open")) return -1;
-    if (plenk::before_open) plenk::before_open(path);
+    if (plenk::failing("open"))
+        return -1;
+    if (plenk::before_open)
+        plenk::before_open(path);
     return __real_open(path, flags, mode);
 }
-ssize_t __wrap_read(int fd, void* buffer, size_t size) { return plenk::failing("read") ? -1 : __real_read(fd, buffer, size); }
-ssize_t __wrap_pwrite(int fd, const void* buffer, size_t size, off_t offset) {
+ssize_t __wrap_read(int fd, void *buffer, size_t size) {
+    return plenk::failing("read") ? -1 : __real_read(fd, buffer, size);
+}
+ssize_t __wrap_pwrite(int fd, const void *buffer, size_t size, off_t offset) {
     return plenk::failing("pwrite") ? -1 : __real_pwrite(fd, buffer, size, offset);
 }
-int __wrap_fstat(int fd, struct stat* info) { return plenk::failing("fstat") ? -1 : __real_fstat(fd, info); }
+int __wrap_fstat(int fd, struct stat *info) {
+    return plenk::failing("fstat") ? -1 : __real_fstat(fd, info);
+}
 int __wrap_fsync(int fd) {
     struct stat info {};
-    if (__real_fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) ++plenk::synced_folders;
+    if (__real_fstat(fd, &info) == 0 && S_ISDIR(info.st_mode))
+        ++plenk::synced_folders;
     return plenk::failing("fsync") ? -1 : __real_fsync(fd);
 }
 int __wrap_close(int fd) {
     const int closed = __real_close(fd); // a failed close still frees the descriptor
     return plenk::failing("close") ? -1 : closed;
 }
-int __wrap_rename(const char* from, const char* to) { return plenk::failing("rename") ? -1 : __real_rename(from, to); }
-int __wrap_mkostemp(char* pattern, int flags) { return plenk::failing("mkostemp") ? -1 : __real_mkostemp(pattern, flags); }
-int __wrap_fchown(int fd, uid_t owner, gid_t group) { return plenk::failing("fchown") ? -1 : __real_fchown(fd, owner, group); }
-int __wrap_fchmod(int fd, mode_t mode) { return plenk::failing("fchmod") ? -1 : __real_fchmod(fd, mode); }
+int __wrap_rename(const char *from, const char *to) {
+    return plenk::failing("rename") ? -1 : __real_rename(from, to);
+}
+int __wrap_mkostemp(char *pattern, int flags) {
+    return plenk::failing("mkostemp") ? -1 : __real_mkostemp(pattern, flags);
+}
+int __wrap_fchown(int fd, uid_t owner, gid_t group) {
+    return plenk::failing("fchown") ? -1 : __real_fchown(fd, owner, group);
+}
+int __wrap_fchmod(int fd, mode_t mode) {
+    return plenk::failing("fchmod") ? -1 : __real_fchmod(fd, mode);
+}
 }

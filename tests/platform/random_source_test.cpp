@@ -8,9 +8,10 @@
 namespace plenk {
 namespace {
 
-std::vector<float> draws(Random_Source& random, int count) {
+std::vector<float> draws(Random_Source &random, int count) {
     std::vector<float> out(static_cast<std::size_t>(count));
-    for (float& r : out) r = random.next();
+    for (float &r : out)
+        r = random.next();
     return out;
 }
 
@@ -20,8 +21,10 @@ std::vector<float> draws(Random_Source& random, int count) {
 // cards is tested with the deal.
 TEST(Random_Source, FreshValuesAreSplitMix64sTop24Bits) {
     Random_Source random;
-    EXPECT_EQ(draws(random, 3), (std::vector<float>{0x6e789e / 16777216.0f, 0x06c45d / 16777216.0f, 0xf88bb8 / 16777216.0f}));
-    for (float r : draws(random, 100000)) ASSERT_TRUE(r >= 0.0f && r < 1.0f) << r;
+    EXPECT_EQ(draws(random, 3), (std::vector<float>{0x6e789e / 16777216.0f, 0x06c45d / 16777216.0f,
+                                                    0xf88bb8 / 16777216.0f}));
+    for (float r : draws(random, 100000))
+        ASSERT_TRUE(r >= 0.0f && r < 1.0f) << r;
 }
 
 TEST(Random_Source, ReseedingMixesInAndNeverRestarts) {
@@ -37,7 +40,8 @@ TEST(Random_Source, ReseedingMixesInAndNeverRestarts) {
     EXPECT_NE(draws(a, 8), first);
     // A shuffle re-seeds from a clock that may stand still for every card.
     std::set<float> seen;
-    for (int i = 0; i < 1000; ++i) a.reseed(43200.0f), seen.insert(a.next());
+    for (int i = 0; i < 1000; ++i)
+        a.reseed(43200.0f), seen.insert(a.next());
     EXPECT_GE(seen.size(), 995u);
 }
 

@@ -18,17 +18,18 @@ namespace plenk::test {
 
 // What a screen reader was told: each event with the name of its object.
 static std::vector<std::pair<QAccessible::Event, QString>> heard;
-static bool was_heard(QAccessible::Event type, const QString& name) {
+static bool was_heard(QAccessible::Event type, const QString &name) {
     return std::find(heard.begin(), heard.end(), std::pair(type, name)) != heard.end();
 }
 
 struct Keyboard_Table : ::testing::Test {
     Game_Table table;
-    QAccessibleInterface* tree = nullptr;
+    QAccessibleInterface *tree = nullptr;
     void SetUp() override {
-        QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
-            QAccessibleInterface* about = event->accessibleInterface();
-            heard.emplace_back(event->type(), about != nullptr ? about->text(QAccessible::Name) : QString());
+        QAccessible::installUpdateHandler([](QAccessibleEvent *event) {
+            QAccessibleInterface *about = event->accessibleInterface();
+            heard.emplace_back(event->type(),
+                               about != nullptr ? about->text(QAccessible::Name) : QString());
         });
         QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
         table.window->start();
@@ -40,24 +41,31 @@ struct Keyboard_Table : ::testing::Test {
         QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
         heard.clear();
     }
-    void key(Qt::Key k, Qt::KeyboardModifiers m = {}) { QTest::keyClick(table.window->surface, k, m); }
+    void key(Qt::Key k, Qt::KeyboardModifiers m = {}) {
+        QTest::keyClick(table.window->surface, k, m);
+    }
     // The thing at the index of the table's words: a card within the hand's
     // list, which is the table's first child, or a later child of the table.
-    QAccessibleInterface* thing(int i, const Table_Words& words) {
-        return i < words.hand_cards ? tree->child(0)->child(i) : tree->child(i - words.hand_cards + (words.hand.source.empty() ? 0 : 1));
+    QAccessibleInterface *thing(int i, const Table_Words &words) {
+        return i < words.hand_cards
+                   ? tree->child(0)->child(i)
+                   : tree->child(i - words.hand_cards + (words.hand.source.empty() ? 0 : 1));
     }
     // The slot whose card carries the mark's outline on the surface, -1 for none.
-    int drawn_mark(const QImage& shot) {
+    int drawn_mark(const QImage &shot) {
         const auto [left, top] = human_row_corner(table.g());
         for (int16_t slot = 0; slot < Card_Empty_Slot(table.g(), 0); ++slot)
-            if (shot.pixelColor(left + card_step * slot + 1, top + 1) == QColor::fromRgb(mark_rgb) &&
-                shot.pixelColor(left + card_step * slot + 1, top + table.g().card_h - 2) == QColor::fromRgb(mark_rgb))
+            if (shot.pixelColor(left + card_step * slot + 1, top + 1) ==
+                    QColor::fromRgb(mark_rgb) &&
+                shot.pixelColor(left + card_step * slot + 1, top + table.g().card_h - 2) ==
+                    QColor::fromRgb(mark_rgb))
                 return slot;
         return -1;
     }
 };
 
-TEST_F(Keyboard_Table, TheMarkIsDrawnWhereTheKeysPutItAndIsGoneWhileACardMovesWhenNewGameIsRefused) {
+TEST_F(Keyboard_Table,
+       TheMarkIsDrawnWhereTheKeysPutItAndIsGoneWhileACardMovesWhenNewGameIsRefused) {
     key(Qt::Key_N, Qt::ControlModifier);
     ASSERT_EQ(table.g().game_over, flag_false) << "Ctrl+N deals";
     const int first = table.form->marked_slot();
@@ -65,16 +73,20 @@ TEST_F(Keyboard_Table, TheMarkIsDrawnWhereTheKeysPutItAndIsGoneWhileACardMovesWh
     key(Qt::Key_End);
     EXPECT_EQ(drawn_mark(table.grab()), Card_Empty_Slot(table.g(), 0) - 1);
     key(Qt::Key_Home);
-    for (int i = 0; i < first; ++i) key(Qt::Key_Right);
+    for (int i = 0; i < first; ++i)
+        key(Qt::Key_Right);
     QImage during;
-    repeat_until([&] {
-        if (table.g().animating != flag_true) return false;
-        during = table.grab();
-        const auto deck = table.g().deck;
-        key(Qt::Key_N, Qt::ControlModifier);
-        EXPECT_EQ(table.g().deck, deck);
-        return true;
-    }, table.window.get());
+    repeat_until(
+        [&] {
+            if (table.g().animating != flag_true)
+                return false;
+            during = table.grab();
+            const auto deck = table.g().deck;
+            key(Qt::Key_N, Qt::ControlModifier);
+            EXPECT_EQ(table.g().deck, deck);
+            return true;
+        },
+        table.window.get());
     Box_Answerer boxes;
     const int16_t played = table.g().seat[0].card[first];
     key(Qt::Key_Space);
@@ -87,16 +99,22 @@ TEST_F(Keyboard_Table, TheMarkIsDrawnWhereTheKeysPutItAndIsGoneWhileACardMovesWh
 // told every change.
 TEST_F(Keyboard_Table, TheAccessibleTreeFollowsTheGame) {
     Box_Answerer boxes(QMessageBox::No);
-    for (const auto& [k, m] : {std::pair{Qt::Key_N, Qt::ControlModifier}, {Qt::Key_End, Qt::NoModifier}, {Qt::Key_Space, Qt::NoModifier},
-                               {Qt::Key_Right, Qt::NoModifier}, {Qt::Key_Return, Qt::NoModifier}, {Qt::Key_N, Qt::ControlModifier}}) {
+    for (const auto &[k, m] : {std::pair{Qt::Key_N, Qt::ControlModifier},
+                               {Qt::Key_End, Qt::NoModifier},
+                               {Qt::Key_Space, Qt::NoModifier},
+                               {Qt::Key_Right, Qt::NoModifier},
+                               {Qt::Key_Return, Qt::NoModifier},
+                               {Qt::Key_N, Qt::ControlModifier}}) {
         SCOPED_TRACE(QKeySequence(k | m).toString().toStdString());
-        std::map<QAccessibleInterface*, QString> before; // each thing's object and its name
-        std::map<std::string, QAccessibleInterface*> held; // each card in hand and its object
+        std::map<QAccessibleInterface *, QString> before;   // each thing's object and its name
+        std::map<std::string, QAccessibleInterface *> held; // each card in hand and its object
         const Table_Words was = table_words(table.g(), table.form->awaiting_human());
-        for (int i = 0; i < static_cast<int>(was.things.size()); ++i) before[thing(i, was)] = thing(i, was)->text(QAccessible::Name);
-        for (int i = 0; i < was.hand_cards; ++i) held[english(was.things[static_cast<std::size_t>(i)].name)] = thing(i, was);
+        for (int i = 0; i < static_cast<int>(was.things.size()); ++i)
+            before[thing(i, was)] = thing(i, was)->text(QAccessible::Name);
+        for (int i = 0; i < was.hand_cards; ++i)
+            held[english(was.things[static_cast<std::size_t>(i)].name)] = thing(i, was);
         const QString description = tree->text(QAccessible::Description);
-        QAccessibleInterface* const was_focused = tree->focusChild();
+        QAccessibleInterface *const was_focused = tree->focusChild();
         heard.clear();
         key(k, m);
         const Table_Words words = table_words(table.g(), table.form->awaiting_human());
@@ -104,28 +122,44 @@ TEST_F(Keyboard_Table, TheAccessibleTreeFollowsTheGame) {
         EXPECT_EQ(tree->child(0)->text(QAccessible::Name).toStdString(), english(words.hand));
         EXPECT_EQ(tree->child(0)->childCount(), words.hand_cards);
         EXPECT_EQ(tree->text(QAccessible::Description).toStdString(), english(words.description));
-        EXPECT_TRUE(description == tree->text(QAccessible::Description) || was_heard(QAccessible::DescriptionChanged, "Table"));
+        EXPECT_TRUE(description == tree->text(QAccessible::Description) ||
+                    was_heard(QAccessible::DescriptionChanged, "Table"));
         for (int i = 0; i < static_cast<int>(words.things.size()); ++i) {
-            const Table_Thing& t = words.things[static_cast<std::size_t>(i)];
+            const Table_Thing &t = words.things[static_cast<std::size_t>(i)];
             const QString name = thing(i, words)->text(QAccessible::Name);
             EXPECT_EQ(name.toStdString(), english(t.heard));
-            EXPECT_EQ(thing(i, words)->state().disabled, t.kind == Thing_Kind::Hand_Card && !t.playable) << english(t.name);
-            EXPECT_TRUE(before[thing(i, words)] == name || was_heard(QAccessible::NameChanged, name) || was_heard(QAccessible::ObjectCreated, name)) << english(t.name);
+            EXPECT_EQ(thing(i, words)->state().disabled,
+                      t.kind == Thing_Kind::Hand_Card && !t.playable)
+                << english(t.name);
+            EXPECT_TRUE(before[thing(i, words)] == name ||
+                        was_heard(QAccessible::NameChanged, name) ||
+                        was_heard(QAccessible::ObjectCreated, name))
+                << english(t.name);
         }
         // A card keeps its object while it stays in hand; one that leaves is
         // told gone, so that no reader keeps an object that became another.
         for (int i = 0; i < was.hand_cards; ++i) {
-            const Table_Thing& t = was.things[static_cast<std::size_t>(i)];
-            const auto now = std::find_if(words.things.begin(), words.things.begin() + words.hand_cards, [&](const Table_Thing& c) { return english(c.name) == english(t.name); });
-            const bool kept = now != words.things.begin() + words.hand_cards && thing(static_cast<int>(now - words.things.begin()), words) == held[english(t.name)];
-            EXPECT_TRUE(kept || was_heard(QAccessible::ObjectDestroyed, QString::fromStdString(english(t.name))) ||
-                        was_heard(QAccessible::ObjectDestroyed, QString::fromStdString(english(t.heard)))) << english(t.name);
+            const Table_Thing &t = was.things[static_cast<std::size_t>(i)];
+            const auto now = std::find_if(
+                words.things.begin(), words.things.begin() + words.hand_cards,
+                [&](const Table_Thing &c) { return english(c.name) == english(t.name); });
+            const bool kept =
+                now != words.things.begin() + words.hand_cards &&
+                thing(static_cast<int>(now - words.things.begin()), words) == held[english(t.name)];
+            EXPECT_TRUE(
+                kept ||
+                was_heard(QAccessible::ObjectDestroyed, QString::fromStdString(english(t.name))) ||
+                was_heard(QAccessible::ObjectDestroyed, QString::fromStdString(english(t.heard))))
+                << english(t.name);
         }
         const int marked = table.form->marked_slot();
-        QAccessibleInterface* focused = tree->focusChild();
+        QAccessibleInterface *focused = tree->focusChild();
         EXPECT_EQ(focused, marked < 0 ? nullptr : tree->child(0)->child(marked));
-        const bool moved = focused != nullptr && (focused != was_focused || before[focused] != focused->text(QAccessible::Name));
-        EXPECT_TRUE(!moved || (focused->state().focused && was_heard(QAccessible::Focus, focused->text(QAccessible::Name))));
+        const bool moved =
+            focused != nullptr &&
+            (focused != was_focused || before[focused] != focused->text(QAccessible::Name));
+        EXPECT_TRUE(!moved || (focused->state().focused &&
+                               was_heard(QAccessible::Focus, focused->text(QAccessible::Name))));
     }
 }
 
@@ -139,8 +173,10 @@ TEST_F(Keyboard_Table, TheTakeIsAnnounced) {
 TEST_F(Keyboard_Table, HoverShowsTheSameWordsAsATooltip) {
     table.window->gm_submnu[0]->trigger();
     const auto [left, top] = human_row_corner(table.g());
-    for (const auto& [at, words] : {std::pair<QPoint, std::string>{QPoint(3, 3), ""}, {QPoint(left + 3, top + 3), english(card_name(table.g().seat[0].card[0]))},
-                                    {QPoint(375, 275), "Open card: " + english(card_name(table.g().open_card))}}) {
+    for (const auto &[at, words] :
+         {std::pair<QPoint, std::string>{QPoint(3, 3), ""},
+          {QPoint(left + 3, top + 3), english(card_name(table.g().seat[0].card[0]))},
+          {QPoint(375, 275), "Open card: " + english(card_name(table.g().open_card))}}) {
         QCursor::setPos(table.window->surface->mapToGlobal(at));
         QHelpEvent hover(QEvent::ToolTip, at, table.window->surface->mapToGlobal(at));
         QApplication::sendEvent(table.window->surface, &hover);

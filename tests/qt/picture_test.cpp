@@ -20,7 +20,7 @@ const QColor table_green(0, 128, 0);
 
 // A red picture with a blue band at x 500..699, so that a scaled or shifted
 // picture shows the wrong colour somewhere.
-static QByteArray picture(QSize size, const char* format = "JPEG", bool progressive = false) {
+static QByteArray picture(QSize size, const char *format = "JPEG", bool progressive = false) {
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::red);
     QPainter(&image).fillRect(500, 0, 200, size.height(), Qt::blue);
@@ -37,29 +37,36 @@ static QByteArray picture(QSize size, const char* format = "JPEG", bool progress
 static QByteArray claiming_60000_square(bool one_component) {
     QByteArray jpeg = picture({64, 48});
     jpeg.replace(jpeg.indexOf("\xFF\xC0") + 5, 4, QByteArray("\xEA\x60\xEA\x60", 4));
-    if (one_component) jpeg[jpeg.indexOf("\xFF\xDA") + 4] = 1;
+    if (one_component)
+        jpeg[jpeg.indexOf("\xFF\xDA") + 4] = 1;
     return jpeg;
 }
 
 // Writes `bytes` as the picture file (none if empty; a folder, a pipe or a
 // link to a device of that name for "folder", "pipe" or "device") and returns
 // its path.
-static QString put_picture(const QTemporaryDir& folder, const QByteArray& bytes) {
+static QString put_picture(const QTemporaryDir &folder, const QByteArray &bytes) {
     QFile file(folder.filePath("table01.jpg"));
     const bool special = bytes == "folder" || bytes == "pipe" || bytes == "device";
-    if (bytes == "folder") QDir().mkdir(file.fileName());
-    if (bytes == "pipe") ::mkfifo(QFile::encodeName(file.fileName()).constData(), 0644);
-    if (bytes == "device") QFile::link(QStringLiteral("/dev/zero"), file.fileName());
-    EXPECT_TRUE(bytes.isEmpty() || special || (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()));
+    if (bytes == "folder")
+        QDir().mkdir(file.fileName());
+    if (bytes == "pipe")
+        ::mkfifo(QFile::encodeName(file.fileName()).constData(), 0644);
+    if (bytes == "device")
+        QFile::link(QStringLiteral("/dev/zero"), file.fileName());
+    EXPECT_TRUE(bytes.isEmpty() || special ||
+                (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()));
     return file.fileName();
 }
 
 TEST(Table_Picture, EachFileIsShownOrRefusedLeavingThePlainTable) {
     const QByteArray jpeg = picture({1200, 900});
-    // Three segments of the largest size (a camera's EXIF, ICC profile and preview) before the frame header.
-    const QByteArray segments = (QByteArray("\xFF\xE5\xFF\xFF", 4) + QByteArray(65533, '\0')).repeated(3);
+    // Three segments of the largest size (a camera's EXIF, ICC profile and preview) before the
+    // frame header.
+    const QByteArray segments =
+        (QByteArray("\xFF\xE5\xFF\xFF", 4) + QByteArray(65533, '\0')).repeated(3);
     const struct {
-        const char* what;
+        const char *what;
         QByteArray bytes;
         bool fits; // may go to the decoder
         bool shown;
@@ -70,27 +77,35 @@ TEST(Table_Picture, EachFileIsShownOrRefusedLeavingThePlainTable) {
         {"a link to a device", "device", false, false},
         {"a JPEG", jpeg, true, true},
         {"a progressive JPEG within the budget", picture({64, 48}, "JPEG", true), true, true},
-        {"a progressive JPEG just over the budget", picture({4000, 2001}, "JPEG", true), false, false},
+        {"a progressive JPEG just over the budget", picture({4000, 2001}, "JPEG", true), false,
+         false},
         {"a JPEG read row by row, of any size", picture({4000, 2001}), true, true},
-        {"a JPEG claiming 60000 square, its rows missing", claiming_60000_square(false), true, false},
+        {"a JPEG claiming 60000 square, its rows missing", claiming_60000_square(false), true,
+         false},
         {"a first scan of one component of three", claiming_60000_square(true), false, false},
         {"a frame header behind large segments", QByteArray(jpeg).insert(2, segments), true, true},
-        {"a frame header behind 65536 empty comments", QByteArray(jpeg).insert(2, QByteArray("\xFF\xFE\x00\x02", 4).repeated(65536)), false, false},
+        {"a frame header behind 65536 empty comments",
+         QByteArray(jpeg).insert(2, QByteArray("\xFF\xFE\x00\x02", 4).repeated(65536)), false,
+         false},
         {"a truncated JPEG", jpeg.left(jpeg.size() / 2), true, false},
-        {"a corrupt JPEG", QByteArray(jpeg).replace(600, 4000, QByteArray(4000, '\x5a')), true, false},
+        {"a corrupt JPEG", QByteArray(jpeg).replace(600, 4000, QByteArray(4000, '\x5a')), true,
+         false},
         {"a PNG", picture({100, 80}, "PNG"), false, false},
         {"plain text", "plain text, not a picture\n", false, false},
     };
     ensure_application();
-    for (const auto& file : files) {
+    for (const auto &file : files) {
         SCOPED_TRACE(file.what);
         QTemporaryDir folder;
         EXPECT_EQ(jpeg_fit_to_decode({file.bytes.begin(), file.bytes.end()}), file.fits);
-        const std::optional<QImage> shown = load_background_picture(put_picture(folder, file.bytes), QSize(750, 550));
+        const std::optional<QImage> shown =
+            load_background_picture(put_picture(folder, file.bytes), QSize(750, 550));
         EXPECT_EQ(shown.has_value(), file.shown);
         // Only the part the table shows is decoded.
-        QBuffer buffer(const_cast<QByteArray*>(&file.bytes));
-        if (shown) { EXPECT_EQ(shown->size(), QImageReader(&buffer).size().boundedTo(QSize(750, 550))); }
+        QBuffer buffer(const_cast<QByteArray *>(&file.bytes));
+        if (shown) {
+            EXPECT_EQ(shown->size(), QImageReader(&buffer).size().boundedTo(QSize(750, 550)));
+        }
     }
 }
 
@@ -105,10 +120,11 @@ TEST(Table_Picture, LiesUnscaledUnderTheCardsUntilDefaultIsChosen) {
         const QImage shot = table.grab();
         EXPECT_EQ(table.window->tbl_submnu[1]->isChecked(), shown);
         EXPECT_EQ(shot.pixelColor(600, 100).blue() - shot.pixelColor(600, 100).red() > 200, shown);
-        EXPECT_TRUE(shot.pixelColor(700, 100) == table_green && shot.pixelColor(600, 400) == table_green);
+        EXPECT_TRUE(shot.pixelColor(700, 100) == table_green &&
+                    shot.pixelColor(600, 400) == table_green);
         EXPECT_EQ(shot.pixelColor(375, 230), QColor(Qt::white)) << "the open card's margin";
         // A screen reader hears which item is checked, and chooses as a click would.
-        QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(table.window->tbl_mnu);
+        QAccessibleInterface *menu = QAccessible::queryAccessibleInterface(table.window->tbl_mnu);
         for (int i : {0, 1}) {
             EXPECT_TRUE(menu->child(i)->state().checkable);
             EXPECT_EQ(menu->child(i)->state().checked, (i == 1) == shown);
@@ -124,14 +140,18 @@ TEST(Card_Deck, LibraryCardsNameTheDecksElements) {
         Card_Picture picture;
         return card_picture(card, mode, picture) ? deck_element(picture) : QStringLiteral("(none)");
     };
-    const std::tuple<int32_t, int32_t, const char*> cards[] = {
-        {0, 0, "1_club"}, {1, 0, "1_diamond"}, {2, 0, "1_heart"}, {7, 0, "2_spade"}, {36, 0, "10_club"}, {41, 0, "jack_diamond"},
-        {46, 0, "queen_heart"}, {51, 0, "king_spade"}, {62, 1, "back"}, {52, 0, "(none)"}, {-1, 0, "(none)"}, {0, 2, "(none)"}};
-    for (const auto& [card, mode, element] : cards) EXPECT_EQ(element_of(card, mode), element) << card << "/" << mode;
-    if (!QFile::exists(standard_deck_path)) GTEST_SKIP() << "the card deck is not installed";
+    const std::tuple<int32_t, int32_t, const char *> cards[] = {
+        {0, 0, "1_club"},   {1, 0, "1_diamond"},     {2, 0, "1_heart"},      {7, 0, "2_spade"},
+        {36, 0, "10_club"}, {41, 0, "jack_diamond"}, {46, 0, "queen_heart"}, {51, 0, "king_spade"},
+        {62, 1, "back"},    {52, 0, "(none)"},       {-1, 0, "(none)"},      {0, 2, "(none)"}};
+    for (const auto &[card, mode, element] : cards)
+        EXPECT_EQ(element_of(card, mode), element) << card << "/" << mode;
+    if (!QFile::exists(standard_deck_path))
+        GTEST_SKIP() << "the card deck is not installed";
     ensure_application();
     QSvgRenderer deck{QString::fromLatin1(standard_deck_path)};
-    for (int32_t card = 0; card < 52; ++card) EXPECT_TRUE(deck.elementExists(element_of(card, 0))) << card;
+    for (int32_t card = 0; card < 52; ++card)
+        EXPECT_TRUE(deck.elementExists(element_of(card, 0))) << card;
 }
 
 // The table's drawing against a reviewed picture: the background picture
@@ -145,7 +165,8 @@ TEST(Table_Drawing, MatchesTheReviewedPictures) {
     QTemporaryDir folder;
     QFile back_only(folder.filePath("back_only.svg"));
     ASSERT_TRUE(back_only.open(QIODevice::WriteOnly));
-    back_only.write(R"(<svg xmlns="http://www.w3.org/2000/svg" width="71" height="96"><rect id="back" width="71" height="96" fill="#ff00ff"/></svg>)");
+    back_only.write(
+        R"(<svg xmlns="http://www.w3.org/2000/svg" width="71" height="96"><rect id="back" width="71" height="96" fill="#ff00ff"/></svg>)");
     back_only.close();
     Card_Deck deck(back_only.fileName());
     Table_Surface surface(deck);
@@ -155,9 +176,12 @@ TEST(Table_Drawing, MatchesTheReviewedPictures) {
     surface.draw_card(600, 400, {false, 5, 0});
     surface.set_background(background);
     surface.clear();
-    const Card_Picture cards[] = {{false, 1, 0}, {false, 10, 1}, {false, 12, 2}, {false, 13, 3}, {true, 0, 0}};
-    for (int i = 0; i < 5; ++i) surface.draw_card(20 + 90 * i, 300, cards[i]);
-    for (int i = 0; i < 5; ++i) surface.draw_card(250 + 15 * i, 150, cards[4 - i]);
+    const Card_Picture cards[] = {
+        {false, 1, 0}, {false, 10, 1}, {false, 12, 2}, {false, 13, 3}, {true, 0, 0}};
+    for (int i = 0; i < 5; ++i)
+        surface.draw_card(20 + 90 * i, 300, cards[i]);
+    for (int i = 0; i < 5; ++i)
+        surface.draw_card(250 + 15 * i, 150, cards[4 - i]);
     surface.set_mark(true, QRect(555, 150, 20, 96)); // moved from the first place it was shown
     surface.set_mark(true, QRect(110, 300, 71, 96));
     expect_like_reference(surface.grab().toImage(), "table_drawing.png");
@@ -167,8 +191,9 @@ TEST(Table_Drawing, MatchesTheReviewedPictures) {
     QImage sharp(284, 192, QImage::Format_ARGB32_Premultiplied);
     sharp.fill(Qt::transparent);
     QPainter painter(&sharp);
-    for (const auto& [x, picture] : {std::pair{0, Card_Picture{false, 12, 2}}, {142, Card_Picture{true, 0, 0}}}) {
-        const QPixmap& card = missing.pixmap(picture, 2.0);
+    for (const auto &[x, picture] :
+         {std::pair{0, Card_Picture{false, 12, 2}}, {142, Card_Picture{true, 0, 0}}}) {
+        const QPixmap &card = missing.pixmap(picture, 2.0);
         EXPECT_EQ(std::pair(card.size(), card.devicePixelRatio()), std::pair(QSize(142, 192), 2.0));
         QImage device_pixels = card.toImage();
         device_pixels.setDevicePixelRatio(1);

@@ -20,7 +20,7 @@
 #include <sys/un.h>
 #include <sys/wait.h>
 
-extern char** environ;
+extern char **environ;
 
 // What needs a process of its own: the program ending, Qt scaled from its
 // start, and copies of the program itself.
@@ -29,17 +29,19 @@ namespace plenk::test {
 // The program ends from inside a card's slide, in a child process: with
 // status 0, with nothing of the game running on after it and data.dat as it was.
 TEST(Ending, DuringASlideEndsTheProcessAtOnceAndLeavesTheRecord) {
-    ::testing::FLAGS_gtest_death_test_style = "fast"; // no Qt in this process before the child starts it
-    const std::pair<const char*, void (*)(Game_Table&)> endings[] = {
-        {"Exit", [](Game_Table& t) { t.window->gm_submnu[4]->trigger(); }},
-        {"the close box", [](Game_Table& t) { t.window->close(); }},
-        {"Exit from the help window opened during the slide", [](Game_Table& t) {
+    ::testing::FLAGS_gtest_death_test_style =
+        "fast"; // no Qt in this process before the child starts it
+    const std::pair<const char *, void (*)(Game_Table &)> endings[] = {
+        {"Exit", [](Game_Table &t) { t.window->gm_submnu[4]->trigger(); }},
+        {"the close box", [](Game_Table &t) { t.window->close(); }},
+        {"Exit from the help window opened during the slide",
+         [](Game_Table &t) {
              QTimer::singleShot(50, [&t] { t.window->gm_submnu[4]->trigger(); });
              t.window->Help_submnu->trigger();
              std::fprintf(stderr, "the help window ran on\n");
          }},
     };
-    for (const auto& ending : endings) {
+    for (const auto &ending : endings) {
         SCOPED_TRACE(ending.first);
         QTemporaryDir folder;
         const std::string data_file = (folder.path() + "/data.dat").toStdString();
@@ -49,7 +51,11 @@ TEST(Ending, DuringASlideEndsTheProcessAtOnceAndLeavesTheRecord) {
                 Game_Table table(false, folder.path());
                 table.window->start();
                 table.window->gm_submnu[0]->trigger();
-                repeat_until([&] { return table.g().animating == flag_true && (ending.second(table), true); }, table.window.get());
+                repeat_until(
+                    [&] {
+                        return table.g().animating == flag_true && (ending.second(table), true);
+                    },
+                    table.window.get());
                 QTest::keyClick(table.window->surface, Qt::Key_Space);
                 std::fprintf(stderr, "the game ran on\n");
                 std::exit(1);
@@ -88,10 +94,13 @@ TEST(Double_Density, CardsAreCrispAndPressesArriveInTablePixels) {
     surface.clear();
     surface.draw_card(100, 50, queen);
     surface.refresh();
-    const QPixmap& sharp = deck.pixmap(queen, 2.0);
-    EXPECT_TRUE(sharp.size() == QSize(2 * deck_card_width, 2 * deck_card_height) && deck.pixmap(queen, 2.0).cacheKey() == sharp.cacheKey());
-    QImage shot = surface.grab().toImage().convertToFormat(QImage::Format_RGB32), expected(sharp.size(), QImage::Format_RGB32), card = sharp.toImage();
-    shot.setDevicePixelRatio(1), card.setDevicePixelRatio(1), expected.fill(QColor::fromRgb(table_rgb));
+    const QPixmap &sharp = deck.pixmap(queen, 2.0);
+    EXPECT_TRUE(sharp.size() == QSize(2 * deck_card_width, 2 * deck_card_height) &&
+                deck.pixmap(queen, 2.0).cacheKey() == sharp.cacheKey());
+    QImage shot = surface.grab().toImage().convertToFormat(QImage::Format_RGB32),
+           expected(sharp.size(), QImage::Format_RGB32), card = sharp.toImage();
+    shot.setDevicePixelRatio(1), card.setDevicePixelRatio(1),
+        expected.fill(QColor::fromRgb(table_rgb));
     QPainter(&expected).drawImage(0, 0, card);
     EXPECT_EQ(shot.copy(200, 100, expected.width(), expected.height()), expected);
     QPointF at;
@@ -101,8 +110,9 @@ TEST(Double_Density, CardsAreCrispAndPressesArriveInTablePixels) {
 }
 
 // Runs the event loop until `done` or ten seconds have passed.
-static bool wait_for(const std::function<bool()>& done) {
-    for (QDeadlineTimer end(10000); !done() && !end.hasExpired();) QTest::qWait(10);
+static bool wait_for(const std::function<bool()> &done) {
+    for (QDeadlineTimer end(10000); !done() && !end.hasExpired();)
+        QTest::qWait(10);
     return done();
 }
 
@@ -116,28 +126,37 @@ struct Program_Copy : testing::Test {
         ensure_application();
         fs::create_directory(folder);
         fs::copy_file(PLENK_PROGRAM, program);
-        ASSERT_TRUE(write_file_start(record.string(), encode_record({})).empty() && write_file_start(stale.string(), {1}).empty());
+        ASSERT_TRUE(write_file_start(record.string(), encode_record({})).empty() &&
+                    write_file_start(stale.string(), {1}).empty());
         ::setenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit().constData(), 1);
     }
     void TearDown() override {
-        for (pid_t child : children) ::kill(child, SIGKILL), ::waitpid(child, nullptr, 0);
+        for (pid_t child : children)
+            ::kill(child, SIGKILL), ::waitpid(child, nullptr, 0);
         fs::remove_all(folder); // Qt cannot name it to remove it
     }
     // Starts the program with the environment changed as given (a null value
     // unsets), `before` run in the child just before it becomes the program.
-    pid_t start(const std::vector<std::pair<std::string, const char*>>& changes = {}, void (*before)() = nullptr) {
+    pid_t start(const std::vector<std::pair<std::string, const char *>> &changes = {},
+                void (*before)() = nullptr) {
         std::vector<std::string> kept;
-        for (char** e = environ; *e != nullptr; ++e)
-            if (std::none_of(changes.begin(), changes.end(), [e](const auto& c) { return std::string(*e).starts_with(c.first + "="); })) kept.emplace_back(*e);
-        for (const auto& [name, value] : changes)
-            if (value != nullptr) kept.push_back(name + "=" + value);
-        std::vector<char*> env;
-        for (std::string& e : kept) env.push_back(e.data());
+        for (char **e = environ; *e != nullptr; ++e)
+            if (std::none_of(changes.begin(), changes.end(), [e](const auto &c) {
+                    return std::string(*e).starts_with(c.first + "=");
+                }))
+                kept.emplace_back(*e);
+        for (const auto &[name, value] : changes)
+            if (value != nullptr)
+                kept.push_back(name + "=" + value);
+        std::vector<char *> env;
+        for (std::string &e : kept)
+            env.push_back(e.data());
         env.push_back(nullptr);
-        char* argv[] = {program.data(), nullptr};
+        char *argv[] = {program.data(), nullptr};
         const pid_t child = ::fork();
         if (child == 0) {
-            if (before != nullptr) before();
+            if (before != nullptr)
+                before();
             ::execve(program.c_str(), argv, env.data());
             ::_exit(127);
         }
@@ -147,7 +166,9 @@ struct Program_Copy : testing::Test {
     // The exit status of the child once it has ended, -1 while it runs.
     static int ended(pid_t child) {
         int status = 0;
-        return ::waitpid(child, &status, WNOHANG) == child ? (WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status)) : -1;
+        return ::waitpid(child, &status, WNOHANG) == child
+                   ? (WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status))
+                   : -1;
     }
     QTemporaryDir runtime, root;
     fs::path folder = fs::path(root.path().toStdString()) / "caf\xE9";
@@ -169,7 +190,8 @@ TEST_F(Program_Copy, ASecondStartOnTheRecordRaisesTheFirstWindowWhateverItsRunti
     qunsetenv("XDG_ACTIVATION_TOKEN");
     const pid_t second = start({{"XDG_RUNTIME_DIR", nullptr}, {"XDG_ACTIVATION_TOKEN", "token-1"}});
     int status = -1;
-    EXPECT_TRUE(wait_for([&] { return (status = status < 0 ? ended(second) : status) >= 0; })) << "a second game runs";
+    EXPECT_TRUE(wait_for([&] { return (status = status < 0 ? ended(second) : status) >= 0; }))
+        << "a second game runs";
     EXPECT_EQ(status, 0);
     EXPECT_TRUE(!first.window->isMinimized() && QApplication::activeWindow() == first.window.get());
     EXPECT_EQ(qgetenv("XDG_ACTIVATION_TOKEN"), "token-1");
@@ -180,10 +202,12 @@ TEST_F(Program_Copy, ASecondStartOnTheRecordRaisesTheFirstWindowWhateverItsRunti
 // also while it is still starting, and end without a warning.
 TEST_F(Program_Copy, OfCopiesStartedAtOnceOnePlaysAndTheOthersEndQuietly) {
     std::vector<pid_t> copies;
-    for (int i = 0; i < 4; ++i) copies.push_back(start());
+    for (int i = 0; i < 4; ++i)
+        copies.push_back(start());
     std::vector<int> status(copies.size(), -1);
     auto settled = [&] {
-        for (std::size_t i = 0; i < copies.size(); ++i) status[i] = status[i] < 0 ? ended(copies[i]) : status[i];
+        for (std::size_t i = 0; i < copies.size(); ++i)
+            status[i] = status[i] < 0 ? ended(copies[i]) : status[i];
         return std::count(status.begin(), status.end(), -1) == 1 && !fs::exists(stale);
     };
     EXPECT_TRUE(wait_for(settled));
@@ -193,15 +217,20 @@ TEST_F(Program_Copy, OfCopiesStartedAtOnceOnePlaysAndTheOthersEndQuietly) {
 // Whatever the copy finds in its runtime folder, or in a shared one, it plays
 // when no other copy plays on its record; it goes on to its record, which
 // removes the stale temporary file.
-struct Lone_Start_Case { const char* name; std::function<void(Program_Copy&)> set_up; std::vector<std::pair<std::string, const char*>> changes; void (*before)() = nullptr; };
+struct Lone_Start_Case {
+    const char *name;
+    std::function<void(Program_Copy &)> set_up;
+    std::vector<std::pair<std::string, const char *>> changes;
+    void (*before)() = nullptr;
+};
 
 // A socket that nothing listens on any more, as a killed copy leaves it.
-void leave_dead_socket(const std::string& path) {
+void leave_dead_socket(const std::string &path) {
     const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
     path.copy(address.sun_path, sizeof address.sun_path - 1);
-    ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
     ::close(fd);
 }
 
@@ -214,50 +243,68 @@ struct Squatter {
 };
 std::unique_ptr<Squatter> squatter;
 
-const std::string long_folder = "/tmp/plenk-test-" + std::to_string(::getpid()) + std::string(110, 'x');
+const std::string long_folder =
+    "/tmp/plenk-test-" + std::to_string(::getpid()) + std::string(110, 'x');
 
 const Lone_Start_Case lone_starts[] = {
-    {"ACrashedCopysNoteAndSocket", [](Program_Copy& t) {
+    {"ACrashedCopysNoteAndSocket",
+     [](Program_Copy &t) {
          const std::string socket = t.runtime.path().toStdString() + "/plenk-dead";
          leave_dead_socket(socket);
          std::ofstream(t.folder / ".plenk-lock.data.dat") << socket << '\n';
-     }, {}},
-    {"ASharedFallbackFolderWhereAnotherUserAnswers", [](Program_Copy&) {
+     },
+     {}},
+    {"ASharedFallbackFolderWhereAnotherUserAnswers",
+     [](Program_Copy &) {
          // Qt's own fallback, made first by someone else.
          const std::string own = shared + "/runtime-" + ::getpwuid(::geteuid())->pw_name;
          fs::create_directories(own);
          ::chown(own.c_str(), 1234, 1234);
          squatter = std::make_unique<Squatter>();
-         ASSERT_TRUE(squatter->lock.tryLock(0) && squatter->server.listen(QString::fromStdString(shared + "/plenk.socket")));
+         ASSERT_TRUE(squatter->lock.tryLock(0) &&
+                     squatter->server.listen(QString::fromStdString(shared + "/plenk.socket")));
          QObject::connect(&squatter->server, &QLocalServer::newConnection, [] {
-             while (QLocalSocket* s = squatter->server.nextPendingConnection()) s->write("shown\n"), s->flush();
+             while (QLocalSocket *s = squatter->server.nextPendingConnection())
+                 s->write("shown\n"), s->flush();
          });
-     }, {{"XDG_RUNTIME_DIR", nullptr}, {"TMPDIR", shared.c_str()}}},
-    {"ARuntimeFolderOnAReadOnlyDisk", [](Program_Copy&) {}, {}, [] {
-         const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-         if (::unshare(CLONE_NEWNS) != 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+     },
+     {{"XDG_RUNTIME_DIR", nullptr}, {"TMPDIR", shared.c_str()}}},
+    {"ARuntimeFolderOnAReadOnlyDisk",
+     [](Program_Copy &) {},
+     {},
+     [] {
+         const char *runtime = std::getenv("XDG_RUNTIME_DIR");
+         if (::unshare(CLONE_NEWNS) != 0 ||
+             ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
              ::mount("tmpfs", runtime, "tmpfs", MS_RDONLY, "mode=0700") != 0)
              ::_exit(cannot_set_up);
      }},
-    {"ARuntimeFolderTooLongForASocket", [](Program_Copy&) { fs::create_directories(long_folder), fs::permissions(long_folder, fs::perms::owner_all); },
+    {"ARuntimeFolderTooLongForASocket",
+     [](Program_Copy &) {
+         fs::create_directories(long_folder), fs::permissions(long_folder, fs::perms::owner_all);
+     },
      {{"XDG_RUNTIME_DIR", long_folder.c_str()}}},
 };
 
 struct Lone_Start : Program_Copy, testing::WithParamInterface<Lone_Start_Case> {};
 
 TEST_P(Lone_Start, PlaysOnItsRecord) {
-    const Lone_Start_Case& c = GetParam();
+    const Lone_Start_Case &c = GetParam();
     c.set_up(*this);
     const pid_t copy = start(c.changes, c.before);
     int status = -1;
-    wait_for([&] { return !fs::exists(stale) || (status = status >= 0 ? status : ended(copy)) >= 0; });
+    wait_for(
+        [&] { return !fs::exists(stale) || (status = status >= 0 ? status : ended(copy)) >= 0; });
     squatter.reset();
     fs::remove_all(shared), fs::remove_all(long_folder);
-    if (status == cannot_set_up) GTEST_SKIP() << "no mount of its own here";
-    EXPECT_FALSE(fs::exists(stale)) << "the game did not go on to its record; it ended with " << status;
+    if (status == cannot_set_up)
+        GTEST_SKIP() << "no mount of its own here";
+    EXPECT_FALSE(fs::exists(stale))
+        << "the game did not go on to its record; it ended with " << status;
     EXPECT_FALSE(fs::exists("/data.dat"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Environments, Lone_Start, testing::ValuesIn(lone_starts), [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Environments, Lone_Start, testing::ValuesIn(lone_starts),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace plenk::test

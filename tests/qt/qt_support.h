@@ -31,8 +31,9 @@ namespace plenk::test {
 inline void ensure_application() {
     static int argc = 1;
     static char name[] = "plenk_qt_test";
-    static char* argv[] = {name, nullptr};
-    if (QApplication::instance() != nullptr) return;
+    static char *argv[] = {name, nullptr};
+    if (QApplication::instance() != nullptr)
+        return;
     new QApplication(argc, argv);
     install_translations(QLocale::c());
 }
@@ -43,23 +44,30 @@ struct Quick_Clock_Platform : Qt_Platform {
     using Qt_Platform::Qt_Platform;
     void Sleep(uint32_t ms) override { now += ms; }
     uint32_t GetTickCount() override { return now; }
-    void pump_events(int32_t wait_ms) override { Qt_Platform::pump_events(0), now += std::max(wait_ms, 0); }
+    void pump_events(int32_t wait_ms) override {
+        Qt_Platform::pump_events(0), now += std::max(wait_ms, 0);
+    }
     uint32_t now = 0;
 };
 
 // The program's window as the program makes it, on a folder of its own with
 // a record for "Ann" (none if `record` is false), or on `given` as it is.
 struct Game_Table {
-    explicit Game_Table(bool record = true, const QString& given = {}) : folder(given.isEmpty() ? own.path() : given) {
+    explicit Game_Table(bool record = true, const QString &given = {})
+        : folder(given.isEmpty() ? own.path() : given) {
         ensure_application();
-        EXPECT_TRUE(!record || write_file_start(path("data.dat").toStdString(), encode_record({make_player_name("Ann")})).empty());
+        EXPECT_TRUE(!record || write_file_start(path("data.dat").toStdString(),
+                                                encode_record({make_player_name("Ann")}))
+                                   .empty());
         os = std::make_unique<Quick_Clock_Platform>(folder.toStdString());
         form = std::make_unique<Form1>(*os);
         window = std::make_unique<Game_Window>(*os, *form);
     }
-    QString path(const char* file) const { return folder + '/' + file; }
-    QImage grab() const { return window->surface->grab().toImage().convertToFormat(QImage::Format_RGB32); }
-    const Game_State& g() const { return form->state(); }
+    QString path(const char *file) const { return folder + '/' + file; }
+    QImage grab() const {
+        return window->surface->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    }
+    const Game_State &g() const { return form->state(); }
     QTemporaryDir own;
     QString folder;
     std::unique_ptr<Qt_Platform> os;
@@ -70,20 +78,29 @@ struct Game_Table {
 // Answers every modal box from a timer: OK, or `answer` where it asks Yes or
 // No; the name prompt with `name`. `on_box` runs before the answer.
 struct Box_Answerer {
-    explicit Box_Answerer(QMessageBox::StandardButton answer = QMessageBox::Yes, QString name = "Ann") {
+    explicit Box_Answerer(QMessageBox::StandardButton answer = QMessageBox::Yes,
+                          QString name = "Ann") {
         QObject::connect(&timer, &QTimer::timeout, [this, answer, name] {
-            QWidget* modal = QApplication::activeModalWidget();
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            auto* prompt = qobject_cast<QInputDialog*>(modal);
-            if (box == nullptr && prompt == nullptr) return;
-            ++seen, title = modal->windowTitle(), text = box != nullptr ? box->text() : prompt->labelText();
+            QWidget *modal = QApplication::activeModalWidget();
+            auto *box = qobject_cast<QMessageBox *>(modal);
+            auto *prompt = qobject_cast<QInputDialog *>(modal);
+            if (box == nullptr && prompt == nullptr)
+                return;
+            ++seen, title = modal->windowTitle(),
+                    text = box != nullptr ? box->text() : prompt->labelText();
             buttons.clear();
-            for (QAbstractButton* button : modal->findChildren<QAbstractButton*>()) buttons += (buttons.isEmpty() ? "" : " ") + button->text();
-            if (on_box) on_box();
-            if (prompt != nullptr) prompt->setTextValue(name);
-            QTest::mouseClick(prompt != nullptr ? prompt->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)
-                              : box->button(QMessageBox::Ok) != nullptr ? box->button(QMessageBox::Ok) : box->button(answer),
-                              Qt::LeftButton);
+            for (QAbstractButton *button : modal->findChildren<QAbstractButton *>())
+                buttons += (buttons.isEmpty() ? "" : " ") + button->text();
+            if (on_box)
+                on_box();
+            if (prompt != nullptr)
+                prompt->setTextValue(name);
+            QTest::mouseClick(
+                prompt != nullptr
+                    ? prompt->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)
+                : box->button(QMessageBox::Ok) != nullptr ? box->button(QMessageBox::Ok)
+                                                          : box->button(answer),
+                Qt::LeftButton);
         });
         timer.start(20);
     }
@@ -94,10 +111,11 @@ struct Box_Answerer {
 };
 
 // Runs `step` on every turn of the event loop until it returns true.
-inline void repeat_until(std::function<bool()> step, QObject* owner) {
-    auto* timer = new QTimer(owner);
+inline void repeat_until(std::function<bool()> step, QObject *owner) {
+    auto *timer = new QTimer(owner);
     QObject::connect(timer, &QTimer::timeout, [timer, step = std::move(step)] {
-        if (step()) timer->stop(), timer->deleteLater();
+        if (step())
+            timer->stop(), timer->deleteLater();
     });
     timer->start(0);
 }

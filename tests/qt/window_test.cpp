@@ -23,7 +23,8 @@ namespace {
 // The name as typed, and how the record starts: "Zoe" with a separate
 // combining diaeresis is kept as the one letter Windows-1252 holds.
 TEST(First_Start, AsksTheNameUnderTheGameIconWritesTheRecordThenShowsTheWindow) {
-    for (const auto& [typed, stored] : {std::pair<QString, std::string>{"Ann", "Ann "}, {"Zoe\u0308", "Zo\xEB "}}) {
+    for (const auto &[typed, stored] :
+         {std::pair<QString, std::string>{"Ann", "Ann "}, {"Zoe\u0308", "Zo\xEB "}}) {
         Game_Table table(false);
         Box_Answerer boxes(QMessageBox::Yes, typed);
         bool hidden_at_prompt = false;
@@ -33,10 +34,13 @@ TEST(First_Start, AsksTheNameUnderTheGameIconWritesTheRecordThenShowsTheWindow) 
             icon = QApplication::activeModalWidget()->windowIcon().pixmap(64).toImage();
         };
         table.window->start();
-        EXPECT_TRUE(boxes.seen == 1 && boxes.text == "Input Player Name:" && hidden_at_prompt && table.window->isVisible());
+        EXPECT_TRUE(boxes.seen == 1 && boxes.text == "Input Player Name:" && hidden_at_prompt &&
+                    table.window->isVisible());
         expect_like_reference(icon, "prompt_icon.png"); // two fanned cards on green felt
-        const std::vector<uint8_t> record = read_file_start(table.path("data.dat").toStdString(), 100).bytes;
-        EXPECT_EQ(std::string(record.begin(), record.begin() + 4) + std::to_string(record.size()), stored + "35");
+        const std::vector<uint8_t> record =
+            read_file_start(table.path("data.dat").toStdString(), 100).bytes;
+        EXPECT_EQ(std::string(record.begin(), record.begin() + 4) + std::to_string(record.size()),
+                  stored + "35");
     }
 }
 
@@ -44,10 +48,11 @@ TEST(First_Start, AsksTheNameUnderTheGameIconWritesTheRecordThenShowsTheWindow) 
 // title bar also holds an icon and buttons: some 100 pixels); notes its buttons.
 QStringList buttons_seen;
 void check_box_fits() {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
     buttons_seen << QString::number(box->standardButtons(), 16);
-    auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
-    EXPECT_TRUE(label->wordWrap() ? label->heightForWidth(label->width()) <= label->height() : label->sizeHint().width() <= label->width());
+    auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+    EXPECT_TRUE(label->wordWrap() ? label->heightForWidth(label->width()) <= label->height()
+                                  : label->sizeHint().width() <= label->width());
     QFont bold = box->font();
     bold.setBold(true);
     EXPECT_LE(QFontMetrics(bold).horizontalAdvance(box->windowTitle()) + 100, box->width());
@@ -56,28 +61,37 @@ void check_box_fits() {
 TEST(Game_Window, IsFixedAndCentredWithMenusThatReachTheirCommandsAndBoxesThatShowTheirWholeText) {
     Game_Table table;
     table.window->start();
-    Game_Window& w = *table.window;
+    Game_Window &w = *table.window;
     // The table, the label on it and the help window, each to the pixel.
     EXPECT_EQ(w.surface->geometry(), QRect(0, w.menuBar()->geometry().bottom() + 1, 750, 550));
-    EXPECT_TRUE(w.size() == QSize(750, w.menuBar()->height() + 550) && w.minimumSize() == w.maximumSize());
+    EXPECT_TRUE(w.size() == QSize(750, w.menuBar()->height() + 550) &&
+                w.minimumSize() == w.maximumSize());
     EXPECT_EQ(w.take_lbl->geometry(), QRect(216, 256, 313, 25));
-    EXPECT_TRUE(w.Form2->size() == QSize(412, 289) && w.Form2->minimumSize() == w.Form2->maximumSize());
-    EXPECT_EQ(w.windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint), Qt::WindowCloseButtonHint);
-    EXPECT_LE((w.geometry().center() - w.screen()->availableGeometry().center()).manhattanLength(), 1);
-    EXPECT_TRUE(w.windowTitle().startsWith("Plenk")) << "a title the desktop shows and finds the window by";
-    for (QAction* menu : w.menuBar()->actions()) // only the Table menu's items carry check marks
-        for (QAction* item : menu->menu()->actions()) EXPECT_EQ(item->isCheckable(), menu == w.tbl_mnu->menuAction()) << item->text().toStdString();
+    EXPECT_TRUE(w.Form2->size() == QSize(412, 289) &&
+                w.Form2->minimumSize() == w.Form2->maximumSize());
+    EXPECT_EQ(w.windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint),
+              Qt::WindowCloseButtonHint);
+    EXPECT_LE((w.geometry().center() - w.screen()->availableGeometry().center()).manhattanLength(),
+              1);
+    EXPECT_TRUE(w.windowTitle().startsWith("Plenk"))
+        << "a title the desktop shows and finds the window by";
+    for (QAction *menu : w.menuBar()->actions()) // only the Table menu's items carry check marks
+        for (QAction *item : menu->menu()->actions())
+            EXPECT_EQ(item->isCheckable(), menu == w.tbl_mnu->menuAction())
+                << item->text().toStdString();
     Box_Answerer boxes(QMessageBox::No);
     boxes.on_box = check_box_fits;
-    for (const auto& [item, title] : {std::pair{1, "Winning Stroke"}, {2, "Confirm Reset"}}) {
+    for (const auto &[item, title] : {std::pair{1, "Winning Stroke"}, {2, "Confirm Reset"}}) {
         w.Gm_mnu->actions()[item]->trigger();
         EXPECT_EQ(boxes.title, title);
     }
     w.Gm_mnu->actions()[0]->trigger();
     EXPECT_EQ(table.g().game_over, flag_false);
     // A text too long for one line is wrapped, whole.
-    table.os->message_box("The player record could not be saved to \"/a/rather/long/folder/name/data.dat\" (Is a directory). "
-                          "It is kept in memory, and the next save will try again.", "Plenk", Box_Icon::Warning, Box_Buttons::Ok);
+    table.os->message_box("The player record could not be saved to "
+                          "\"/a/rather/long/folder/name/data.dat\" (Is a directory). "
+                          "It is kept in memory, and the next save will try again.",
+                          "Plenk", Box_Icon::Warning, Box_Buttons::Ok);
     EXPECT_EQ(boxes.seen, 3);
     EXPECT_EQ(buttons_seen, QStringList({"400", "14000", "400"})) << "OK; Yes and No; OK";
 }
@@ -85,9 +99,10 @@ TEST(Game_Window, IsFixedAndCentredWithMenusThatReachTheirCommandsAndBoxesThatSh
 TEST(Help_Window, HoldsTheGameUntilClosedAndShowsEveryRule) {
     Game_Table table;
     table.window->start();
-    Help_Window& help = *table.window->Form2;
+    Help_Window &help = *table.window->Form2;
     bool modal = false;
-    repeat_until([&] { return help.isVisible() && (modal = help.isModal(), help.close()); }, table.window.get());
+    repeat_until([&] { return help.isVisible() && (modal = help.isModal(), help.close()); },
+                 table.window.get());
     table.window->Help_mnu->actions()[0]->trigger();
     EXPECT_TRUE(modal && !help.isVisible());
     expect_like_reference(help.grab().toImage(), "help_window.png");
@@ -98,8 +113,9 @@ TEST(Help_Window, HoldsTheGameUntilClosedAndShowsEveryRule) {
 TEST(Take_Label, IsPaintedBeforeThePauseOverTheTable) {
     struct Paint_Watch : QObject {
         QStringList painted;
-        bool eventFilter(QObject* label, QEvent* event) override {
-            if (event->type() == QEvent::Paint) painted << label->objectName();
+        bool eventFilter(QObject *label, QEvent *event) override {
+            if (event->type() == QEvent::Paint)
+                painted << label->objectName();
             return false;
         }
     } watch;
@@ -124,7 +140,7 @@ TEST(Tooltip, NamesACardAndIsHiddenAgainOverTheBareTable) {
     Game_Table table;
     table.window->start();
     table.window->gm_submnu[0]->trigger();
-    Table_Surface* surface = table.window->surface;
+    Table_Surface *surface = table.window->surface;
     const auto rest_at = [surface](QPoint at) {
         QHelpEvent event(QEvent::ToolTip, at, surface->mapToGlobal(at));
         QApplication::sendEvent(surface, &event);
@@ -132,7 +148,9 @@ TEST(Tooltip, NamesACardAndIsHiddenAgainOverTheBareTable) {
     };
     const QString human_card = rest_at({375, 500});
     EXPECT_TRUE(human_card.contains(" of ")) << human_card.toStdString();
-    for (QPoint other : {QPoint(705, 275), QPoint(375, 275)}) EXPECT_FALSE(rest_at(other).isEmpty() || rest_at(other) == human_card) << "a seat's hand, the open card";
+    for (QPoint other : {QPoint(705, 275), QPoint(375, 275)})
+        EXPECT_FALSE(rest_at(other).isEmpty() || rest_at(other) == human_card)
+            << "a seat's hand, the open card";
     rest_at({5, 5});
     EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 2000));
 }
@@ -142,18 +160,21 @@ TEST(Tooltip, NamesACardAndIsHiddenAgainOverTheBareTable) {
 TEST(Table_Click, PlaysTheCardUnderThePointer) {
     Game_Table table;
     table.window->start();
-    const Game_State& g = table.g();
+    const Game_State &g = table.g();
     for (int deals = 0; deals < 50; ++deals) {
         table.window->gm_submnu[0]->trigger();
         const int16_t n = Card_Empty_Slot(g, 0);
         const int16_t slot = human_may_play_slot(g, n - 1) ? n - 1 : 0;
-        if (!human_may_play_slot(g, slot)) continue;
+        if (!human_may_play_slot(g, slot))
+            continue;
         const int16_t card = g.seat[0].card[slot];
-        QTest::mouseClick(table.window->surface, Qt::LeftButton, {}, {human_row_corner(g).left + 15 * slot + (slot == n - 1 ? 65 : 10), 500});
+        QTest::mouseClick(table.window->surface, Qt::LeftButton, {},
+                          {human_row_corner(g).left + 15 * slot + (slot == n - 1 ? 65 : 10), 500});
         EXPECT_EQ(std::count(g.seat[0].card.begin(), g.seat[0].card.end(), card), 0);
-    // Nothing stays drawn where the hand, now of another length, ended.
-    const int right = human_row_corner(g).left + 15 * (Card_Empty_Slot(g, 0) - 1) + 71;
-    for (int x : {right + 3, human_row_corner(g).left - 4}) EXPECT_EQ(table.grab().pixelColor(x, 500), QColor(0, 128, 0)) << x;
+        // Nothing stays drawn where the hand, now of another length, ended.
+        const int right = human_row_corner(g).left + 15 * (Card_Empty_Slot(g, 0) - 1) + 71;
+        for (int x : {right + 3, human_row_corner(g).left - 4})
+            EXPECT_EQ(table.grab().pixelColor(x, 500), QColor(0, 128, 0)) << x;
         return;
     }
     FAIL() << "no deal let the human play";
@@ -182,11 +203,13 @@ TEST(Slide, SleepsBetweenItsFrames) {
     };
     // From the stock to the human's hand: 16 frames, each after 25 ms.
     const double before = cpu_ms();
-    for (int frame = 0; frame < 16; ++frame) renderer.Draw_Card();
+    for (int frame = 0; frame < 16; ++frame)
+        renderer.Draw_Card();
     const double drawing = cpu_ms() - before;
     renderer.Animate_Card(1, 0);
     const double slide = cpu_ms() - before - drawing;
-    EXPECT_LT(slide - drawing, 0.25 * 16 * 25) << "drawing " << drawing << " ms, slide " << slide << " ms";
+    EXPECT_LT(slide - drawing, 0.25 * 16 * 25)
+        << "drawing " << drawing << " ms, slide " << slide << " ms";
 }
 
 // The player's language reaches every surface: a row per surface, read in
@@ -194,60 +217,67 @@ TEST(Slide, SleepsBetweenItsFrames) {
 TEST(Translations, ReachEverySurface) {
     const QString name = "Ann" + QString(22, ' ');
     const struct {
-        const char* surface;
-        std::function<QString(Game_Table&, Box_Answerer&)> read;
+        const char *surface;
+        std::function<QString(Game_Table &, Box_Answerer &)> read;
         QString de, fr;
     } rows[] = {
-        {"menu item", [](Game_Table& t, Box_Answerer&) { return t.window->gm_submnu[1]->text(); }, "&Bilanz anzeigen",
-         "Voir le &palmarès"},
+        {"menu item", [](Game_Table &t, Box_Answerer &) { return t.window->gm_submnu[1]->text(); },
+         "&Bilanz anzeigen", "Voir le &palmarès"},
         {"box with Qt's own buttons",
-         [](Game_Table& t, Box_Answerer& boxes) {
+         [](Game_Table &t, Box_Answerer &boxes) {
              t.window->gm_submnu[2]->trigger();
              return boxes.title + '|' + boxes.text + '|' + boxes.buttons;
          },
          "Zurücksetzen bestätigen|Name und Bilanz werden zurückgesetzt. Fortfahren?|&Ja &Nein",
-         "Confirmer la remise à zéro|Le nom et le palmarès seront remis à zéro. Continuer\u00a0?|&Oui &Non"},
+         "Confirmer la remise à zéro|Le nom et le palmarès seront remis à zéro. "
+         "Continuer\u00a0?|&Oui &Non"},
         {"label",
-         [](Game_Table& t, Box_Answerer&) {
+         [](Game_Table &t, Box_Answerer &) {
              t.os->set_label_caption(Text("Play", "Player takes all card"));
              EXPECT_LE(t.window->take_lbl->sizeHint().width(), t.window->take_lbl->width());
              return t.window->take_lbl->text();
          },
          "Spieler nimmt alle Karten", "Le joueur ramasse tout"},
         {"statistics",
-         [](Game_Table& t, Box_Answerer& boxes) {
+         [](Game_Table &t, Box_Answerer &boxes) {
              t.window->gm_submnu[1]->trigger();
              return boxes.title + '|' + boxes.text;
          },
-         "Bilanz|SPIELERBILANZ\n" + name + "\n\nPlatz 1: 0-mal\nPlatz 2: 0-mal\nPlatz 3: 0-mal\nVerloren: 0-mal",
-         "Palmarès|PALMARÈS DU JOUEUR\n" + name + "\n\nRang 1\u00a0: 0 fois\nRang 2\u00a0: 0 fois\nRang 3\u00a0: 0 fois\nPerdu\u00a0: 0 fois"},
+         "Bilanz|SPIELERBILANZ\n" + name +
+             "\n\nPlatz 1: 0-mal\nPlatz 2: 0-mal\nPlatz 3: 0-mal\nVerloren: 0-mal",
+         "Palmarès|PALMARÈS DU JOUEUR\n" + name +
+             "\n\nRang 1\u00a0: 0 fois\nRang 2\u00a0: 0 fois\nRang 3\u00a0: 0 fois\nPerdu\u00a0: 0 "
+             "fois"},
         {"accessible name with a plural",
-         [](Game_Table& t, Box_Answerer&) {
+         [](Game_Table &t, Box_Answerer &) {
              t.window->gm_submnu[0]->trigger();
-             QAccessibleInterface* tree = QAccessible::queryAccessibleInterface(t.window->surface);
+             QAccessibleInterface *tree = QAccessible::queryAccessibleInterface(t.window->surface);
              for (int i = 0; i < tree->childCount(); ++i)
-                 if (tree->child(i)->text(QAccessible::Name).startsWith("COM 1,")) return tree->child(i)->text(QAccessible::Name);
+                 if (tree->child(i)->text(QAccessible::Name).startsWith("COM 1,"))
+                     return tree->child(i)->text(QAccessible::Name);
              return QString();
          },
          "COM 1, rechts, 5 Karten", "COM 1, à droite, 5 cartes"},
         {"help window",
-         [](Game_Table& t, Box_Answerer&) {
-             const QLabel* rules = t.window->Form2->Label1;
+         [](Game_Table &t, Box_Answerer &) {
+             const QLabel *rules = t.window->Form2->Label1;
              EXPECT_LE(rules->heightForWidth(rules->width()), rules->height()) << "rules cut off";
              return t.window->Form2->windowTitle() + '|' + rules->text().section('\n', 0, 0);
          },
          "Spielregeln|Ziel des Spiels ist es, als Erster alle Karten loszuwerden.",
-         "Règles du jeu|Le but du jeu est d’être le premier à se débarrasser de toutes ses cartes."},
+         "Règles du jeu|Le but du jeu est d’être le premier à se débarrasser de toutes ses "
+         "cartes."},
     };
     ensure_application();
-    for (const char* language : {"de", "fr"}) {
+    for (const char *language : {"de", "fr"}) {
         install_translations(QLocale(language));
         Game_Table table;
         table.window->start();
         Box_Answerer boxes(QMessageBox::No);
         boxes.on_box = check_box_fits;
-        for (const auto& row : rows)
-            EXPECT_EQ(row.read(table, boxes).toStdString(), (language == std::string("de") ? row.de : row.fr).toStdString())
+        for (const auto &row : rows)
+            EXPECT_EQ(row.read(table, boxes).toStdString(),
+                      (language == std::string("de") ? row.de : row.fr).toStdString())
                 << language << ": " << row.surface;
     }
     install_translations(QLocale::c());

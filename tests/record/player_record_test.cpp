@@ -10,11 +10,14 @@
 namespace plenk {
 namespace {
 
-std::string padded(const std::string& bytes) { return bytes + std::string(25 - bytes.size(), ' '); }
+std::string padded(const std::string &bytes) {
+    return bytes + std::string(25 - bytes.size(), ' ');
+}
 
 TEST(PlayerName, TwentyFiveWindows1252CharactersPaddedWithSpaces) {
     std::string thirty_accented;
-    for (int i = 0; i < 30; ++i) thirty_accented += "é";
+    for (int i = 0; i < 30; ++i)
+        thirty_accented += "é";
     const std::pair<std::string, std::string> rows[] = {
         {"Ann", padded("Ann")},
         {"ABCDEFGHIJKLMNOPQRSTUVWXYZabcd", "ABCDEFGHIJKLMNOPQRSTUVWXY"},
@@ -23,19 +26,25 @@ TEST(PlayerName, TwentyFiveWindows1252CharactersPaddedWithSpaces) {
         {thirty_accented, std::string(25, '\xE9')}, // characters are counted, not bytes
         {"Zoë € Œ Ÿ ™", padded("Zo\xEB \x80 \x8C \x9F \x99")},
         {"Łukasz a😀b", padded("?ukasz a?b")},
-        {"\xC2\x80", padded("?")},                   // U+0080 is not in the code page
+        {"\xC2\x80", padded("?")}, // U+0080 is not in the code page
         // Bad UTF-8: each broken piece becomes one "?".
-        {"\xFF" "ab", padded("?ab")},
+        {"\xFF"
+         "ab",
+         padded("?ab")},
         {"a\xE2\x82", padded("a?")},
-        {"\xE2\x82" "b", padded("?b")},
-        {"\xC0\xAF", padded("??")},                  // overlong
-        {"\xED\xA0\x80", padded("???")},             // a surrogate
-        {"\xF4\x90\x80\x80", padded("????")},        // past U+10FFFF
-        {"\xF0\x8F\xBF\xBF", padded("????")},        // overlong in four bytes
-        {"\xF0\x9F\x98" "c", padded("?c")},
+        {"\xE2\x82"
+         "b",
+         padded("?b")},
+        {"\xC0\xAF", padded("??")},           // overlong
+        {"\xED\xA0\x80", padded("???")},      // a surrogate
+        {"\xF4\x90\x80\x80", padded("????")}, // past U+10FFFF
+        {"\xF0\x8F\xBF\xBF", padded("????")}, // overlong in four bytes
+        {"\xF0\x9F\x98"
+         "c",
+         padded("?c")},
         {std::string(40, '\x80'), std::string(25, '?')},
     };
-    for (const auto& [utf8, bytes] : rows) {
+    for (const auto &[utf8, bytes] : rows) {
         const auto name = make_player_name(utf8);
         EXPECT_EQ(std::string(name.begin(), name.end()), bytes) << utf8;
     }
@@ -49,16 +58,20 @@ TEST(PlayerName, EveryByteReadsAsWindows1252AndSurvivesATripBack) {
     for (int b = 0; b < 256; ++b) {
         char in = static_cast<char>(b);
         char32_t out = 0;
-        char* in_p = &in;
-        char* out_p = reinterpret_cast<char*>(&out);
+        char *in_p = &in;
+        char *out_p = reinterpret_cast<char *>(&out);
         std::size_t in_left = 1, out_left = sizeof out;
-        const bool assigned = iconv(cd, &in_p, &in_left, &out_p, &out_left) != static_cast<std::size_t>(-1);
-        EXPECT_EQ(from_windows_1252(static_cast<uint8_t>(b)), assigned ? out : static_cast<char32_t>(b)) << b;
+        const bool assigned =
+            iconv(cd, &in_p, &in_left, &out_p, &out_left) != static_cast<std::size_t>(-1);
+        EXPECT_EQ(from_windows_1252(static_cast<uint8_t>(b)),
+                  assigned ? out : static_cast<char32_t>(b))
+            << b;
         EXPECT_EQ(to_windows_1252(from_windows_1252(static_cast<uint8_t>(b))), b) << b;
     }
     iconv_close(cd);
     Player_Record record;
-    for (int i = 0; i < 25; ++i) record.player_name[i] = static_cast<uint8_t>(0x80 + i);
+    for (int i = 0; i < 25; ++i)
+        record.player_name[i] = static_cast<uint8_t>(0x80 + i);
     EXPECT_EQ(make_player_name(player_name_text(record)), record.player_name);
 }
 
@@ -67,18 +80,25 @@ TEST(RecordBytes, NameThenFiveSigned16BitLittleEndianCounters) {
     const std::vector<uint8_t> bytes = encode_record(record);
     std::vector<uint8_t> expected(25, ' ');
     std::copy_n("Ann", 3, expected.begin());
-    for (uint8_t b : {0x02, 0x01, 0xFF, 0xFF, 0xFF, 0x7F, 0x00, 0x80, 0x05, 0x00}) expected.push_back(b);
+    for (uint8_t b : {0x02, 0x01, 0xFF, 0xFF, 0xFF, 0x7F, 0x00, 0x80, 0x05, 0x00})
+        expected.push_back(b);
     EXPECT_EQ(bytes, expected);
 
-    struct Row { std::vector<uint8_t> bytes; std::array<int16_t, 5> counts; };
+    struct Row {
+        std::vector<uint8_t> bytes;
+        std::array<int16_t, 5> counts;
+    };
     std::vector<uint8_t> longer = bytes;
     longer.insert(longer.end(), 5, 0xAA);
     std::vector<uint8_t> partial(28, 'x');
     partial[25] = 0x01, partial[26] = 0x02, partial[27] = 0x03; // counter 1 has only its low byte
     const Row rows[] = {
-        {bytes, record.rank_count}, {longer, record.rank_count}, {partial, {0x0201, 0x03, 0, 0, 0}}, {{}, {}},
+        {bytes, record.rank_count},
+        {longer, record.rank_count},
+        {partial, {0x0201, 0x03, 0, 0, 0}},
+        {{}, {}},
     };
-    for (const Row& r : rows) {
+    for (const Row &r : rows) {
         SCOPED_TRACE(r.bytes.size());
         const Player_Record back = decode_record(r.bytes);
         EXPECT_EQ(back.rank_count, r.counts);
@@ -88,11 +108,12 @@ TEST(RecordBytes, NameThenFiveSigned16BitLittleEndianCounters) {
 }
 
 TEST(Statistics, ReadsExactlyAsShownToThePlayer) {
-    const std::pair<std::array<int16_t, 5>, const char*> rows[] = {
+    const std::pair<std::array<int16_t, 5>, const char *> rows[] = {
         {{0, 0, 2, 1, 3}, "Rank 1: 0 times\r\nRank 2: 2 times\r\nRank 3: 1 times\r\nLose: 3 times"},
-        {{9, -5, 32767, -32768, 1}, "Rank 1: -5 times\r\nRank 2: 32767 times\r\nRank 3: -32768 times\r\nLose: 1 times"},
+        {{9, -5, 32767, -32768, 1},
+         "Rank 1: -5 times\r\nRank 2: 32767 times\r\nRank 3: -32768 times\r\nLose: 1 times"},
     };
-    for (const auto& [counts, lines] : rows)
+    for (const auto &[counts, lines] : rows)
         EXPECT_EQ(english(stat_text({make_player_name("Ann"), counts})),
                   std::string("PLAYER STATISTIC\r\nAnn                      \r\n\r\n") + lines);
 }

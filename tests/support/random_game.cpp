@@ -11,11 +11,15 @@
 
 namespace plenk::test {
 
-File_Read Memory_Record_Platform::read_record_file(const std::string&, std::size_t length) {
-    return {true, {saved.begin(), saved.begin() + static_cast<std::ptrdiff_t>(std::min(length, saved.size()))}, {}};
+File_Read Memory_Record_Platform::read_record_file(const std::string &, std::size_t length) {
+    return {true,
+            {saved.begin(),
+             saved.begin() + static_cast<std::ptrdiff_t>(std::min(length, saved.size()))},
+            {}};
 }
 
-std::string Memory_Record_Platform::write_record_file(const std::string&, const std::vector<uint8_t>& record) {
+std::string Memory_Record_Platform::write_record_file(const std::string &,
+                                                      const std::vector<uint8_t> &record) {
     saved.resize(std::max(saved.size(), record.size()));
     std::copy(record.begin(), record.end(), saved.begin());
     ++save_count;
@@ -27,15 +31,17 @@ Random_Game_Runner::Random_Game_Runner(bool check_rules) : check_(check_rules) {
     os_.cdtInit(g_.card_w, g_.card_h);
     g_.game_over = flag_true;
     g_.player_rec.player_name = make_player_name("Soak");
-    os_.box_answerer = [this](const std::string&, const std::string& title) {
-        if (title == "Winning Stroke") return ++stat_boxes_, Box_Answer::Ok;
-        if (title != "Win") broken("unexpected box " + title);
+    os_.box_answerer = [this](const std::string &, const std::string &title) {
+        if (title == "Winning Stroke")
+            return ++stat_boxes_, Box_Answer::Ok;
+        if (title != "Win")
+            broken("unexpected box " + title);
         human_declined_ = human_() % 2 != 0;
         return human_declined_ ? Box_Answer::No : Box_Answer::Yes;
     };
 }
 
-void Random_Game_Runner::broken(const std::string& what) const {
+void Random_Game_Runner::broken(const std::string &what) const {
     throw Rule_Broken("seed " + std::to_string(seed_) + ": " + what);
 }
 
@@ -55,37 +61,51 @@ Game_Outcome Random_Game_Runner::play(uint64_t seed) {
     Shuffle_Deck(g_, os_);
     Initialize_Game(ctx_);
     for (long presses = 0; g_.game_over != flag_true; ++presses) {
-        if (!human_may_play(g_)) broken("the engine stopped while the human may not play");
-        if (presses > 1000000) broken("the human found no card to play");
+        if (!human_may_play(g_))
+            broken("the engine stopped while the human may not play");
+        if (presses > 1000000)
+            broken("the human found no card to play");
         const auto [left, top] = human_row_corner(g_);
         const int right = left + (Card_Empty_Slot(g_, 0) - 1) * card_step + g_.card_w;
-        std::uniform_real_distribution<float> across(static_cast<float>(left), static_cast<float>(right));
-        std::uniform_real_distribution<float> down(static_cast<float>(top), static_cast<float>(top + g_.card_h));
-        Form_MouseDown(ctx_, static_cast<int16_t>(human_() % 3 + 1), 0, across(human_), down(human_));
+        std::uniform_real_distribution<float> across(static_cast<float>(left),
+                                                     static_cast<float>(right));
+        std::uniform_real_distribution<float> down(static_cast<float>(top),
+                                                   static_cast<float>(top + g_.card_h));
+        Form_MouseDown(ctx_, static_cast<int16_t>(human_() % 3 + 1), 0, across(human_),
+                       down(human_));
     }
-    if (!check_) return outcome_;
+    if (!check_)
+        return outcome_;
     for (int k = 0; k < 5; ++k) {
         const int moved = g_.player_rec.rank_count[k] - counts_before[k];
         if (moved != (k == outcome_.human_place ? 1 : 0) && counts_before[k] != count_limit)
             broken("placing counter " + std::to_string(k) + " moved by " + std::to_string(moved));
     }
-    if (os_.save_count != saves_before + 1) broken("the record was not saved exactly once");
-    if (os_.saved != encode_record(g_.player_rec)) broken("the saved record differs from memory");
-    if (stat_boxes_ != 1) broken("the statistics were not shown exactly once");
+    if (os_.save_count != saves_before + 1)
+        broken("the record was not saved exactly once");
+    if (os_.saved != encode_record(g_.player_rec))
+        broken("the saved record differs from memory");
+    if (stat_boxes_ != 1)
+        broken("the statistics were not shown exactly once");
     return outcome_;
 }
 
 void Random_Game_Runner::Draw_Card() {
     renderer_.Draw_Card();
-    if (++draws_ > 2000000) broken("the game does not end");
-    if (check_ && g_.animating != flag_true) check_rules();
+    if (++draws_ > 2000000)
+        broken("the game does not end");
+    if (check_ && g_.animating != flag_true)
+        check_rules();
 }
 
 void Random_Game_Runner::Animate_Card(int16_t direction, int16_t cur_player) {
-    if (direction == 0) ++outcome_.cards_played;
+    if (direction == 0)
+        ++outcome_.cards_played;
     // A seat plays only in its turn, and draws only while it cannot follow.
-    if (check_ && direction == 0 && g_.turn_seat != cur_player) broken("a card played out of turn");
-    if (check_ && direction != 0 && (g_.deck_pos >= pack_size || has_suit(g_, cur_player, g_.lead_suit) == flag_true))
+    if (check_ && direction == 0 && g_.turn_seat != cur_player)
+        broken("a card played out of turn");
+    if (check_ && direction != 0 &&
+        (g_.deck_pos >= pack_size || has_suit(g_, cur_player, g_.lead_suit) == flag_true))
         broken("a card drawn by a seat that could follow");
     renderer_.Animate_Card(direction, cur_player);
 }
@@ -98,30 +118,41 @@ void Random_Game_Runner::check_rules() {
         if (c < 0 || c >= pack_size || ++seen[c] > 1 || gone_[c])
             broken("card " + std::to_string(c) + " out of range, in two places or back in play");
     };
-    if (g_.deck_pos < 21 || g_.deck_pos > pack_size) broken("stock position out of range");
+    if (g_.deck_pos < 21 || g_.deck_pos > pack_size)
+        broken("stock position out of range");
     std::for_each(g_.deck.begin() + g_.deck_pos, g_.deck.end(), place);
-    if (g_.open_card != no_card) place(g_.open_card);
+    if (g_.open_card != no_card)
+        place(g_.open_card);
     int finished = 0;
     for (int16_t s = 0; s < 4; ++s) {
-        const Seat& seat = g_.seat[s];
+        const Seat &seat = g_.seat[s];
         const int16_t n = Card_Empty_Slot(g_, s);
         std::for_each(seat.card.begin(), seat.card.begin() + n, place);
-        if (n > 51 || std::any_of(seat.card.begin() + n, seat.card.end(), [](int16_t c) { return c != no_card; }))
+        if (n > 51 || std::any_of(seat.card.begin() + n, seat.card.end(),
+                                  [](int16_t c) { return c != no_card; }))
             broken("a hand breaks the hand rule");
-        if (seat.table_card != no_card) place(seat.table_card);
+        if (seat.table_card != no_card)
+            place(seat.table_card);
         if (seat.table_card != no_card && Get_Suit(seat.table_card) != g_.lead_suit)
             broken("a card on the table that does not follow the lead");
-        if (seat.finished != to_flag(n == 0)) broken("finished and holding cards disagree");
+        if (seat.finished != to_flag(n == 0))
+            broken("finished and holding cards disagree");
         finished += seat.finished == flag_true;
     }
-    for (int c = 0; c < pack_size; ++c) gone_[c] = gone_[c] || seen[c] == 0;
+    for (int c = 0; c < pack_size; ++c)
+        gone_[c] = gone_[c] || seen[c] == 0;
     // Seats finish one at a time, each seen here: the human's place is the
     // number of seats finished when it is first seen finished.
-    if (g_.seat[0].finished == flag_true && outcome_.human_place == 4) outcome_.human_place = finished;
-    if (g_.turn_seat < 0 || g_.turn_seat > 4) broken("turn_seat out of range");
-    if (g_.finish_count != finished) broken("finish_count differs from the finished seats");
-    const bool should_be_over = finished == 3 || (human_declined_ && g_.seat[0].finished == flag_true);
-    if ((g_.game_over == flag_true) != should_be_over) broken("game_over set at the wrong moment");
+    if (g_.seat[0].finished == flag_true && outcome_.human_place == 4)
+        outcome_.human_place = finished;
+    if (g_.turn_seat < 0 || g_.turn_seat > 4)
+        broken("turn_seat out of range");
+    if (g_.finish_count != finished)
+        broken("finish_count differs from the finished seats");
+    const bool should_be_over =
+        finished == 3 || (human_declined_ && g_.seat[0].finished == flag_true);
+    if ((g_.game_over == flag_true) != should_be_over)
+        broken("game_over set at the wrong moment");
 }
 
 } // namespace plenk::test

@@ -19,8 +19,9 @@ struct Rule_Broken : std::runtime_error {
 // The headless platform with the record file kept in memory, so that long
 // runs of games do not wait on the disk.
 struct Memory_Record_Platform : Headless_Platform {
-    File_Read read_record_file(const std::string& path, std::size_t length) override;
-    std::string write_record_file(const std::string& path, const std::vector<uint8_t>& record) override;
+    File_Read read_record_file(const std::string &path, std::size_t length) override;
+    std::string write_record_file(const std::string &path,
+                                  const std::vector<uint8_t> &record) override;
     std::vector<uint8_t> saved;
     int save_count = 0;
 };
@@ -35,15 +36,15 @@ struct Game_Outcome {
 // random. With checking on, the rules are checked after every card played,
 // drawn or taken, and at the end of each game; a broken rule throws.
 class Random_Game_Runner : private Table_View {
-public:
+  public:
     explicit Random_Game_Runner(bool check_rules);
     Game_Outcome play(uint64_t seed);
 
-private:
+  private:
     void Draw_Card() override;
     void Animate_Card(int16_t direction, int16_t cur_player) override;
     void check_rules();
-    [[noreturn]] void broken(const std::string& what) const;
+    [[noreturn]] void broken(const std::string &what) const;
 
     bool check_;
     Memory_Record_Platform os_;

@@ -21,12 +21,12 @@ std::string name_of(int16_t card);
 
 // A table laid out for one step of the rules. Hands are given as held.
 struct Layout {
-    std::array<const char*, 4> hands{"", "", "", ""};
-    const char* played = "- - - -"; // each seat's card on the table
-    const char* stock = "";         // the stock, next card first
-    const char* open = "-";         // the card turned up at the deal
+    std::array<const char *, 4> hands{"", "", "", ""};
+    const char *played = "- - - -"; // each seat's card on the table
+    const char *stock = "";         // the stock, next card first
+    const char *open = "-";         // the card turned up at the deal
     char lead = '-';                // the suit to follow, '-' when the next card opens a round
-    const char* finished = "";      // finished seats, e.g. "13"
+    const char *finished = "";      // finished seats, e.g. "13"
     int16_t turn = 0;
     char weak = '-';
 };
@@ -48,7 +48,7 @@ struct Table_Fixture : private Table_View {
 
     Table_Fixture();
     // The deal's geometry, then the layout.
-    void lay(const Layout& layout);
+    void lay(const Layout &layout);
     // Hands as "AC 2C|KH|-|5S"; table cards as "- 5H - -".
     std::string hands() const;
     std::string played() const;
@@ -59,10 +59,10 @@ struct Table_Fixture : private Table_View {
     // label and the boxes, in order.
     std::string events();
 
-private:
+  private:
     void Draw_Card() override;
     void Animate_Card(int16_t direction, int16_t cur_player) override;
-    void note(const std::string& event);
+    void note(const std::string &event);
     std::string events_;
 };
 

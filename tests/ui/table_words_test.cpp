@@ -15,12 +15,14 @@ struct Point {
 
 // The human holds the Two of Clubs and the Seven of Hearts; Hearts to follow.
 struct Words : ::testing::Test, Table_Fixture {
-    void deal() { lay({{"2C 7H", "3C 4C 5C 6C 7C 8C", "9C", ""}, "- - - -", "", "KC", 'H', "", 0}); }
+    void deal() {
+        lay({{"2C 7H", "3C 4C 5C 6C 7C 8C", "9C", ""}, "- - - -", "", "KC", 'H', "", 0});
+    }
     // Every thing's name, a playable card starred, and the description.
     std::string said() const {
         const Table_Words words = table_words(g, human_may_play(g));
         std::string all;
-        for (const Table_Thing& t : words.things)
+        for (const Table_Thing &t : words.things)
             all += english(t.name) + (t.playable ? " *|" : "|");
         return all + english(words.description);
     }
@@ -29,27 +31,30 @@ struct Words : ::testing::Test, Table_Fixture {
 TEST_F(Words, NameEveryThingOnTheTable) {
     const std::string seats = "COM 1, right, 6 cards|COM 2, top, 1 card|COM 3, left, 0 cards|";
     const struct {
-        std::function<void(Game_State&)> change;
+        std::function<void(Game_State &)> change;
         std::string said;
     } cases[] = {
-        {[](Game_State&) {},
-         "Two of Clubs|Seven of Hearts *|" + seats + "Open card: King of Clubs|Suit to follow: Hearts. Your turn."},
-        {[](Game_State& s) {
-             s.open_card = no_card, s.deck_pos = 40, s.seat[2].table_card = 34, s.seat[0].table_card = 25,
-             s.turn_seat = 3;
+        {[](Game_State &) {}, "Two of Clubs|Seven of Hearts *|" + seats +
+                                  "Open card: King of Clubs|Suit to follow: Hearts. Your turn."},
+        {[](Game_State &s) {
+             s.open_card = no_card, s.deck_pos = 40, s.seat[2].table_card = 34,
+             s.seat[0].table_card = 25, s.turn_seat = 3;
          },
          "Two of Clubs|Seven of Hearts|" + seats +
-             "Stock: 12 cards|You played King of Diamonds|COM 2 played Nine of Hearts|Suit to follow: Hearts."},
-        {[](Game_State& s) { s.open_card = no_card, s.deck_pos = pack_size, s.lead_suit = -1; },
-         "Two of Clubs *|Seven of Hearts *|" + seats + "No suit to follow: the next card leads. Your turn."},
-        {[](Game_State& s) { s.animating = flag_true; },
-         "Two of Clubs|Seven of Hearts|" + seats + "Open card: King of Clubs|Suit to follow: Hearts."},
-        {[](Game_State& s) { s.game_over = flag_true; },
+             "Stock: 12 cards|You played King of Diamonds|COM 2 played Nine of Hearts|Suit to "
+             "follow: Hearts."},
+        {[](Game_State &s) { s.open_card = no_card, s.deck_pos = pack_size, s.lead_suit = -1; },
+         "Two of Clubs *|Seven of Hearts *|" + seats +
+             "No suit to follow: the next card leads. Your turn."},
+        {[](Game_State &s) { s.animating = flag_true; },
+         "Two of Clubs|Seven of Hearts|" + seats +
+             "Open card: King of Clubs|Suit to follow: Hearts."},
+        {[](Game_State &s) { s.game_over = flag_true; },
          "Two of Clubs|Seven of Hearts|" + seats +
              "Open card: King of Clubs|No game in progress. Game, Deal starts one."},
     };
     EXPECT_EQ(said(), "No game in progress. Game, Deal starts one."); // nothing dealt yet
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         deal();
         c.change(g);
         EXPECT_EQ(said(), c.said);
@@ -64,7 +69,7 @@ TEST_F(Words, ThingUnderAPoint) {
     g.seat[1].table_card = 51;
     const Table_Words words = table_words(g, true);
     const auto [x, y] = human_row_corner(g);
-    const std::pair<Point, const char*> cases[] = {
+    const std::pair<Point, const char *> cases[] = {
         {{x, y}, "Two of Clubs"},
         {{x + 14, y + 95}, "Two of Clubs"},
         {{x + 15, y}, "Seven of Hearts"},
@@ -74,12 +79,14 @@ TEST_F(Words, ThingUnderAPoint) {
         {{375, 275}, "Open card: King of Clubs"},
         {{g.seat[1].table_x, g.seat[1].table_y}, "COM 1 played King of Spades"},
         {{g.seat[1].hand_x, g.seat[1].hand_y}, "COM 1, right, 6 cards"},
-        {{g.seat[1].hand_x - 36, g.seat[1].hand_y}, "COM 1, right, 6 cards"}, // the left edge, 700 - 35.5 to even
+        {{g.seat[1].hand_x - 36, g.seat[1].hand_y},
+         "COM 1, right, 6 cards"},                  // the left edge, 700 - 35.5 to even
         {{g.seat[3].hand_x, g.seat[3].hand_y}, ""}, // a seat without cards
     };
-    for (const auto& [at, name] : cases) {
+    for (const auto &[at, name] : cases) {
         const int i = thing_at(words, at.x, at.y);
-        EXPECT_EQ(i < 0 ? "" : english(words.things[static_cast<std::size_t>(i)].name), name) << at.x << "," << at.y;
+        EXPECT_EQ(i < 0 ? "" : english(words.things[static_cast<std::size_t>(i)].name), name)
+            << at.x << "," << at.y;
     }
 }
 

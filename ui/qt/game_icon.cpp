@@ -15,6 +15,8 @@ QImage game_icon_image(int size) {
     return image;
 }
 
-QIcon game_icon() { return QIcon(QPixmap::fromImage(game_icon_image(icon_size))); }
+QIcon game_icon() {
+    return QIcon(QPixmap::fromImage(game_icon_image(icon_size)));
+}
 
 } // namespace plenk

@@ -1,6 +1,5 @@
 #include "ui/qt/game_window.h"
 
-#include "ui/qt/window_constants.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/table_surface.h"
 #include "platform/qt/translation.h"
@@ -9,6 +8,7 @@
 #include "ui/qt/game_icon.h"
 #include "ui/qt/help_window.h"
 #include "ui/qt/table_accessible.h"
+#include "ui/qt/window_constants.h"
 #include "ui/table_words.h"
 
 #include <QAccessible>
@@ -28,15 +28,16 @@ namespace {
 
 const QString window_caption = QStringLiteral("Plenk Ver. 1.10 (made by the Plenk team)");
 
-int16_t index_of(const QAction* action) { return static_cast<int16_t>(action->data().toInt()); }
+int16_t index_of(const QAction *action) {
+    return static_cast<int16_t>(action->data().toInt());
+}
 
 } // namespace
 
-Game_Window::Game_Window(Qt_Platform& os, Form1& form)
+Game_Window::Game_Window(Qt_Platform &os, Form1 &form)
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      surface(new Table_Surface(os.deck(), this)),
-      form_(form) {
+      surface(new Table_Surface(os.deck(), this)), form_(form) {
     setWindowTitle(window_caption);
     // The icon belongs to the whole program, the name prompt before the window included.
     QApplication::setWindowIcon(game_icon());
@@ -52,24 +53,45 @@ Game_Window::Game_Window(Qt_Platform& os, Form1& form)
         form_.Form_MouseDown(button, shift, x, y);
         table_accessible->refresh();
     });
-    surface->on_key([this](QKeyEvent* event) {
+    surface->on_key([this](QKeyEvent *event) {
         // The letters that read the table act without modifiers only.
-        const int key = event->modifiers() == Qt::NoModifier || event->key() < Qt::Key_A || event->key() > Qt::Key_Z
+        const int key = event->modifiers() == Qt::NoModifier || event->key() < Qt::Key_A ||
+                                event->key() > Qt::Key_Z
                             ? event->key()
                             : Qt::Key_unknown;
         switch (key) {
-        case Qt::Key_Left: form_.Form_KeyDown(Hand_Key::Left); break;
-        case Qt::Key_Right: form_.Form_KeyDown(Hand_Key::Right); break;
-        case Qt::Key_Home: form_.Form_KeyDown(Hand_Key::First); break;
-        case Qt::Key_End: form_.Form_KeyDown(Hand_Key::Last); break;
+        case Qt::Key_Left:
+            form_.Form_KeyDown(Hand_Key::Left);
+            break;
+        case Qt::Key_Right:
+            form_.Form_KeyDown(Hand_Key::Right);
+            break;
+        case Qt::Key_Home:
+            form_.Form_KeyDown(Hand_Key::First);
+            break;
+        case Qt::Key_End:
+            form_.Form_KeyDown(Hand_Key::Last);
+            break;
         case Qt::Key_Return:
         case Qt::Key_Enter:
-        case Qt::Key_Space: form_.Form_KeyDown(Hand_Key::Play); break;
-        case Qt::Key_T: form_.Form_Ask(Table_Question::Table_Cards); break;
-        case Qt::Key_C: form_.Form_Ask(Table_Question::Seat_Counts); break;
-        case Qt::Key_S: form_.Form_Ask(Table_Question::Centre); break;
-        case Qt::Key_L: form_.Form_Ask(Table_Question::Last_Round); break;
-        default: event->ignore(); break;
+        case Qt::Key_Space:
+            form_.Form_KeyDown(Hand_Key::Play);
+            break;
+        case Qt::Key_T:
+            form_.Form_Ask(Table_Question::Table_Cards);
+            break;
+        case Qt::Key_C:
+            form_.Form_Ask(Table_Question::Seat_Counts);
+            break;
+        case Qt::Key_S:
+            form_.Form_Ask(Table_Question::Centre);
+            break;
+        case Qt::Key_L:
+            form_.Form_Ask(Table_Question::Last_Round);
+            break;
+        default:
+            event->ignore();
+            break;
         }
         table_accessible->refresh();
     });
@@ -115,7 +137,8 @@ void Game_Window::build_menus() {
     Help_mnu = menuBar()->addMenu(QCoreApplication::translate("Window", "&Help"));
     Help_submnu = Help_mnu->addAction(QCoreApplication::translate("Window", "How to Play"));
 
-    for (std::size_t i = 0; i < gm_submnu.size(); ++i) gm_submnu[i]->setData(static_cast<int>(i));
+    for (std::size_t i = 0; i < gm_submnu.size(); ++i)
+        gm_submnu[i]->setData(static_cast<int>(i));
     for (std::size_t i = 0; i < tbl_submnu.size(); ++i) {
         tbl_submnu[i]->setData(static_cast<int>(i));
         // Not grouped exclusively, so that neither item can be checked.
@@ -127,13 +150,12 @@ void Game_Window::build_menus() {
     gm_submnu[4]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     Help_submnu->setShortcut(QKeySequence(Qt::Key_F1));
 
-    connect(Gm_mnu, &QMenu::triggered, this,
-            [this](QAction* action) {
-                form_.gm_submnu_Click(index_of(action));
-                // The game may have ended, or begun, with the table as it was drawn.
-                table_accessible->refresh();
-            });
-    connect(tbl_mnu, &QMenu::triggered, this, [this](QAction* action) {
+    connect(Gm_mnu, &QMenu::triggered, this, [this](QAction *action) {
+        form_.gm_submnu_Click(index_of(action));
+        // The game may have ended, or begun, with the table as it was drawn.
+        table_accessible->refresh();
+    });
+    connect(tbl_mnu, &QMenu::triggered, this, [this](QAction *action) {
         // Qt flips a checkable item before reporting the choice; the game
         // sets the marks itself, and first reads them as they were.
         action->setChecked(!action->isChecked());
@@ -151,21 +173,22 @@ void Game_Window::build_accessibility() {
     // the cache deletes it with the surface.
     QAccessible::registerAccessibleInterface(table_accessible);
     surface->on_change([this] { table_accessible->refresh(); });
-    form_.on_announce([this](const Text& words) { table_accessible->announce(translated(words)); });
+    form_.on_announce([this](const Text &words) { table_accessible->announce(translated(words)); });
     surface->installEventFilter(this);
     take_lbl->installEventFilter(this);
 }
 
-bool Game_Window::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == take_lbl && event->type() == QEvent::Show) table_accessible->announce(take_lbl->text());
+bool Game_Window::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == take_lbl && event->type() == QEvent::Show)
+        table_accessible->announce(take_lbl->text());
     if (watched == surface && event->type() == QEvent::ToolTip) {
-        const auto* help = static_cast<QHelpEvent*>(event);
+        const auto *help = static_cast<QHelpEvent *>(event);
         const Table_Words words = table_words(form_.state(), form_.awaiting_human());
         const int i = thing_at(words, help->pos().x(), help->pos().y());
         if (i < 0) {
             QToolTip::hideText();
         } else {
-            const Table_Thing& t = words.things[static_cast<std::size_t>(i)];
+            const Table_Thing &t = words.things[static_cast<std::size_t>(i)];
             QToolTip::showText(help->globalPos(), translated(t.name), surface,
                                QRect(t.x, t.y, t.width, t.height));
         }
@@ -179,10 +202,13 @@ void Game_Window::start() {
     // A screen reader asking as the window shows hears the loaded game's table.
     table_accessible->refresh();
     adjustSize();
-    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen()->availableGeometry()));
+    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
+                                    screen()->availableGeometry()));
     show();
 }
 
-void Game_Window::closeEvent(QCloseEvent*) { form_.Form_Unload(); }
+void Game_Window::closeEvent(QCloseEvent *) {
+    form_.Form_Unload();
+}
 
 } // namespace plenk

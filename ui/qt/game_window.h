@@ -20,38 +20,38 @@ class Table_Surface;
 // label on it and the help window. Every choice, press and close request is
 // handed to Form1, which decides what it means.
 class Game_Window : public QMainWindow {
-public:
-    Game_Window(Qt_Platform& os, Form1& form);
+  public:
+    Game_Window(Qt_Platform &os, Form1 &form);
 
     // The start of the program: Form1 loads (asking for a name on a first
     // start) before the window first appears, centred on the screen.
     void start();
 
-    Table_Surface* surface;
-    QLabel* take_lbl;
-    QMenu* Gm_mnu;
-    QMenu* tbl_mnu;
-    QMenu* Help_mnu;
+    Table_Surface *surface;
+    QLabel *take_lbl;
+    QMenu *Gm_mnu;
+    QMenu *tbl_mnu;
+    QMenu *Help_mnu;
     // Deal, Show Rank, Reset Record, the separator line, Exit.
-    std::array<QAction*, 5> gm_submnu{};
+    std::array<QAction *, 5> gm_submnu{};
     // Default, Blue Sky & Sea.
-    std::array<QAction*, 2> tbl_submnu{};
-    QAction* Help_submnu;
-    Help_Window* Form2;
+    std::array<QAction *, 2> tbl_submnu{};
+    QAction *Help_submnu;
+    Help_Window *Form2;
     // The table as assistive technology sees it.
-    Table_Accessible* table_accessible;
+    Table_Accessible *table_accessible;
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
+  protected:
+    void closeEvent(QCloseEvent *event) override;
     // Tooltips over the table, and the announcement label's showing.
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
-private:
+  private:
     void build_label();
     void build_menus();
     void build_accessibility();
 
-    Form1& form_;
+    Form1 &form_;
 };
 
 } // namespace plenk

@@ -13,7 +13,8 @@ namespace plenk {
 QString rules_text() {
     //: One point to a line, so that each rule stands on its own; the window is
     //: small, so the text should be no longer than the English.
-    return QCoreApplication::translate("Rules",
+    return QCoreApplication::translate(
+        "Rules",
         "The aim of the game is to be the first to get rid of all your cards.\n"
         "When the game starts, one card of the deck is turned face up, and its suit becomes "
         "the reference suit.\n"
@@ -31,7 +32,7 @@ QString rules_text() {
         "already been played.");
 }
 
-Help_Window::Help_Window(QWidget* parent)
+Help_Window::Help_Window(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       Label1(new QLabel(this)) {
@@ -63,16 +64,18 @@ Help_Window::Help_Window(QWidget* parent)
 
 namespace plenk {
 
-void Help_Window::showEvent(QShowEvent* event) {
+void Help_Window::showEvent(QShowEvent *event) {
     QDialog::showEvent(event);
-    const QWidget* game = parentWidget() != nullptr ? parentWidget()->window() : nullptr;
+    const QWidget *game = parentWidget() != nullptr ? parentWidget()->window() : nullptr;
     // Wayland lets no program place its windows: the desktop puts a dialog by
     // its parent window.
-    if (game == nullptr || QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) return;
+    if (game == nullptr || QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        return;
     // Before the desktop has framed this window its frame is unknown; the
     // game window's frame is the best guess at it.
     QMargins frame = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
-    if (frame.isNull() && game->windowHandle() != nullptr) frame = game->windowHandle()->frameMargins();
+    if (frame.isNull() && game->windowHandle() != nullptr)
+        frame = game->windowHandle()->frameMargins();
     QRect outer = geometry().marginsAdded(frame);
     outer.moveCenter(game->frameGeometry().center());
     setGeometry(outer.marginsRemoved(frame));

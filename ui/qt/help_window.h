@@ -8,14 +8,14 @@ namespace plenk {
 
 // "How to Play": the rules on dark green, closed with its close box.
 class Help_Window : public QDialog {
-public:
-    explicit Help_Window(QWidget* parent = nullptr);
+  public:
+    explicit Help_Window(QWidget *parent = nullptr);
 
-    QLabel* Label1;
+    QLabel *Label1;
 
-protected:
+  protected:
     // Centred over the game window each time it opens, once its size is final.
-    void showEvent(QShowEvent* event) override;
+    void showEvent(QShowEvent *event) override;
 };
 
 // The rules of the game, one point a sentence.

@@ -15,17 +15,16 @@ class Notice_Accessible;
 class Thing_Accessible;
 
 // The table for assistive technology: the hand as a list of its cards, then
-// one child per other thing a sighted player sees, named by the game's words, the description naming the suit to
-// follow, and the keyboard's mark as the focused card. refresh() tells a
-// screen reader what changed since it last looked. Each thing keeps one
-// object while it stays on the table (a hand card by its card, the others by
-// their kind and seat), so that a reader's cache never holds an object that
-// has become another thing.
+// one child per other thing a sighted player sees, named by the game's words, the description
+// naming the suit to follow, and the keyboard's mark as the focused card. refresh() tells a screen
+// reader what changed since it last looked. Each thing keeps one object while it stays on the table
+// (a hand card by its card, the others by their kind and seat), so that a reader's cache never
+// holds an object that has become another thing.
 class Table_Accessible : public QAccessibleWidget {
-public:
+  public:
     using Words_Source = std::function<Table_Words()>;
     using Mark_Source = std::function<int()>;
-    Table_Accessible(QWidget* table, Words_Source words, Mark_Source mark);
+    Table_Accessible(QWidget *table, Words_Source words, Mark_Source mark);
     ~Table_Accessible() override;
 
     // Takes the state as it now is and sends the events for every change.
@@ -33,28 +32,28 @@ public:
     // Says the words to a screen reader once: a notification shown, which
     // Orca speaks wherever the focus is. Each has an object of its own, so
     // that a reader asking late still hears the words it was shown.
-    void announce(const QString& words);
-    const Table_Words& words() const { return shown_; }
+    void announce(const QString &words);
+    const Table_Words &words() const { return shown_; }
     int marked() const { return marked_; }
 
     QString text(QAccessible::Text t) const override;
     int childCount() const override;
-    QAccessibleInterface* child(int index) const override;
-    int indexOfChild(const QAccessibleInterface* child) const override;
-    QAccessibleInterface* childAt(int x, int y) const override;
-    QAccessibleInterface* focusChild() const override;
+    QAccessibleInterface *child(int index) const override;
+    int indexOfChild(const QAccessibleInterface *child) const override;
+    QAccessibleInterface *childAt(int x, int y) const override;
+    QAccessibleInterface *focusChild() const override;
 
     // The human's hand, a list whose children are the hand's cards; the
     // table's first child once cards are dealt.
-    Hand_Accessible* hand() const { return hand_; }
+    Hand_Accessible *hand() const { return hand_; }
     // The object of the words' thing at `index`.
-    Thing_Accessible* thing(int index) const { return things_[static_cast<std::size_t>(index)]; }
+    Thing_Accessible *thing(int index) const { return things_[static_cast<std::size_t>(index)]; }
     // The index among the words' things, -1 for a thing gone from the table.
-    int index_of(const Thing_Accessible* thing) const;
+    int index_of(const Thing_Accessible *thing) const;
 
-private:
+  private:
     // The marked card's object, null when no card of the hand is marked.
-    Thing_Accessible* marked_thing() const;
+    Thing_Accessible *marked_thing() const;
     // Gives each of the words' things its object: the one it had, else a new one.
     void take_objects();
 
@@ -63,9 +62,9 @@ private:
     Table_Words shown_;
     int marked_ = -1;
     // One for each of the words' things, in their order.
-    std::vector<Thing_Accessible*> things_;
-    std::deque<Notice_Accessible*> notices_;
-    Hand_Accessible* hand_;
+    std::vector<Thing_Accessible *> things_;
+    std::deque<Notice_Accessible *> notices_;
+    Hand_Accessible *hand_;
 };
 
 } // namespace plenk

@@ -20,6 +20,6 @@ constexpr int32_t help_text_top = 8;
 constexpr int32_t help_text_width = 393;
 constexpr int32_t help_text_height = 281;
 constexpr uint32_t help_rgb = 0x004000; // dark green
-constexpr int32_t help_font_px = 13;    // bold sans serif, in pixels as the text's box is sized for it
+constexpr int32_t help_font_px = 13; // bold sans serif, in pixels as the text's box is sized for it
 
 } // namespace plenk
