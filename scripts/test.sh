@@ -8,6 +8,9 @@ cd "$(dirname "$0")/.."
 
 bash scripts/setup.sh
 
+# Every C++ file is kept in the project's one format.
+git ls-files -z -- '*.cpp' '*.h' '*.c' | xargs -0 clang-format --dry-run --Werror --style=file
+
 jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
 
