@@ -1,10 +1,9 @@
 #include "game/deal.h"
-#include "tests/support/table_fixture.h"
+#include "platform/headless_platform.h"
 
 #include <gtest/gtest.h>
 
 #include <deque>
-#include <numeric>
 #include <set>
 
 namespace plenk {
@@ -54,21 +53,6 @@ TEST(Shuffle, AFrozenClockStillGivesNewEvenlySpreadPacks) {
     for (auto &card : where)
         for (int hits : card)
             ASSERT_TRUE(hits > 20 && hits < 110) << hits;
-}
-
-TEST(Deal, StartsEverythingAfreshAndGivesTheHumanTheFirstMove) {
-    test::Table_Fixture t;
-    // What a finished game leaves behind, the turn on a computer seat.
-    t.lay({{"2C", "", "", ""}, "- KH - -", "", "-", 'S', "123", 2, 'D'});
-    t.g.game_over = flag_true;
-    std::iota(t.g.deck.begin(), t.g.deck.end(), int16_t{0});
-    std::reverse(t.g.deck.begin(), t.g.deck.begin() + 21); // the human's cards come unsorted
-    Initialize_Game(t.ctx);
-    // Five cards each in turn from the top; the human's sorted, the others as dealt.
-    EXPECT_EQ(t.hands(), "5C 9C KC 4D 8D|7D 3D QC 8C 4C|6D 2D JC 7C 3C|5D AD TC 6C 2C");
-    EXPECT_EQ(t.played(), "- - - -");
-    EXPECT_EQ(t.state(), "stock 31 lead C turn 0 open AC");
-    EXPECT_EQ(t.events(), "paint");
 }
 
 } // namespace
