@@ -9,371 +9,493 @@
 #include "game/throw_card.h"
 #include "game/turn_engine.h"
 #include "platform/qt/translation.h"
-#include "tests/scenario/transcript.h"
+#include "tests/support/table_fixture.h"
 #include "ui/form1.h"
 #include "ui/table_words.h"
 
 #include <QCoreApplication>
-#include <QLocale>
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iostream>
 #include <map>
 #include <sstream>
-#include <stdexcept>
 #include <sys/stat.h>
 
 namespace plenk::test {
 namespace {
 
 namespace fs = std::filesystem;
+using Kind = Platform_Call::Kind;
+using Args = std::istringstream;
 
-const std::string rule = "----";
+std::string quoted(const std::string &text) {
+    std::string out = "\"";
+    for (char c : text)
+        out += c == '\r' ? "\\r" : c == '\n' ? "\\n" : std::string(1, c);
+    return out + "\"";
+}
 
-struct Scenario {
-    Transcript_Platform os;
-    Form1 form{os};
-    Game_State &g = form.state();
-    Layout layout;
-
-    Scenario() {
-        os.g = &g;
-        os.keep_log = false;
-        form.on_announce([this](const Text &words) { os.say(words); });
-    }
-
-    std::string path(const std::string &name) {
-        return name.rfind("user/", 0) == 0 ? os.user_data_folder() + name.substr(4)
-                                           : os.program_folder() + "/" + name;
-    }
-
-    void run(const std::string &directive);
-    void set_up(const std::string &word, std::istringstream &in, const std::string &rest);
-    void act(const std::string &word, std::istringstream &in);
-    void show(const std::string &what);
-};
-
-std::string rest_of(std::istringstream &in) {
+std::string rest_of(Args &in) {
     std::string rest;
     std::getline(in >> std::ws, rest);
     return rest;
 }
 
-int16_t number(std::istringstream &in) {
+int16_t number(Args &in) {
     int n;
     if (!(in >> n))
         throw std::invalid_argument("a number is missing");
     return static_cast<int16_t>(n);
 }
 
-Box_Answer answer_named(const std::string &name) {
-    const std::map<std::string, Box_Answer> answers{
-        {"Ok", Box_Answer::Ok}, {"Yes", Box_Answer::Yes}, {"No", Box_Answer::No}};
-    return answers.at(name);
+template <typename T> T named_value(const std::map<std::string, T> &names, Args &in) {
+    std::string name;
+    in >> name;
+    const auto found = names.find(name);
+    if (found == names.end())
+        throw std::invalid_argument("no such name: " + name);
+    return found->second;
 }
 
-void Scenario::run(const std::string &directive) {
-    std::istringstream in(directive);
-    std::string word;
-    in >> word;
-    const std::string rest = rest_of(in);
-    std::istringstream args(rest);
-    const std::string inputs = " load deal menu help close click key ask step set play-to-end ";
-    if (inputs.find(" " + word + " ") != std::string::npos) {
-        os.line("> " + directive);
-        act(word, args);
-    } else if (word == "show") {
-        show(rest);
-    } else if (word == "at") {
-        // Runs the directive within the first wait that reaches the counter time.
-        int after;
-        args >> after;
-        os.post_event(os.GetTickCount() + static_cast<uint32_t>(after),
-                      [this, later = rest_of(args)] { run(later); });
-    } else {
-        set_up(word, args, rest);
+const std::map<std::string, Box_Answer> answers{
+    {"Ok", Box_Answer::Ok}, {"Yes", Box_Answer::Yes}, {"No", Box_Answer::No}};
+
+// The platform as a scenario watches it: its calls, what the screen reader is
+// told and each save become the lines of one transcript, in order, with the
+// player's texts in the loaded language and the folders named, not spelled.
+// Repaints read "paint" (each card under `detail`), the frames of a slide one
+// line: a frame is the repaint right after the wait between frames.
+struct Transcript_Platform : Fixed_Random_Platform {
+    std::vector<std::string> lines;
+    bool detail = false, muted = false;
+
+    std::string named(std::string text) {
+        for (const auto &[folder, name] :
+             {std::pair{user_data_folder(), "<user>"}, {program_folder(), "<program>"}})
+            for (auto at = text.find(folder); at != text.npos; at = text.find(folder))
+                text.replace(at, folder.size(), name);
+        return text;
+    }
+    std::string shown(const Text &text) { return named(translated(text).toStdString()); }
+    void add(const std::string &line) {
+        flush();
+        end_slide();
+        if (!muted)
+            lines.push_back(line);
+    }
+    void flush();
+
+    void set_label_caption(const Text &caption) override {
+        Headless_Platform::set_label_caption(shown(caption));
+    }
+    Box_Answer message_box(const Text &text, const Text &title, Box_Icon icon,
+                           Box_Buttons buttons) override {
+        return Headless_Platform::message_box(shown(text), shown(title), icon, buttons);
+    }
+    std::string input_box(const Text &prompt) override {
+        return Headless_Platform::input_box(shown(prompt));
+    }
+    std::string write_record_file(const std::string &path,
+                                  const std::vector<uint8_t> &record) override {
+        const std::string reason = Headless_Platform::write_record_file(path, record);
+        add("save " + named(path) + (reason.empty() ? "" : " failed: " + reason));
+        return reason;
+    }
+
+  private:
+    void end_slide() {
+        if (slide_frames_ > 0 && !muted)
+            lines.push_back("slide " + slide_ + " in " + std::to_string(slide_frames_) + " frames");
+        slide_frames_ = 0;
+    }
+    bool after_wait_ = false;
+    int slide_frames_ = 0;
+    std::string slide_, slide_card_;
+};
+
+// The card library orders its faces by rank, then suit: index 4 is the Two of Clubs.
+std::string drawn(const Platform_Call &c) {
+    const std::string what =
+        c.args[4] == 1 ? "back"
+                       : std::string{"A23456789TJQK"[c.args[3] / 4], "CDHS"[c.args[3] % 4]};
+    return what + " " + std::to_string(c.args[1]) + "," + std::to_string(c.args[2]);
+}
+
+// The line of a call that is not part of a repaint.
+std::string describe(const Platform_Call &c, const std::string &text) {
+    const auto &a = c.args;
+    if (c.kind == Kind::Sleep)
+        return "sleep " + std::to_string(a[0]);
+    if (c.kind == Kind::Label_Caption)
+        return "label " + quoted(text);
+    if (c.kind == Kind::Label_Visible)
+        return a[0] ? "label shown" : "label hidden";
+    if (c.kind == Kind::Label_Refresh)
+        return "label painted";
+    if (c.kind == Kind::Check)
+        return std::string("check ") + (a[0] ? "Blue Sky" : "Default") + (a[1] ? " on" : " off");
+    if (c.kind == Kind::Background)
+        return text.empty() ? "no picture" : "picture " + text + (a[0] ? "" : " refused");
+    if (c.kind == Kind::Message_Box)
+        return std::string("box ") + (a[0] ? "warning " : "") + quoted(c.title) + " " +
+               quoted(text) + (a[1] ? " Yes/No" : "") + " -> " +
+               std::array{"Ok", "Yes", "No"}[static_cast<std::size_t>(a[2])];
+    if (c.kind == Kind::Input_Box)
+        return "prompt " + quoted(text) + " -> " + quoted(c.title);
+    if (c.kind == Kind::Focus_Mark)
+        return a[0] ? "mark " + std::to_string(a[1]) + "," + std::to_string(a[2]) + " " +
+                          std::to_string(a[3]) + "x" + std::to_string(a[4])
+                    : "mark hidden";
+    return c.kind == Kind::Help_Window ? "help window" : "program ends";
+}
+
+void Transcript_Platform::flush() {
+    std::vector<Platform_Call> calls = this->calls();
+    clear_log();
+    std::vector<Platform_Call> frame;
+    for (const Platform_Call &c : calls) {
+        const bool frame_after_wait = after_wait_;
+        after_wait_ = c.kind == Kind::Pump || (after_wait_ && c.kind != Kind::Refresh);
+        if (c.kind == Kind::Draw)
+            frame.push_back(c);
+        if (c.kind == Kind::Pump || c.kind == Kind::Draw || c.kind == Kind::Clear)
+            continue;
+        std::string line = "paint";
+        if (c.kind == Kind::Refresh && frame_after_wait && !frame.empty()) {
+            // The moving card is drawn first, under everything else.
+            const std::string card = drawn(frame.front());
+            const std::string what = card.substr(0, card.find(' '));
+            if (slide_frames_ == 0 || what != slide_card_)
+                end_slide(), slide_card_ = what, slide_ = card;
+            slide_ = slide_.substr(0, slide_.find(" ->")) + " -> " + card.substr(what.size() + 1);
+            ++slide_frames_;
+            frame.clear();
+            continue;
+        }
+        for (const Platform_Call &d : frame)
+            line += detail ? "\n  " + drawn(d) : "";
+        frame.clear();
+        add(c.kind == Kind::Refresh ? line : describe(c, named(c.text)));
     }
 }
 
-void Scenario::set_up(const std::string &word, std::istringstream &in, const std::string &rest) {
-    if (word == "language") {
-        install_translations(QLocale(QString::fromStdString(rest)));
-    } else if (word == "seed") {
-        // Random values from the seeded generator again, as a shuffle needs.
-        os.fixed.reset();
-        os.seed(static_cast<uint64_t>(number(in)));
-    } else if (word == "random") {
-        float r;
-        in >> r;
-        os.fixed = r;
-    } else if (word == "clock") {
-        float seconds;
-        in >> seconds;
-        os.set_clock(seconds);
-    } else if (word == "installed") {
-        // A program folder that takes no files, as an installed copy's.
-        os.set_program_folder("/proc");
-        fs::create_directories(os.user_data_folder());
-    } else if (word == "file") {
-        std::string name, kind;
-        in >> name >> kind;
-        const std::string at = path(name);
-        std::string bytes = rest_of(in);
-        if (kind == "record") {
-            // Name, five counters, then what follows the record.
-            std::istringstream fields(bytes);
-            std::string who;
-            fields >> who;
-            bytes = who + std::string(25 - who.size(), ' ');
-            for (int k = 0; k < 5; ++k) {
-                const auto count = static_cast<uint16_t>(number(fields));
-                bytes += {static_cast<char>(count & 0xFF), static_cast<char>(count >> 8)};
-            }
-            bytes += rest_of(fields);
-        } else if (kind == "picture") {
-            bytes = "\xFF\xD8\xFF\xE0 a picture";
-        } else if (kind == "fifo") {
-            ::mkfifo(at.c_str(), 0644);
-            return;
-        } else if (kind == "folder") {
-            fs::create_directories(at);
-            return;
-        } else if (kind != "text") {
-            throw std::invalid_argument("no such file kind: " + kind);
-        }
-        std::ofstream(at, std::ios::binary) << bytes;
-    } else if (word == "remove") {
-        fs::remove_all(path(rest));
-    } else if (word == "answer") {
-        std::string kind;
-        in >> kind;
-        std::string answer = rest_of(in);
-        // A typed answer in double quotes keeps its spaces.
-        if (answer.size() >= 2 && answer.front() == '"' && answer.back() == '"')
-            answer = answer.substr(1, answer.size() - 2);
-        if (kind == "box")
-            os.answer_next_box(answer_named(answer));
-        else if (kind == "input")
-            os.answer_next_input(answer);
-        else if (kind == "boxes")
-            os.box_answerer = [a = answer_named(answer)](auto &, auto &) { return a; };
-        else
-            throw std::invalid_argument("no such answer: " + kind);
-    } else if (word == "detail") {
-        os.detail_draws = rest == "draws";
-    } else if (word == "hands") {
-        std::istringstream hands(rest);
-        for (std::string &hand : layout.hands) {
-            std::getline(hands, hand, '|');
-            hand = hand.find_first_not_of(" -") == hand.npos ? "" : hand;
-        }
-    } else if (word == "played") {
-        layout.played = rest;
-    } else if (word == "stock") {
-        layout.stock = rest;
-    } else if (word == "open") {
-        layout.open = rest;
-    } else if (word == "lead" || word == "weak") {
-        (word == "lead" ? layout.lead : layout.weak) = rest.at(0);
-    } else if (word == "finished") {
-        layout.finished = rest;
-    } else if (word == "turn") {
-        layout.turn = number(in);
-    } else if (word == "lay") {
-        if (g.card_w == 0)
-            os.cdtInit(g.card_w, g.card_h);
-        if (g.data_file.empty()) {
-            g.data_file = path("data.dat");
-            g.player_rec.player_name = make_player_name("Tester");
-        }
-        lay(g, layout);
-        layout = {};
-        g.animating = flag_false;
-        // Seen once in silence, so that only what follows is news.
-        os.muted = true;
-        form.context().view.Draw_Card();
-        os.muted = false;
-    } else if (word == "deck") {
-        // The cards named come first, the rest after them in pack order.
-        const std::vector<int16_t> first = cards(rest);
-        auto next = std::copy(first.begin(), first.end(), g.deck.begin());
-        for (int16_t c = 0; c < pack_size; ++c)
-            if (std::find(first.begin(), first.end(), c) == first.end())
-                *next++ = c;
-    } else {
-        throw std::invalid_argument("unknown directive: " + word);
-    }
+// The file's bytes: the name as stored, the five counters, what follows.
+std::string record_bytes(Platform &os, const std::string &path) {
+    const File_Read file = os.read_record_file(path, 100);
+    if (!file.ok)
+        return "unreadable: " + file.reason;
+    const std::string b(file.bytes.begin(), file.bytes.end());
+    const std::string name = b.substr(0, 25);
+    const std::size_t kept = name.find_last_not_of(' ') + 1;
+    std::string out =
+        quoted(name.substr(0, kept)) + " + " + std::to_string(name.size() - kept) + " spaces";
+    for (std::size_t i = 25; i + 1 < b.size() && i < 35; i += 2)
+        out += ' ' + std::to_string(static_cast<int16_t>(file.bytes[i] | file.bytes[i + 1] << 8));
+    return out + (b.size() > 35 ? " then " + quoted(b.substr(35)) : "") + " (" +
+           std::to_string(b.size()) + " bytes)";
 }
 
-void Scenario::act(const std::string &word, std::istringstream &in) {
+// The table in words: each hand, the cards on the table, the state and the counters.
+std::string table_lines(const Game_State &g) {
+    std::string hands = "hands", played = "\nplayed";
+    for (const Seat &seat : g.seat) {
+        std::string hand;
+        for (int16_t c : seat.card)
+            hand += c == no_card ? "" : (hand.empty() ? "" : " ") + name_of(c);
+        hands += (&seat == &g.seat[0] ? " " : " | ") + (hand.empty() ? "-" : hand);
+        played += " " + name_of(seat.table_card);
+    }
+    auto suit = [](int16_t s) { return s < 0 ? std::string("-") : std::string(1, "CDHS"[s]); };
+    std::string state = "\nstock " + std::to_string(pack_size - g.deck_pos) + " lead " +
+                        suit(g.lead_suit) + " turn " + std::to_string(g.turn_seat);
+    // What most steps leave as it was is named only when it is not.
+    state += g.open_card != no_card ? " open " + name_of(g.open_card) : "";
+    state += g.weak_suit != -1 ? " weak " + suit(g.weak_suit) : "";
+    if (g.finish_count != 0)
+        state += " finished " + std::to_string(g.finish_count) + ":";
+    for (int s = 0; s < 4; ++s)
+        state += g.seat[s].finished == flag_true ? std::to_string(s) : "";
+    state += g.game_over == flag_true ? " over\ncounts" : "\ncounts";
+    for (int16_t count : g.player_rec.rank_count)
+        state += " " + std::to_string(count);
+    return hands + played + state;
+}
+
+struct Scenario {
+    Transcript_Platform os;
+    Form1 form{os};
+    Game_State &g = form.state();
     Game_Context &ctx = form.context();
-    if (word == "load") {
-        form.Form_Load();
-    } else if (word == "deal") {
-        form.gm_submnu_Click(0);
-    } else if (word == "menu") {
-        std::string menu;
-        in >> menu;
-        const int16_t item = number(in);
-        menu == "game" ? form.gm_submnu_Click(item) : form.tbl_submnu_Click(item);
-    } else if (word == "help") {
-        form.Help_submnu_Click();
-    } else if (word == "close") {
-        form.Form_Unload();
-    } else if (word == "click") {
-        float x, y;
-        in >> x >> y;
-        form.Form_MouseDown(1, 0, x, y);
-    } else if (word == "key" || word == "play-to-end") {
-        const std::map<std::string, Hand_Key> keys{{"left", Hand_Key::Left},
-                                                   {"right", Hand_Key::Right},
-                                                   {"home", Hand_Key::First},
-                                                   {"end", Hand_Key::Last},
-                                                   {"play", Hand_Key::Play}};
-        std::string key;
-        in >> key;
-        if (word == "key")
-            form.Form_KeyDown(keys.at(key));
-        // The mark starts on a card that may be played, so Play alone ends a game.
-        for (int plays = 0; word != "key" && plays < 500 && g.game_over != flag_true; ++plays)
-            run("key play");
-    } else if (word == "ask") {
-        const std::map<std::string, Table_Question> questions{
-            {"table", Table_Question::Table_Cards},
-            {"counts", Table_Question::Seat_Counts},
-            {"centre", Table_Question::Centre},
-            {"last", Table_Question::Last_Round}};
-        std::string question;
-        in >> question;
-        form.Form_Ask(questions.at(question));
-    } else if (word == "set") {
-        std::string what;
-        in >> what;
-        (what == "over" ? g.game_over : g.animating) = flag_true;
-    } else if (word == "step") {
-        std::string step;
-        in >> step;
-        if (step == "finalize")
-            Finalize_Round(ctx);
-        else if (step == "throw") {
-            const int16_t seat = number(in);
-            Throw_Card(ctx, seat, number(in));
-        } else if (step == "plenk")
-            plenk(ctx, number(in), g.lead_suit);
-        else if (step == "take")
-            Take_Card(ctx, number(in));
-        else if (step == "computer")
-            Computer_Turn(ctx, number(in));
-        else if (step == "engine")
-            next_turn(ctx);
-        else if (step == "deal")
-            Initialize_Game(ctx);
-        else
-            throw std::invalid_argument("no such step: " + step);
+    Layout layout;
+
+    Scenario() {
+        os.keep_log = true;
+        form.on_announce([this](const Text &words) { os.add("say " + os.shown(words)); });
     }
+    std::string path(const std::string &name) {
+        return name.rfind("user/", 0) == 0 ? os.user_data_folder() + name.substr(4)
+                                           : os.program_folder() + "/" + name;
+    }
+    void run(const std::string &directive);
+    void step(Args &in);
+    void answer(Args &in);
+    void lay_table();
+    void write_file(Args &in);
+    void show(Args &in);
+};
+
+const std::map<std::string, Hand_Key> keys{{"left", Hand_Key::Left},
+                                           {"right", Hand_Key::Right},
+                                           {"home", Hand_Key::First},
+                                           {"end", Hand_Key::Last},
+                                           {"play", Hand_Key::Play}};
+const std::map<std::string, Table_Question> questions{{"table", Table_Question::Table_Cards},
+                                                      {"counts", Table_Question::Seat_Counts},
+                                                      {"centre", Table_Question::Centre},
+                                                      {"last", Table_Question::Last_Round}};
+
+// The player's inputs, and the engine's own steps on a laid table, each
+// written into the transcript before what follows it; then the set-up.
+void Scenario::run(const std::string &directive) {
+    Args in(directive);
+    std::string word, rest;
+    int16_t x;
+    in >> word;
+    const std::string inputs = " load deal menu help close click key play-to-end ask set step ";
+    if (inputs.find(" " + word + " ") != inputs.npos)
+        os.add("> " + directive);
+    if (word == "load")
+        form.Form_Load();
+    else if (word == "deal")
+        form.gm_submnu_Click(0);
+    else if (word == "menu")
+        in >> rest,
+            rest == "game" ? form.gm_submnu_Click(number(in)) : form.tbl_submnu_Click(number(in));
+    else if (word == "help")
+        form.Help_submnu_Click();
+    else if (word == "close")
+        form.Form_Unload();
+    else if (word == "click")
+        x = number(in), form.Form_MouseDown(1, 0, x, number(in));
+    else if (word == "key")
+        form.Form_KeyDown(named_value(keys, in));
+    else if (word == "play-to-end") // the mark starts on a card that may be played
+        for (int plays = 0; plays < 500 && g.game_over != flag_true; ++plays)
+            run("key play");
+    else if (word == "ask")
+        form.Form_Ask(named_value(questions, in));
+    else if (word == "set")
+        (rest_of(in) == "over" ? g.game_over : g.animating) = flag_true;
+    else if (word == "step")
+        step(in);
+    else if (word == "language")
+        install_translations(QLocale(QString::fromStdString(rest_of(in))));
+    else if (word == "seed") // random values from the generator again, as a shuffle needs
+        os.fixed.reset(), os.seed(static_cast<uint64_t>(number(in)));
+    else if (word == "random")
+        os.fixed = std::stof(rest_of(in));
+    else if (word == "installed") // a program folder that takes no files
+        os.set_program_folder("/proc"), fs::create_directories(os.user_data_folder());
+    else if (word == "file")
+        write_file(in);
+    else if (word == "remove")
+        fs::remove_all(path(rest_of(in)));
+    else if (word == "answer")
+        answer(in);
+    else if (word == "detail")
+        os.detail = rest_of(in) == "draws";
+    else if (word == "hands")
+        for (std::string &hand : layout.hands)
+            std::getline(in, hand, '|'),
+                hand = hand.find_first_not_of(" -") == hand.npos ? "" : hand;
+    else if (word == "played")
+        layout.played = rest_of(in);
+    else if (word == "stock")
+        layout.stock = rest_of(in);
+    else if (word == "open")
+        layout.open = rest_of(in);
+    else if (word == "lead" || word == "weak")
+        (word == "lead" ? layout.lead : layout.weak) = rest_of(in).at(0);
+    else if (word == "finished")
+        layout.finished = rest_of(in);
+    else if (word == "turn")
+        layout.turn = number(in);
+    else if (word == "lay")
+        lay_table();
+    else if (word == "show")
+        show(in);
+    else if (word == "at") // within the first wait that reaches the counter time
+        x = number(in), os.post_event(os.GetTickCount() + static_cast<uint32_t>(x),
+                                      [this, d = rest_of(in)] { run(d); });
+    else
+        throw std::invalid_argument("unknown directive: " + word);
+    os.flush();
 }
 
-void Scenario::show(const std::string &what) {
+void Scenario::step(Args &in) {
+    std::string step;
+    int16_t seat;
+    in >> step;
+    if (step == "finalize")
+        Finalize_Round(ctx);
+    else if (step == "throw")
+        seat = number(in), Throw_Card(ctx, seat, number(in));
+    else if (step == "plenk")
+        plenk(ctx, number(in), g.lead_suit);
+    else if (step == "take")
+        Take_Card(ctx, number(in));
+    else if (step == "computer")
+        Computer_Turn(ctx, number(in));
+    else if (step == "engine")
+        next_turn(ctx);
+    else if (step == "deal")
+        Initialize_Game(ctx);
+    else
+        throw std::invalid_argument("no such step: " + step);
+}
+
+void Scenario::answer(Args &in) {
+    std::string kind, answer;
+    in >> kind;
+    answer = rest_of(in);
+    // A typed answer in double quotes keeps its spaces.
+    if (answer.size() >= 2 && answer.front() == '"' && answer.back() == '"')
+        answer = answer.substr(1, answer.size() - 2);
+    Args named(answer);
+    if (kind == "input")
+        os.answer_next_input(answer);
+    else if (kind == "box")
+        os.answer_next_box(named_value(answers, named));
+    else
+        os.box_answerer = [a = named_value(answers, named)](auto &, auto &) { return a; };
+}
+
+void Scenario::lay_table() {
+    if (g.card_w == 0)
+        os.cdtInit(g.card_w, g.card_h);
+    if (g.data_file.empty()) {
+        g.data_file = path("data.dat");
+        g.player_rec.player_name = make_player_name("Tester");
+    }
+    lay(g, layout);
+    layout = {};
+    g.animating = flag_false;
+    // Seen once in silence, so that only what follows is news.
+    os.add("");
+    os.muted = true;
+    ctx.view.Draw_Card();
+    os.flush();
+    os.muted = false;
+}
+
+void Scenario::write_file(Args &in) {
+    std::string name, kind;
+    in >> name >> kind;
+    const std::string at = path(name);
+    std::string bytes = rest_of(in);
+    if (kind == "record") {
+        // Name, five counters, then what follows the record.
+        Args fields(bytes);
+        std::string who;
+        fields >> who;
+        bytes = who + std::string(25 - who.size(), ' ');
+        for (int k = 0; k < 5; ++k) {
+            const auto count = static_cast<uint16_t>(number(fields));
+            bytes += {static_cast<char>(count & 0xFF), static_cast<char>(count >> 8)};
+        }
+        bytes += rest_of(fields);
+    }
+    if (kind == "fifo")
+        ::mkfifo(at.c_str(), 0644);
+    else if (kind == "folder")
+        fs::create_directories(at);
+    else
+        std::ofstream(at, std::ios::binary)
+            << (kind == "picture" ? "\xFF\xD8\xFF\xE0 a picture" : bytes);
+}
+
+void Scenario::show(Args &in) {
+    std::string what;
+    in >> what;
     if (what == "table") {
-        for (const std::string &l : table_lines(g))
-            os.line(l);
-    } else if (what.rfind("record", 0) == 0) {
-        const std::string file = what == "record" ? g.data_file : path(what.substr(7));
-        os.line("record " + os.named(file) + ": " + os.record_bytes(file));
+        os.add(table_lines(g));
+    } else if (what == "record") {
+        const std::string file = rest_of(in);
+        os.add("record " + os.named(file.empty() ? g.data_file : path(file)) + ": " +
+               record_bytes(os, file.empty() ? g.data_file : path(file)));
     } else if (what == "words") {
         const Table_Words words = table_words(g, form.awaiting_human());
-        for (const Table_Thing &t : words.things) {
-            std::string l = "  " + os.shown(t.name) + (t.playable ? " (may be played)" : "") +
-                            " at " + std::to_string(t.x) + "," + std::to_string(t.y) + " " +
-                            std::to_string(t.width) + "x" + std::to_string(t.height);
-            if (os.shown(t.heard) != os.shown(t.name))
-                l += ", heard " + os.shown(t.heard);
-            os.line(l);
-        }
-        os.line("  description: " + os.shown(words.description));
-        os.line("  hand: " + os.shown(words.hand));
-    } else if (what.rfind("hover", 0) == 0) {
-        std::istringstream at(what.substr(5));
-        int32_t x, y;
-        at >> x >> y;
+        for (const Table_Thing &t : words.things)
+            os.add("  " + os.shown(t.name) + (t.playable ? " (may be played)" : "") + " at " +
+                   std::to_string(t.x) + "," + std::to_string(t.y) + " " + std::to_string(t.width) +
+                   "x" + std::to_string(t.height) +
+                   (os.shown(t.heard) != os.shown(t.name) ? ", heard " + os.shown(t.heard) : ""));
+        os.add("  description: " + os.shown(words.description) +
+               "\n  hand: " + os.shown(words.hand));
+    } else if (what == "hover") {
+        const int32_t x = number(in), y = number(in);
         const Table_Words words = table_words(g, form.awaiting_human());
         const int i = thing_at(words, x, y);
-        os.line("hover " + std::to_string(x) + "," + std::to_string(y) + ": " +
-                (i < 0 ? "nothing" : os.shown(words.things[static_cast<std::size_t>(i)].name)));
+        os.add("hover " + std::to_string(x) + "," + std::to_string(y) + ": " +
+               (i < 0 ? "nothing" : os.shown(words.things[static_cast<std::size_t>(i)].name)));
     } else {
         throw std::invalid_argument("no such show: " + what);
     }
 }
 
-// The directives, up to the rule, and the transcript expected after it.
-struct Scenario_File {
-    std::vector<std::string> directives, expected, head;
-};
-
-Scenario_File read_scenario(const std::string &file) {
+int replay(const std::string &file, bool update) {
     std::ifstream in(file);
-    if (!in)
-        throw std::runtime_error("cannot read " + file);
-    Scenario_File s;
+    std::vector<std::string> head, expected, directives, actual;
     bool after = false;
     for (std::string l; std::getline(in, l);) {
-        if (!after && l == rule) {
-            after = true;
-            continue;
-        }
-        (after ? s.expected : s.head).push_back(l);
-        if (!after && !l.empty() && l[0] != '#')
-            s.directives.push_back(l);
+        (after ? expected : head).push_back(l);
+        after = after || l == "----";
     }
-    while (!s.expected.empty() && s.expected.back().empty())
-        s.expected.pop_back();
-    if (s.head.empty() || s.head[0].rfind("# ", 0) != 0)
-        throw std::runtime_error(file + ": a scenario begins with a line of its intent, \"# ...\"");
-    return s;
-}
-
-int replay(const std::string &file, bool update) {
-    const Scenario_File s = read_scenario(file);
+    if (head.empty() || head[0].rfind("# ", 0) != 0 || !after)
+        throw std::runtime_error(
+            "a scenario begins with a line of its intent, \"# ...\", and has a line \"----\"");
+    for (const std::string &l : head)
+        if (!l.empty() && l[0] != '#' && l != "----")
+            directives.push_back(l);
     install_translations(QLocale(QLocale::English));
-    std::vector<std::string> actual;
     // "restart" starts the program afresh, on a platform of its own.
-    for (auto d = s.directives.begin(); d != s.directives.end();) {
+    for (auto d = directives.begin(); d != directives.end();) {
         Scenario scenario;
         try {
-            for (; d != s.directives.end() && *d != "restart"; ++d)
+            for (; d != directives.end() && *d != "restart"; ++d)
                 scenario.run(*d);
         } catch (const Program_Ended &) {
-            d = std::find(d, s.directives.end(), "restart");
         } catch (const Unexpected_Box &e) {
-            scenario.os.line("! " + quoted(e.what()));
-            d = std::find(d, s.directives.end(), "restart");
+            scenario.os.add("! " + quoted(e.what()));
         }
-        scenario.os.line(d == s.directives.end() ? "end" : "> restart");
-        actual.insert(actual.end(), scenario.os.lines.begin(), scenario.os.lines.end());
-        d += d != s.directives.end();
+        d = std::find(d, directives.end(), "restart");
+        scenario.os.add(d == directives.end() ? "" : "> restart");
+        d += d != directives.end();
+        std::string line;
+        for (const std::string &l : scenario.os.lines)
+            for (Args lines(l); std::getline(lines, line);)
+                actual.push_back(line);
     }
-    if (!actual.empty())
-        actual.pop_back(); // the line that closed a slide still moving
+    if (!actual.empty() && actual.back().empty())
+        actual.pop_back();
     if (update) {
         std::ofstream out(file, std::ios::trunc);
-        for (const std::string &l : s.head)
-            out << l << '\n';
-        out << rule << '\n';
-        for (const std::string &l : actual)
-            out << l << '\n';
+        for (const auto *part : {&head, &actual})
+            for (const std::string &l : *part)
+                out << l << '\n';
         return 0;
     }
-    if (actual == s.expected)
+    if (actual == expected)
         return 0;
-    std::size_t i = 0;
-    while (i < actual.size() && i < s.expected.size() && actual[i] == s.expected[i])
-        ++i;
-    std::cerr << file << ": the transcript differs at line " << i + 1 << " after the rule\n"
-              << "expected: " << (i < s.expected.size() ? s.expected[i] : "(the end)") << "\n"
-              << "actual:   " << (i < actual.size() ? actual[i] : "(the end)") << "\n"
-              << "the whole transcript:\n";
+    std::size_t i =
+        std::mismatch(actual.begin(), actual.end(), expected.begin(), expected.end()).first -
+        actual.begin();
+    std::cerr << file << ": the transcript differs at line " << i + 1
+              << " after the rule\nexpected: " << (i < expected.size() ? expected[i] : "(the end)")
+              << "\nactual:   " << (i < actual.size() ? actual[i] : "(the end)")
+              << "\nthe whole transcript:\n";
     for (const std::string &l : actual)
         std::cerr << l << '\n';
     return 1;
