@@ -6,6 +6,7 @@
 #include "platform/qt/surface_constants.h"
 #include "platform/qt/table_surface.h"
 #include "platform/qt/translation.h"
+#include "platform/record_place.h"
 
 #include <QAction>
 #include <QCoreApplication>

@@ -1,4 +1,5 @@
 #include "platform/file_services.h"
+#include "platform/record_place.h"
 
 #include <gtest/gtest.h>
 
