@@ -22,6 +22,7 @@ constexpr int not_ordinary = -1;
 // does: only such files are ever cleaned away.
 constexpr const char *temporary_prefix = ".plenk-temp.";
 constexpr std::size_t temporary_suffix = 6; // what mkostemp puts for XXXXXX
+constexpr mode_t new_record_mode = 0644;
 
 std::string reason_of(int error) {
     return error == not_ordinary ? "not an ordinary file" : std::strerror(error);
@@ -120,6 +121,14 @@ void sync_folder(const std::string &folder) {
     ::close(fd);
 }
 
+// A new record is readable by all and written by its owner alone, unless the
+// umask takes away more.
+mode_t new_file_mode() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return new_record_mode & ~mask;
+}
+
 // Writes a new file beside the target and renames it over the target, with
 // the owner and permissions of `existing` when there is one.
 bool replace(const std::string &target, const std::vector<uint8_t> &head,
@@ -130,7 +139,7 @@ bool replace(const std::string &target, const std::vector<uint8_t> &head,
         error = errno;
         return false;
     }
-    bool ok = (existing == nullptr ? ::fchmod(fd, 0644) == 0
+    bool ok = (existing == nullptr ? ::fchmod(fd, new_file_mode()) == 0
                                    : ::fchown(fd, existing->st_uid, existing->st_gid) == 0 &&
                                          ::fchmod(fd, existing->st_mode & 07777) == 0) &&
               write_all(fd, head.data(), head.size(), 0) && ::fsync(fd) == 0;

@@ -3,7 +3,6 @@
 #include "platform/file_services.h"
 
 #include <cerrno>
-#include <filesystem>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -11,6 +10,8 @@
 namespace plenk {
 
 namespace {
+
+constexpr mode_t private_folder_mode = 0700;
 
 // Anything, links followed; links that go round count, as they fail to load.
 bool something_at(const std::string &path) {
@@ -25,11 +26,16 @@ bool target_folder_takes_new_files(const std::string &path) {
            folder_takes_new_files(slash == std::string::npos ? "./" : target.substr(0, slash + 1));
 }
 
+// Makes the folder and those missing above it, each the user's alone, as the
+// XDG rules ask of a data folder made for the user.
 bool user_folder_ready(const std::string &folder) {
     if (folder.empty())
         return false;
-    std::error_code ignored;
-    std::filesystem::create_directories(folder, ignored);
+    for (std::size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {
+        ::mkdir(folder.substr(0, slash).c_str(), private_folder_mode);
+        if (slash == std::string::npos)
+            break;
+    }
     return folder_takes_new_files(folder);
 }
 
