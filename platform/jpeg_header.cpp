@@ -36,7 +36,23 @@ class File_Bytes {
     std::array<uint8_t, 4096> window_{};
 };
 
-// `at` gives the byte at an offset, or -1 past the end.
+// The offset of the marker that ends the entropy-coded data of a scan from
+// `i` on, or the end: stuffed zero bytes and restart markers belong to the data.
+template <class Byte_At> uint64_t end_of_scan(Byte_At &at, uint64_t i) {
+    for (int byte; (byte = at(i)) >= 0; ++i) {
+        if (byte != 0xFF)
+            continue;
+        const int next = at(i + 1);
+        if (next != 0x00 && (next < 0xD0 || next > 0xD7))
+            return i;
+        ++i;
+    }
+    return i;
+}
+
+// `at` gives the byte at an offset, or -1 past the end. The whole stream is
+// walked, each byte once, so that no number of segments or scans anywhere in
+// it goes to the decoder unchecked.
 template <class Byte_At> std::optional<Jpeg_Frame> walk_to_frame(Byte_At &&at) {
     if (at(0) != 0xFF || at(1) != 0xD8 || at(3) < 0)
         return std::nullopt;
@@ -45,27 +61,30 @@ template <class Byte_At> std::optional<Jpeg_Frame> walk_to_frame(Byte_At &&at) {
     std::optional<Jpeg_Frame> frame;
     bool sequential_mode = false;
     int components = 0;
+    int scans = 0;
     uint64_t i = 2;
     for (int segments = 0;; ++segments) {
-        if (segments > jpeg_segments_most)
-            return std::nullopt;
-        // Any number of 0xFF fill bytes may stand before a marker.
-        if (at(i) != 0xFF)
-            return frame;
+        // Stray bytes are skipped to the next marker, as the decoder skips
+        // them; any number of 0xFF fill bytes may stand before a marker.
+        while (at(i) >= 0 && at(i) != 0xFF)
+            ++i;
         while (at(i) == 0xFF)
             ++i;
         const int marker = at(i++);
         if (marker < 0)
             return frame;
-        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7))
+        if (marker == 0x00 || marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7))
             continue; // no length follows
-        if (marker == 0xD8 || marker == 0xD9 || marker == 0x00)
+        if (marker == 0xD8 || marker == 0xD9)
             return frame;
+        if (segments > jpeg_segments_most)
+            return std::nullopt;
         if (at(i + 1) < 0)
             return frame;
         const uint64_t length = static_cast<uint64_t>(at(i) << 8 | at(i + 1));
+        // The decoder reads on from a length too short for itself.
         if (length < 2)
-            return frame;
+            return std::nullopt;
         const bool frame_marker =
             marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
         if (frame_marker) {
@@ -77,11 +96,16 @@ template <class Byte_At> std::optional<Jpeg_Frame> walk_to_frame(Byte_At &&at) {
             frame->width = at(i + 5) << 8 | at(i + 6);
             components = at(i + 7);
         } else if (marker == 0xDA) {
+            if (!frame || at(i + 2) < 0)
+                return frame;
             // A sequential frame whose first scan leaves out components comes
             // in several scans, which a decoder must hold whole as well.
-            if (frame && at(i + 2) >= 0)
+            if (++scans > jpeg_scans_most)
+                return std::nullopt;
+            if (scans == 1)
                 frame->sequential = sequential_mode && at(i + 2) == components;
-            return frame;
+            i = end_of_scan(at, i + length);
+            continue;
         }
         i += length;
     }
