@@ -213,8 +213,9 @@ std::string Qt_Platform::write_record_file(const std::string &path,
 
 void Qt_Platform::end_program() {
     // Leaving the event loop would let the game code nested under this call
-    // run on; the process must end here and now.
-    std::_Exit(0);
+    // run on; the process must end here and now, removing only what it
+    // leaves in shared folders.
+    std::quick_exit(0);
 }
 
 } // namespace plenk
