@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cerrno>
+#include <cstring>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -9,8 +10,31 @@ namespace plenk {
 
 namespace {
 
-// The bytes of a file through a small window moved by the walk, so that a
-// segment is skipped without being read.
+constexpr uint8_t marker_byte = 0xFF;
+
+// The bytes of a stream in memory.
+class Memory_Bytes {
+  public:
+    explicit Memory_Bytes(const std::vector<uint8_t> &bytes) : bytes_(bytes) {}
+    // The byte at `offset`, or -1 past the end.
+    int operator()(uint64_t offset) const { return offset < bytes_.size() ? bytes_[offset] : -1; }
+    // The offset of the first marker byte from `offset` on, or one past the end.
+    uint64_t next_marker_byte(uint64_t offset) const {
+        if (offset >= bytes_.size())
+            return offset;
+        const void *found =
+            std::memchr(bytes_.data() + offset, marker_byte, bytes_.size() - offset);
+        return found == nullptr
+                   ? bytes_.size()
+                   : static_cast<uint64_t>(static_cast<const uint8_t *>(found) - bytes_.data());
+    }
+
+  private:
+    const std::vector<uint8_t> &bytes_;
+};
+
+// The bytes of a file through a window moved by the walk, so that a segment
+// is skipped without being read.
 class File_Bytes {
   public:
     explicit File_Bytes(int fd) : fd_(fd) {}
@@ -28,32 +52,39 @@ class File_Bytes {
         }
         return window_[offset - start_];
     }
+    uint64_t next_marker_byte(uint64_t offset) {
+        while ((*this)(offset) >= 0) {
+            const uint8_t *from = window_.data() + (offset - start_);
+            const void *found = std::memchr(from, marker_byte, filled_ - (offset - start_));
+            if (found != nullptr)
+                return offset + static_cast<uint64_t>(static_cast<const uint8_t *>(found) - from);
+            offset = start_ + filled_;
+        }
+        return offset;
+    }
 
   private:
     int fd_;
     uint64_t start_ = 0;
     uint64_t filled_ = 0;
-    std::array<uint8_t, 4096> window_{};
+    std::array<uint8_t, 65536> window_{};
 };
 
 // The offset of the marker that ends the entropy-coded data of a scan from
 // `i` on, or the end: stuffed zero bytes and restart markers belong to the data.
-template <class Byte_At> uint64_t end_of_scan(Byte_At &at, uint64_t i) {
-    for (int byte; (byte = at(i)) >= 0; ++i) {
-        if (byte != 0xFF)
-            continue;
+template <class Bytes> uint64_t end_of_scan(Bytes &at, uint64_t i) {
+    for (;; i += 2) {
+        i = at.next_marker_byte(i);
         const int next = at(i + 1);
-        if (next != 0x00 && (next < 0xD0 || next > 0xD7))
+        if (next < 0 || (next != 0x00 && (next < 0xD0 || next > 0xD7)))
             return i;
-        ++i;
     }
-    return i;
 }
 
 // `at` gives the byte at an offset, or -1 past the end. The whole stream is
 // walked, each byte once, so that no number of segments or scans anywhere in
 // it goes to the decoder unchecked.
-template <class Byte_At> std::optional<Jpeg_Frame> walk_to_frame(Byte_At &&at) {
+template <class Bytes> std::optional<Jpeg_Frame> walk_to_frame(Bytes &&at) {
     if (at(0) != 0xFF || at(1) != 0xD8 || at(3) < 0)
         return std::nullopt;
     // Once the frame header is read, whatever goes wrong before the first
@@ -114,7 +145,7 @@ template <class Byte_At> std::optional<Jpeg_Frame> walk_to_frame(Byte_At &&at) {
 } // namespace
 
 std::optional<Jpeg_Frame> read_jpeg_frame(const std::vector<uint8_t> &head) {
-    return walk_to_frame([&head](uint64_t i) { return i < head.size() ? int{head[i]} : -1; });
+    return walk_to_frame(Memory_Bytes(head));
 }
 
 std::optional<Jpeg_Frame> read_jpeg_frame_in_file(int fd) {
