@@ -109,7 +109,7 @@ struct Jpeg_Frame_Header : testing::TestWithParam<Case> {};
 // The same answer from the bytes and from the file.
 TEST_P(Jpeg_Frame_Header, IsFoundByWalkingTheSegments) {
     const Case &c = GetParam();
-    const std::string path = testing::TempDir() + "frame.jpg";
+    const std::string path = testing::TempDir() + c.name + ".jpg"; // rows may run at once
     std::ofstream(path, std::ios::binary)
         .write(reinterpret_cast<const char *>(c.bytes.data()), std::ssize(c.bytes));
     const int fd = ::open(path.c_str(), O_RDONLY);
