@@ -238,10 +238,10 @@ const First_Copy_Case first_copies[] = {
 
 struct Second_Start : Program_Copy, testing::WithParamInterface<First_Copy_Case> {};
 
-// Two copies on one record, the first having saved by renaming a new file
-// over it, the second given another runtime folder than the first and a token
-// to bring a window forward: it hands the token to the first, which comes to
-// the front, and ends.
+// Two copies on one record, the first having saved (a record of one name by a
+// new file renamed over it), the second given another runtime folder than the
+// first and a token to bring a window forward: it hands the token to the
+// first, which comes to the front, and ends.
 TEST_P(Second_Start, RaisesTheFirstWindowAfterASave) {
     GetParam().set_up(*this);
     Game_Table first;
