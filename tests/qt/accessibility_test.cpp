@@ -170,18 +170,4 @@ TEST_F(Keyboard_Table, TheTakeIsAnnounced) {
     EXPECT_TRUE(was_heard(QAccessible::ObjectShow, "COM 3 takes all card"));
 }
 
-TEST_F(Keyboard_Table, HoverShowsTheSameWordsAsATooltip) {
-    table.window->gm_submnu[0]->trigger();
-    const auto [left, top] = human_row_corner(table.g());
-    for (const auto &[at, words] :
-         {std::pair<QPoint, std::string>{QPoint(3, 3), ""},
-          {QPoint(left + 3, top + 3), english(card_name(table.g().seat[0].card[0]))},
-          {QPoint(375, 275), "Open card: " + english(card_name(table.g().open_card))}}) {
-        QCursor::setPos(table.window->surface->mapToGlobal(at));
-        QHelpEvent hover(QEvent::ToolTip, at, table.window->surface->mapToGlobal(at));
-        QApplication::sendEvent(table.window->surface, &hover);
-        EXPECT_EQ(QToolTip::isVisible() ? QToolTip::text().toStdString() : std::string(), words);
-    }
-}
-
 } // namespace plenk::test

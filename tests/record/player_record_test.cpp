@@ -107,24 +107,5 @@ TEST(RecordBytes, NameThenFiveSigned16BitLittleEndianCounters) {
     }
 }
 
-TEST(Statistics, ReadsExactlyAsShownToThePlayer) {
-    const std::pair<std::array<int16_t, 5>, const char *> rows[] = {
-        {{0, 0, 2, 1, 3}, "Rank 1: 0 times\r\nRank 2: 2 times\r\nRank 3: 1 times\r\nLose: 3 times"},
-        {{9, -5, 32767, -32768, 1},
-         "Rank 1: -5 times\r\nRank 2: 32767 times\r\nRank 3: -32768 times\r\nLose: 1 times"},
-    };
-    for (const auto &[counts, lines] : rows)
-        EXPECT_EQ(english(stat_text({make_player_name("Ann"), counts})),
-                  std::string("PLAYER STATISTIC\r\nAnn                      \r\n\r\n") + lines);
-}
-
-TEST(Counters, RiseByOneAndStopAt32767) {
-    for (auto [before, after] : {std::pair{-1, 0}, {0, 1}, {32766, 32767}, {32767, 32767}}) {
-        int16_t count = static_cast<int16_t>(before);
-        raise_count(count);
-        EXPECT_EQ(count, after) << before;
-    }
-}
-
 } // namespace
 } // namespace plenk
