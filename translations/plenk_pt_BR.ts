@@ -236,7 +236,7 @@ Dica: quando o monte acabar, lembre a carta mais alta já jogada de cada naipe.<
     </message>
     <message>
         <source>%1, cannot be played</source>
-        <translation>%1, não pode ser jogada</translation>
+        <translation>%1, não dá para jogar</translation>
     </message>
     <message>
         <source>No game in progress. Game, Deal starts one.</source>
@@ -331,7 +331,7 @@ Dica: quando o monte acabar, lembre a carta mais alta já jogada de cada naipe.<
     </message>
     <message>
         <source>%1 cannot be played: follow %2</source>
-        <translation>%1 não pode ser jogada: siga %2</translation>
+        <translation>Não dá para jogar %1: siga %2</translation>
     </message>
     <message numerus="yes">
         <source>Your hand, %n card(s)</source>
