@@ -181,8 +181,9 @@ TEST(Table_Click, PlaysTheCardUnderThePointer) {
 }
 
 // The player's language reaches every surface: a row per surface, read in
-// German and in French, each unlike the English and shown whole. (What the
-// screen reader hears in German is held by the scenarios.)
+// each language the game speaks, each unlike the English and shown whole, and
+// in one it does not speak (Japanese), as in English. (What the screen reader
+// hears in German is held by the scenarios.)
 TEST(Translations, ReachEverySurface) {
     const struct {
         const char *surface;
@@ -223,7 +224,7 @@ TEST(Translations, ReachEverySurface) {
     };
     ensure_application();
     std::map<std::string, QString> english;
-    for (const char *language : {"C", "de", "fr"}) {
+    for (const char *language : {"C", "de", "fr", "es", "it", "nl", "pl", "pt_BR", "ja"}) {
         install_translations(QLocale(language));
         Game_Table table;
         table.window->start();
@@ -235,7 +236,8 @@ TEST(Translations, ReachEverySurface) {
             if (language == std::string("C"))
                 english[row.surface] = read;
             else
-                EXPECT_NE(read, english[row.surface]) << language << ": " << row.surface;
+                EXPECT_EQ(read == english[row.surface], language == std::string("ja"))
+                    << language << ": " << row.surface;
         }
     }
     install_translations(QLocale::c());
