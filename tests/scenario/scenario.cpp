@@ -50,13 +50,11 @@ int16_t number(Args &in) {
     return static_cast<int16_t>(n);
 }
 
+// The value a name in the directive stands for; an unknown name fails.
 template <typename T> T named_value(const std::map<std::string, T> &names, Args &in) {
     std::string name;
     in >> name;
-    const auto found = names.find(name);
-    if (found == names.end())
-        throw std::invalid_argument("no such name: " + name);
-    return found->second;
+    return names.at(name);
 }
 
 const std::map<std::string, Box_Answer> answers{
@@ -366,10 +364,8 @@ void Scenario::answer(Args &in) {
     Args named(answer);
     if (kind == "input")
         os.answer_next_input(answer);
-    else if (kind == "box")
-        os.answer_next_box(named_value(answers, named));
     else
-        os.box_answerer = [a = named_value(answers, named)](auto &, auto &) { return a; };
+        os.answer_next_box(named_value(answers, named));
 }
 
 void Scenario::lay_table() {
