@@ -15,6 +15,7 @@
 
 #include <QCoreApplication>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -185,7 +186,12 @@ std::string record_bytes(Platform &os, const std::string &path) {
     if (!file.ok)
         return "unreadable: " + file.reason;
     const std::string b(file.bytes.begin(), file.bytes.end());
-    const std::string name = b.substr(0, 25);
+    std::string name;
+    for (unsigned char c : b.substr(0, 25)) {
+        char hex[5];
+        std::snprintf(hex, sizeof hex, "\\x%02X", c);
+        name += c >= 0x20 && c < 0x7F ? std::string(1, static_cast<char>(c)) : hex;
+    }
     const std::size_t kept = name.find_last_not_of(' ') + 1;
     std::string out =
         quoted(name.substr(0, kept)) + " + " + std::to_string(name.size() - kept) + " spaces";
@@ -392,10 +398,12 @@ void Scenario::write_file(Args &in) {
     const std::string at = path(name);
     std::string bytes = rest_of(in);
     if (kind == "record") {
-        // Name, five counters, then what follows the record.
+        // Name (a byte as \xNN), five counters, then what follows the record.
         Args fields(bytes);
         std::string who;
         fields >> who;
+        for (auto at = who.find("\\x"); at != who.npos; at = who.find("\\x"))
+            who.replace(at, 4, 1, static_cast<char>(std::stoi(who.substr(at + 2, 2), nullptr, 16)));
         bytes = who + std::string(25 - who.size(), ' ');
         for (int k = 0; k < 5; ++k) {
             const auto count = static_cast<uint16_t>(number(fields));
