@@ -73,7 +73,7 @@ TEST(Start, LoadsTheRecordOrAsksForANameAndTriesThePicture) {
         form.Form_Load();
         EXPECT_EQ(os.calls_of(Kind::Input_Box).size(), r.asked ? 1u : 0u);
         EXPECT_EQ(read_file(folder + "/data.dat").substr(0, 3), r.asked ? "Ann" : "Bea");
-        EXPECT_EQ(form.state().player_rec.rank_count[4], r.asked ? 0 : 4);
+        EXPECT_EQ(form.record().player_rec.rank_count[4], r.asked ? 0 : 4);
         EXPECT_EQ(os.background(), r.blue_sky ? folder + "/table01.jpg" : "");
         EXPECT_EQ(
             std::pair(os.is_checked(Table_Item::Default), os.is_checked(Table_Item::Blue_Sky)),
@@ -115,7 +115,7 @@ TEST_F(Window, TheTableMenuSwitchesBackgroundsAndRepaintsARunningGame) {
 TEST_F(Window, GameMenuCommands) {
     os.answer_next_input("Ann");
     form.Form_Load();
-    g.player_rec.rank_count = {7, 1, 2, 3, 4};
+    form.record().player_rec.rank_count = {7, 1, 2, 3, 4};
     os.answer_next_box(Box_Answer::Ok);
     form.gm_submnu_Click(1);
     EXPECT_EQ(os.calls_of(Kind::Message_Box).at(0).title, "Winning Stroke");
@@ -129,9 +129,9 @@ TEST_F(Window, GameMenuCommands) {
         const Platform_Call box = os.calls_of(Kind::Message_Box).at(0);
         EXPECT_EQ(box.text + "|" + box.title,
                   "This will reset previous name and record. Continue?|Confirm Reset");
-        EXPECT_EQ(g.player_rec.rank_count[1], answer == Box_Answer::Yes ? 0 : 1);
+        EXPECT_EQ(form.record().player_rec.rank_count[1], answer == Box_Answer::Yes ? 0 : 1);
     }
-    EXPECT_EQ(g.player_rec.rank_count, (std::array<int16_t, 5>{7, 0, 0, 0, 0}));
+    EXPECT_EQ(form.record().player_rec.rank_count, (std::array<int16_t, 5>{7, 0, 0, 0, 0}));
     EXPECT_EQ(read_file(data_file).substr(0, 3), "Cy ");
     os.clear_log();
     form.gm_submnu_Click(3); // the separator
