@@ -3,9 +3,9 @@
 #include "game/deal.h"
 #include "game/hand.h"
 #include "game/human_selection.h"
-#include "game/table_constants.h"
 #include "platform/text_marker.h"
 #include "record/record_file.h"
+#include "ui/table_layout.h"
 
 namespace plenk {
 
@@ -176,10 +176,8 @@ void Form1::update_mark(bool new_turn) {
     if (mark_slot_ > n - 1)
         mark_slot_ = static_cast<int16_t>(n - 1);
     marked_card_ = g_.seat[0].card[mark_slot_];
-    const auto [left, top] = human_row_corner(g_);
-    // A covered card shows only its strip; the last card shows whole.
-    const int32_t width = mark_slot_ == n - 1 ? g_.card_w : card_step;
-    os_.set_focus_mark(true, left + card_step * mark_slot_, top, width, g_.card_h);
+    const Table_Rect mark = shown_rect(g_, 0, mark_slot_);
+    os_.set_focus_mark(true, mark.x, mark.y, mark.width, mark.height);
 }
 
 } // namespace plenk

@@ -3,9 +3,8 @@
 #include "game/cards.h"
 #include "game/hand.h"
 #include "game/human_selection.h"
-#include "game/rounding.h"
-#include "game/table_constants.h"
 #include "platform/text_marker.h"
+#include "ui/table_layout.h"
 
 #include <array>
 
@@ -70,37 +69,28 @@ Table_Words table_words(const Game_State &g, bool human_to_play) {
     Table_Words words;
     // Before the first deal the table holds nothing but its cloth.
     const bool dealt = g.seat[0].hand_y != 0;
-    auto add = [&](Thing_Kind kind, int16_t seat, Text name, bool playable, int32_t x, int32_t y,
-                   int32_t w, int32_t h) {
-        words.things.push_back({kind, seat, std::move(name), playable, x, y, w, h, {}});
+    auto add = [&](Thing_Kind kind, int16_t seat, Text name, bool playable, const Table_Rect &at) {
+        words.things.push_back(
+            {kind, seat, std::move(name), playable, at.x, at.y, at.width, at.height, {}});
     };
 
     const int16_t human = dealt ? Card_Empty_Slot(g, 0) : 0;
     words.hand_cards = human;
     if (dealt)
         words.hand = hand_words(human);
-    const auto [left, top] = human_row_corner(g);
     for (int16_t j = 0; j < human; ++j)
-        // A covered card shows only its strip.
         add(Thing_Kind::Hand_Card, 0, card_name(g.seat[0].card[j]),
-            human_to_play && human_may_play_slot(g, j), left + card_step * j, top,
-            j == human - 1 ? g.card_w : card_step, g.card_h);
+            human_to_play && human_may_play_slot(g, j), shown_rect(g, 0, j));
 
     for (int16_t s = 1; s < 4 && dealt; ++s) {
-        const Seat &seat = g.seat[s];
         const int16_t n = Card_Empty_Slot(g, s);
-        const bool row = s == 2;
-        const int32_t run = n > 0 ? (n - 1) * card_step : 0;
-        const int32_t w = row ? run + g.card_w : g.card_w;
-        const int32_t h = row ? g.card_h : run + g.card_h;
         //: A computer seat: its number, its place at the table, its cards ("COM 1, right, 5
         //: cards").
         add(Thing_Kind::Seat, s,
             with_args(
                 QT_TRANSLATE_NOOP("Table", "COM %1, %2, %3"),
                 {std::to_string(s), seat_places[static_cast<std::size_t>(s - 1)], cards_count(n)}),
-            false, nearest(seat.hand_x - w / 2.0), nearest(seat.hand_y - h / 2.0), n > 0 ? w : 0,
-            n > 0 ? h : 0);
+            false, stack_rect(g, s));
     }
 
     Text centre;
@@ -110,19 +100,16 @@ Table_Words table_words(const Game_State &g, bool human_to_play) {
         centre = with_args(QT_TRANSLATE_NOOP("Table", "Stock: %1"),
                            {cards_count(pack_size - g.deck_pos)});
     if (dealt && !centre.source.empty())
-        add(Thing_Kind::Centre, -1, centre, false, nearest((table_width - g.card_w) / 2.0),
-            nearest((table_height - g.card_h) / 2.0), g.card_w, g.card_h);
+        add(Thing_Kind::Centre, -1, centre, false, centre_rect(g));
 
     for (int16_t s = 0; s < 4 && dealt; ++s) {
         const Seat &seat = g.seat[s];
         if (seat.table_card == no_card)
             continue;
-        add(Thing_Kind::Spot, s, played(s, seat.table_card), false,
-            nearest(seat.table_x - g.card_w / 2.0), nearest(seat.table_y - g.card_h / 2.0),
-            g.card_w, g.card_h);
+        add(Thing_Kind::Spot, s, played(s, seat.table_card), false, spot_rect(g, s));
     }
 
-    // The ear is told what the eye sees as a dimmed card.
+    // A card the rule refuses says so, as a press on it would.
     for (Table_Thing &t : words.things)
         t.heard = t.kind == Thing_Kind::Hand_Card && human_to_play && !t.playable
                       ? with_args(QT_TRANSLATE_NOOP("Table", "%1, cannot be played"), {t.name})
@@ -260,10 +247,15 @@ Text no_game_words() {
 }
 
 int thing_at(const Table_Words &words, int32_t x, int32_t y) {
-    // Searched from the end: the table spots, the centre, then the hands.
+    // Searched from the end: the table spots, the centre, the seats, then the
+    // hand. The hand is hit as a press hits it, its right and bottom edges
+    // counting as inside.
     for (int i = static_cast<int>(words.things.size()) - 1; i >= 0; --i) {
         const Table_Thing &t = words.things[static_cast<std::size_t>(i)];
-        if (x >= t.x && x < t.x + t.width && y >= t.y && y < t.y + t.height)
+        const bool hand = i < words.hand_cards;
+        const int32_t right = t.x + t.width + (hand && i == words.hand_cards - 1 ? 1 : 0);
+        const int32_t bottom = t.y + t.height + (hand ? 1 : 0);
+        if (x >= t.x && x < right && y >= t.y && y < bottom)
             return i;
     }
     return -1;

@@ -77,8 +77,8 @@ struct Round_Plays {
 Text last_round_words(const Round_Plays &round);
 Text no_game_words();
 
-// The index of the thing under table pixel (x, y), -1 for none. A played card
-// lies over the centre, which lies over nothing else.
+// The index of the thing under table pixel (x, y), -1 for none: the thing
+// drawn there, or over the hand the card a press there plays.
 int thing_at(const Table_Words &words, int32_t x, int32_t y);
 
 } // namespace plenk

@@ -4,8 +4,8 @@
 #include "game/deal.h"
 #include "game/hand.h"
 #include "game/human_selection.h"
-#include "game/table_constants.h"
 #include "record/player_record.h"
+#include "ui/table_layout.h"
 
 #include <algorithm>
 
@@ -66,14 +66,12 @@ Game_Outcome Random_Game_Runner::play(uint64_t seed) {
             broken("the engine stopped while the human may not play");
         if (presses > 1000000)
             broken("the human found no card to play");
-        const auto [left, top] = human_row_corner(g_);
-        const int right = left + (Card_Empty_Slot(g_, 0) - 1) * card_step + g_.card_w;
-        std::uniform_real_distribution<float> across(static_cast<float>(left),
-                                                     static_cast<float>(right));
-        std::uniform_real_distribution<float> down(static_cast<float>(top),
-                                                   static_cast<float>(top + g_.card_h));
-        Form_MouseDown(ctx_, static_cast<int16_t>(human_() % 3 + 1), 0, across(human_),
-                       down(human_));
+        const Table_Rect hand = stack_rect(g_, 0);
+        std::uniform_real_distribution<float> across(static_cast<float>(hand.x),
+                                                     static_cast<float>(hand.x + hand.width));
+        std::uniform_real_distribution<float> down(static_cast<float>(hand.y),
+                                                   static_cast<float>(hand.y + hand.height));
+        play_human_card(ctx_, slot_under_press(g_, across(human_), down(human_)));
     }
     if (!check_)
         return outcome_;

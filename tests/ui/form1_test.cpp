@@ -5,6 +5,8 @@
 #include "record/player_record.h"
 #include "ui/form1.h"
 
+#include "ui/table_layout.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -43,7 +45,7 @@ struct Window : ::testing::Test {
         int16_t j = 0;
         while (!human_may_play_slot(g, j))
             ++j;
-        return static_cast<float>(human_row_corner(g).left + 15 * j +
+        return static_cast<float>(stack_rect(g, 0).x + 15 * j +
                                   (j == Card_Empty_Slot(g, 0) - 1 ? 30 : 2));
     }
 };
