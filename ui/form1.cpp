@@ -88,7 +88,7 @@ void Form1::Help_submnu_Click() {
     os_.show_help_window();
 }
 
-void Form1::Form_MouseDown(int16_t, int16_t, float x, float y) {
+void Form1::Form_MouseDown(float x, float y) {
     play_slot(slot_under_press(g_, x, y));
 }
 

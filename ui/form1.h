@@ -39,8 +39,9 @@ class Form1 {
     void tbl_submnu_Click(int16_t index);
     // Help menu: How to Play.
     void Help_submnu_Click();
-    // A mouse button went down over the table, at table pixels (x, y).
-    void Form_MouseDown(int16_t button, int16_t shift, float x, float y);
+    // A mouse button, any of them, went down over the table at table pixels
+    // (x, y).
+    void Form_MouseDown(float x, float y);
     // A key of keyboard play; refused, like a press, unless the human may play.
     void Form_KeyDown(Hand_Key key);
     // A key that reads the table; answered at any time.

@@ -184,7 +184,7 @@ TEST_F(Window, CommandsDuringASlide) {
             r.give(form);
             repaints = os.calls_of(Kind::Refresh).size();
         });
-        auto press = [&] { form.Form_MouseDown(1, 0, x, 500); };
+        auto press = [&] { form.Form_MouseDown(x, 500); };
         if (r.ends) {
             EXPECT_THROW(press(), Program_Ended);
         } else {
