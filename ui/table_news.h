@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/table_words.h"
+#include "ui/table_sentences.h"
 
 #include <cstdint>
 #include <vector>
