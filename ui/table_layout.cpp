@@ -70,6 +70,11 @@ Table_Rect centre_rect(const Game_State &g) {
             g.card_w, g.card_h};
 }
 
+Table_Rect label_rect() {
+    constexpr Table_Rect take_label{216, 256, 313, 25};
+    return take_label;
+}
+
 int16_t slot_under_press(const Game_State &g, float x, float y) {
     const int16_t n = Card_Empty_Slot(g, 0);
     if (n == 0)

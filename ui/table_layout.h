@@ -36,6 +36,8 @@ Table_Rect anchor_rect(const Game_State &g, int16_t seat);
 Table_Rect spot_rect(const Game_State &g, int16_t seat);
 // The middle of the table: the open card, else the stock.
 Table_Rect centre_rect(const Game_State &g);
+// The label that names a take, across the middle of the table.
+Table_Rect label_rect();
 
 // The slot of the human's hand a press at table point (x, y) plays, -1 off
 // the hand. Every edge of the hand counts as inside, the right and bottom

@@ -10,6 +10,7 @@
 #include "ui/qt/help_window.h"
 #include "ui/qt/table_accessible.h"
 #include "ui/qt/window_constants.h"
+#include "ui/table_layout.h"
 #include "ui/table_words.h"
 
 #include <QAccessible>
@@ -104,7 +105,8 @@ Game_Window::Game_Window(Qt_Platform &os, Form1 &form)
 void Game_Window::build_label() {
     // Never seen: the game sets the text before it shows the label.
     take_lbl = new QLabel(QCoreApplication::translate("Window", "COM 2 Takes All Cards"), surface);
-    take_lbl->setGeometry(label_left, label_top, label_width, label_height);
+    const Table_Rect place = label_rect();
+    take_lbl->setGeometry(place.x, place.y, place.width, place.height);
     take_lbl->setTextFormat(Qt::PlainText);
     take_lbl->setAlignment(Qt::AlignCenter);
     take_lbl->setFrameStyle(QFrame::Box | QFrame::Plain);
