@@ -1,6 +1,7 @@
 #include "game/human_selection.h"
 #include "platform/qt/surface_constants.h"
 #include "tests/qt/qt_support.h"
+#include "ui/table_layout.h"
 #include "ui/table_words.h"
 
 #include <QAccessible>
@@ -53,7 +54,7 @@ struct Keyboard_Table : ::testing::Test {
     }
     // The slot whose card carries the mark's outline on the surface, -1 for none.
     int drawn_mark(const QImage &shot) {
-        const auto [left, top] = human_row_corner(table.g());
+        const auto [left, top, width, height] = stack_rect(table.g(), 0);
         for (int16_t slot = 0; slot < Card_Empty_Slot(table.g(), 0); ++slot)
             if (shot.pixelColor(left + card_step * slot + 1, top + 1) ==
                     QColor::fromRgb(mark_rgb) &&

@@ -9,8 +9,10 @@
 #include "game/throw_card.h"
 #include "game/turn_engine.h"
 #include "platform/qt/translation.h"
+#include "record/player_record.h"
 #include "tests/support/table_fixture.h"
 #include "ui/form1.h"
+#include "ui/table_show.h"
 #include "ui/table_words.h"
 
 #include <QCoreApplication>
@@ -68,7 +70,7 @@ const std::map<std::string, Box_Answer> answers{
 // line: a frame is the repaint right after the wait between frames.
 struct Transcript_Platform : Fixed_Random_Platform {
     std::vector<std::string> lines;
-    bool detail = false, muted = false;
+    bool detail = false;
 
     std::string named(std::string text) {
         for (const auto &[folder, name] :
@@ -81,8 +83,7 @@ struct Transcript_Platform : Fixed_Random_Platform {
     void add(const std::string &line) {
         flush();
         end_slide();
-        if (!muted)
-            lines.push_back(line);
+        lines.push_back(line);
     }
     void flush();
 
@@ -105,7 +106,7 @@ struct Transcript_Platform : Fixed_Random_Platform {
 
   private:
     void end_slide() {
-        if (slide_frames_ > 0 && !muted)
+        if (slide_frames_ > 0)
             lines.push_back("slide " + slide_ + " in " + std::to_string(slide_frames_) + " frames");
         slide_frames_ = 0;
     }
@@ -202,7 +203,7 @@ std::string record_bytes(Platform &os, const std::string &path) {
 }
 
 // The table in words: each hand, the cards on the table, the state and the counters.
-std::string table_lines(const Game_State &g) {
+std::string table_lines(const Game_State &g, const Record_State &rec) {
     std::string hands = "hands", played = "\nplayed";
     for (const Seat &seat : g.seat) {
         std::string hand;
@@ -222,7 +223,7 @@ std::string table_lines(const Game_State &g) {
     for (int s = 0; s < 4; ++s)
         state += g.seat[s].finished == flag_true ? std::to_string(s) : "";
     state += g.game_over == flag_true ? " over\ncounts" : "\ncounts";
-    for (int16_t count : g.player_rec.rank_count)
+    for (int16_t count : rec.player_rec.rank_count)
         state += " " + std::to_string(count);
     return hands + played + state;
 }
@@ -231,12 +232,50 @@ struct Scenario {
     Transcript_Platform os;
     Form1 form{os};
     Game_State &g = form.state();
-    Game_Context &ctx = form.context();
+    Record_State &rec = form.record();
+    // The engine's own steps on a laid table, their events written down
+    // before the game's table shows them.
+    struct Event_Log : Table_View {
+        Scenario &s;
+        Table_Show show{s.g, s.rec, s.os};
+        explicit Event_Log(Scenario &scenario) : s(scenario) {}
+        void Draw_Card() override { show.Draw_Card(); }
+        void Animate_Card(int16_t direction, int16_t seat) override {
+            show.Animate_Card(direction, seat);
+        }
+        void dealt() override { s.os.add("event dealt"), show.dealt(); }
+        void played(int16_t seat, int16_t card) override {
+            s.os.add("event played " + std::to_string(seat) + " " + name_of(card));
+            show.played(seat, card);
+        }
+        void drew(int16_t seat, int count) override {
+            s.os.add("event drew " + std::to_string(seat) + " " + std::to_string(count));
+            show.drew(seat, count);
+        }
+        void took(int16_t seat, const std::vector<int16_t> &taken, int16_t leader) override {
+            std::string cards;
+            for (int16_t c : taken)
+                cards += " " + name_of(c);
+            s.os.add("event took " + std::to_string(seat) + cards + ", leader " +
+                     std::to_string(leader));
+            show.took(seat, taken, leader);
+        }
+        void round_won(int16_t seat) override {
+            s.os.add("event round won " + std::to_string(seat)), show.round_won(seat);
+        }
+        bool finished(int16_t seat, int place) override {
+            s.os.add("event finished " + std::to_string(seat) + " " + std::to_string(place));
+            return show.finished(seat, place);
+        }
+        void game_ended() override { s.os.add("event game ended"), show.game_ended(); }
+    } events{*this};
+    Game_Context ctx{g, os, events};
     Layout layout;
 
     Scenario() {
         os.keep_log = true;
         form.on_announce([this](const Text &words) { os.add("say " + os.shown(words)); });
+        events.show.on_announce([this](const Text &words) { os.add("say " + os.shown(words)); });
     }
     std::string path(const std::string &name) {
         return name.rfind("user/", 0) == 0 ? os.user_data_folder() + name.substr(4)
@@ -282,7 +321,7 @@ void Scenario::run(const std::string &directive) {
     else if (word == "close")
         form.Form_Unload();
     else if (word == "click")
-        x = number(in), form.Form_MouseDown(1, 0, x, number(in));
+        x = number(in), form.Form_MouseDown(x, number(in));
     else if (word == "key")
         form.Form_KeyDown(named_value(keys, in));
     else if (word == "play-to-end") // the mark starts on a card that may be played
@@ -377,19 +416,13 @@ void Scenario::answer(Args &in) {
 void Scenario::lay_table() {
     if (g.card_w == 0)
         os.cdtInit(g.card_w, g.card_h);
-    if (g.data_file.empty()) {
-        g.data_file = path("data.dat");
-        g.player_rec.player_name = make_player_name("Tester");
+    if (rec.data_file.empty()) {
+        rec.data_file = path("data.dat");
+        rec.player_rec.player_name = make_player_name("Tester");
     }
     lay(g, layout);
     layout = {};
     g.animating = flag_false;
-    // Seen once in silence, so that only what follows is news.
-    os.add("");
-    os.muted = true;
-    ctx.view.Draw_Card();
-    os.flush();
-    os.muted = false;
 }
 
 void Scenario::write_file(Args &in) {
@@ -424,11 +457,11 @@ void Scenario::show(Args &in) {
     std::string what;
     in >> what;
     if (what == "table") {
-        os.add(table_lines(g));
+        os.add(table_lines(g, rec));
     } else if (what == "record") {
         const std::string file = rest_of(in);
-        os.add("record " + os.named(file.empty() ? g.data_file : path(file)) + ": " +
-               record_bytes(os, file.empty() ? g.data_file : path(file)));
+        os.add("record " + os.named(file.empty() ? rec.data_file : path(file)) + ": " +
+               record_bytes(os, file.empty() ? rec.data_file : path(file)));
     } else if (what == "words") {
         const Table_Words words = table_words(g, form.awaiting_human());
         for (const Table_Thing &t : words.things)

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "game/game_context.h"
 #include "game/game_state.h"
 #include "platform/headless_platform.h"
 #include "ui/table_renderer.h"
@@ -46,7 +45,6 @@ struct Table_Fixture {
     Fixed_Random_Platform os;
     Game_State g{};
     Table_Renderer renderer{g, os};
-    Game_Context ctx{g, os, renderer};
 
     Table_Fixture() { os.cdtInit(g.card_w, g.card_h); }
     void lay(const Layout &layout) { test::lay(g, layout); }
