@@ -471,12 +471,6 @@ void Scenario::show(Args &in) {
                    (os.shown(t.heard) != os.shown(t.name) ? ", heard " + os.shown(t.heard) : ""));
         os.add("  description: " + os.shown(words.description) +
                "\n  hand: " + os.shown(words.hand));
-    } else if (what == "hover") {
-        const int32_t x = number(in), y = number(in);
-        const Table_Words words = table_words(g, form.awaiting_human());
-        const int i = thing_at(words, x, y);
-        os.add("hover " + std::to_string(x) + "," + std::to_string(y) + ": " +
-               (i < 0 ? "nothing" : os.shown(words.things[static_cast<std::size_t>(i)].name)));
     } else {
         throw std::invalid_argument("no such show: " + what);
     }
