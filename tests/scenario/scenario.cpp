@@ -53,6 +53,13 @@ int16_t number(Args &in) {
     return static_cast<int16_t>(n);
 }
 
+// The text with each \\xNN written as the byte it stands for.
+std::string unescaped(std::string text) {
+    for (auto at = text.find("\\x"); at != text.npos; at = text.find("\\x", at + 1))
+        text.replace(at, 4, 1, static_cast<char>(std::stoi(text.substr(at + 2, 2), nullptr, 16)));
+    return text;
+}
+
 // The value a name in the directive stands for; an unknown name fails.
 template <typename T> T named_value(const std::map<std::string, T> &names, Args &in) {
     std::string name;
@@ -143,7 +150,7 @@ std::string describe(const Platform_Call &c, const std::string &text) {
                quoted(text) + (a[1] ? " Yes/No" : "") + " -> " +
                std::array{"Ok", "Yes", "No"}[static_cast<std::size_t>(a[2])];
     if (c.kind == Kind::Input_Box)
-        return "prompt " + quoted(text) + " -> " + quoted(c.title);
+        return "prompt " + quoted(text);
     if (c.kind == Kind::Focus_Mark)
         return a[0] ? "mark " + std::to_string(a[1]) + "," + std::to_string(a[2]) + " " +
                           std::to_string(a[3]) + "x" + std::to_string(a[4])
@@ -408,7 +415,7 @@ void Scenario::answer(Args &in) {
         answer = answer.substr(1, answer.size() - 2);
     Args named(answer);
     if (kind == "input")
-        os.answer_next_input(answer);
+        os.answer_next_input(unescaped(answer));
     else
         os.answer_next_box(named_value(answers, named));
 }
@@ -435,8 +442,7 @@ void Scenario::write_file(Args &in) {
         Args fields(bytes);
         std::string who;
         fields >> who;
-        for (auto at = who.find("\\x"); at != who.npos; at = who.find("\\x"))
-            who.replace(at, 4, 1, static_cast<char>(std::stoi(who.substr(at + 2, 2), nullptr, 16)));
+        who = unescaped(who);
         bytes = who + std::string(25 - who.size(), ' ');
         for (int k = 0; k < 5; ++k) {
             const auto count = static_cast<uint16_t>(number(fields));
