@@ -49,6 +49,15 @@ class Form1 {
     void on_announce(std::function<void(const Text &)> announce) {
         announce_ = std::move(announce);
     }
+    // Told true when the game moves on by itself (a deal, or the computer
+    // seats after the human's card), false when it stops again; Game menu
+    // choices but Exit, presses and keys of play are refused meanwhile.
+    void on_busy(std::function<void(bool)> busy) { busy_ = std::move(busy); }
+    // Told the slot of a card of the human's hand the rule refused, with the
+    // words a screen reader hears for it.
+    void on_refused(std::function<void(int16_t slot, const Text &words)> refused) {
+        refused_ = std::move(refused);
+    }
 
     Game_State &state() { return g_; }
     const Game_State &state() const { return g_; }
@@ -70,6 +79,7 @@ class Form1 {
     void tell(const std::vector<Text> &news);
     // Tells whose turn it is when the game waits for the human's card.
     void tell_turn();
+    void set_running(bool running);
 
     // The renderer as the engine sees it, telling the news of every repaint
     // and of every slide before it starts.
@@ -87,6 +97,8 @@ class Form1 {
     Game_Context context_;
     Table_News news_;
     std::function<void(const Text &)> announce_;
+    std::function<void(bool)> busy_;
+    std::function<void(int16_t, const Text &)> refused_;
     // The turn engine runs: the table is drawn from within it, and a state
     // seen then may show seat 0 to move before the engine has come to it.
     bool engine_running_ = false;
