@@ -371,6 +371,11 @@ Tipp: Ist der Stapel aufgebraucht, merken Sie sich die höchste schon gespielte 
         <source>No game in progress</source>
         <translation>Kein Spiel im Gange</translation>
     </message>
+    <message>
+        <source>No game yet. To start one, choose Game, Deal or press Ctrl+N.</source>
+        <extracomment>Before the first deal. &quot;Game, Deal&quot; names the menu and its item, &quot;Ctrl+N&quot; its key as the desktop writes it.</extracomment>
+        <translation>Noch kein Spiel. Wählen Sie Spiel, Geben oder drücken Sie Strg+N, um eines zu beginnen.</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>
