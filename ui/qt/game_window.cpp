@@ -16,13 +16,13 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QCursor>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QScreen>
 #include <QStyle>
 #include <QTimer>
@@ -211,8 +211,11 @@ void Game_Window::build_cues() {
 
 void Game_Window::set_busy(bool busy) {
     busy_ = busy;
-    if (busy)
+    // What was said of the table as it was goes with it.
+    if (busy) {
         refusal_cue->hide();
+        QToolTip::hideText();
+    }
     // Deal, Show Rank and Reset Record; Exit is always taken.
     for (std::size_t i = 0; i < 3; ++i)
         gm_submnu[i]->setEnabled(!busy);
@@ -221,10 +224,11 @@ void Game_Window::set_busy(bool busy) {
 
 void Game_Window::update_pointer() {
     Qt::CursorShape shape = busy_ ? Qt::WaitCursor : Qt::ArrowCursor;
-    if (!busy_ && pointer_ && form_.awaiting_human()) {
+    const QPoint at = surface->mapFromGlobal(QCursor::pos());
+    if (!busy_ && form_.awaiting_human()) {
         const Game_State &g = form_.state();
-        const int16_t slot = slot_under_press(g, static_cast<float>(pointer_->x()),
-                                              static_cast<float>(pointer_->y()));
+        const int16_t slot =
+            slot_under_press(g, static_cast<float>(at.x()), static_cast<float>(at.y()));
         if (slot >= 0)
             shape = human_may_play_slot(g, slot) ? Qt::PointingHandCursor : Qt::ForbiddenCursor;
     }
@@ -234,12 +238,9 @@ void Game_Window::update_pointer() {
 bool Game_Window::eventFilter(QObject *watched, QEvent *event) {
     if (watched == take_lbl && event->type() == QEvent::Show)
         table_accessible->announce(take_lbl->text());
-    if (watched == surface && event->type() == QEvent::MouseMove) {
-        pointer_ = static_cast<QMouseEvent *>(event)->position().toPoint();
+    if (watched == surface &&
+        (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter))
         update_pointer();
-    }
-    if (watched == surface && event->type() == QEvent::Leave)
-        pointer_.reset();
     if (watched == surface && event->type() == QEvent::ToolTip) {
         const auto *help = static_cast<QHelpEvent *>(event);
         const Game_State &g = form_.state();
@@ -247,7 +248,8 @@ bool Game_Window::eventFilter(QObject *watched, QEvent *event) {
         const int i = thing_at(words, help->pos().x(), help->pos().y());
         if (words.things.empty()) {
             // Nothing dealt yet: the whole table says how to start.
-            QToolTip::showText(help->globalPos(), translated(words.description), surface);
+            QToolTip::showText(help->globalPos(), translated(words.description), surface,
+                               surface->rect());
         } else if (i < 0) {
             QToolTip::hideText();
         } else {

@@ -1,10 +1,8 @@
 #pragma once
 
 #include <QMainWindow>
-#include <QPoint>
 
 #include <array>
-#include <optional>
 
 class QAction;
 class QLabel;
@@ -59,14 +57,12 @@ class Game_Window : public QMainWindow {
     // The game moves on by itself, or waits again: the pointer and the
     // Game menu's items say whether it takes a choice.
     void set_busy(bool busy);
-    // The pointer over the table at `pointer_`: busy while the game moves on,
-    // else over the human's hand whether the card under it may be played.
+    // The pointer over the table: busy while the game moves on, else over
+    // the human's hand whether the card under it may be played.
     void update_pointer();
 
     Form1 &form_;
     bool busy_ = false;
-    // Where the pointer was last seen over the table; none when it left.
-    std::optional<QPoint> pointer_;
 };
 
 } // namespace plenk
