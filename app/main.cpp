@@ -2,6 +2,7 @@
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/single_instance.h"
 #include "platform/qt/translation.h"
+#include "platform/record_place.h"
 #include "ui/form1.h"
 #include "ui/qt/game_window.h"
 

@@ -7,7 +7,6 @@
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
-#include <pwd.h>
 #include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -23,6 +22,7 @@ constexpr int not_ordinary = -1;
 // does: only such files are ever cleaned away.
 constexpr const char *temporary_prefix = ".plenk-temp.";
 constexpr std::size_t temporary_suffix = 6; // what mkostemp puts for XXXXXX
+constexpr mode_t new_record_mode = 0644;
 
 std::string reason_of(int error) {
     return error == not_ordinary ? "not an ordinary file" : std::strerror(error);
@@ -121,6 +121,14 @@ void sync_folder(const std::string &folder) {
     ::close(fd);
 }
 
+// A new record is readable by all and written by its owner alone, unless the
+// umask takes away more.
+mode_t new_file_mode() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return new_record_mode & ~mask;
+}
+
 // Writes a new file beside the target and renames it over the target, with
 // the owner and permissions of `existing` when there is one.
 bool replace(const std::string &target, const std::vector<uint8_t> &head,
@@ -131,7 +139,7 @@ bool replace(const std::string &target, const std::vector<uint8_t> &head,
         error = errno;
         return false;
     }
-    bool ok = (existing == nullptr ? ::fchmod(fd, 0644) == 0
+    bool ok = (existing == nullptr ? ::fchmod(fd, new_file_mode()) == 0
                                    : ::fchown(fd, existing->st_uid, existing->st_gid) == 0 &&
                                          ::fchmod(fd, existing->st_mode & 07777) == 0) &&
               write_all(fd, head.data(), head.size(), 0) && ::fsync(fd) == 0;
@@ -152,47 +160,12 @@ bool replace(const std::string &target, const std::vector<uint8_t> &head,
     return ok;
 }
 
-// Anything, links followed; links that go round count, as they fail to load.
-bool something_at(const std::string &path) {
-    struct stat info {};
-    return !path.empty() && (::stat(path.c_str(), &info) == 0 || errno == ELOOP);
-}
-
-bool writable_in_place(const std::string &path) {
-    struct stat info {};
-    int error = 0;
-    const int fd = open_ordinary(path, O_WRONLY, info, error);
-    if (fd < 0)
-        return false;
-    ::close(fd);
-    return true;
-}
-
-bool target_folder_takes_new_files(const std::string &path) {
-    std::string target;
-    int error = 0;
-    return final_target(path, target, error) && folder_takes_new_files(folder_of(target));
-}
-
-bool user_folder_ready(const std::string &folder) {
-    if (folder.empty())
-        return false;
-    std::error_code ignored;
-    std::filesystem::create_directories(folder, ignored);
-    return folder_takes_new_files(folder);
-}
-
 bool temporary_name(const std::string &name) {
     const std::string_view prefix = temporary_prefix;
     if (name.size() != prefix.size() + temporary_suffix || !name.starts_with(prefix))
         return false;
     return std::all_of(name.begin() + static_cast<long>(prefix.size()), name.end(),
                        [](unsigned char c) { return std::isalnum(c); });
-}
-
-// An absolute path from the environment; the XDG rules say to ignore any other.
-std::string absolute(const char *value) {
-    return value != nullptr && value[0] == '/' ? std::string(value) : std::string();
 }
 
 } // namespace
@@ -262,6 +235,16 @@ std::string write_file_start(const std::string &path, const std::vector<uint8_t>
     return ok ? std::string() : reason_of(error);
 }
 
+bool writable_in_place(const std::string &path) {
+    struct stat info {};
+    int error = 0;
+    const int fd = open_ordinary(path, O_WRONLY, info, error);
+    if (fd < 0)
+        return false;
+    ::close(fd);
+    return true;
+}
+
 bool folder_takes_new_files(const std::string &folder) {
     std::string probe = folder + "/" + temporary_prefix + "XXXXXX";
     const int fd = ::mkostemp(probe.data(), O_CLOEXEC);
@@ -276,36 +259,6 @@ std::string link_target(const std::string &path) {
     std::string target;
     int error = 0;
     return final_target(path, target, error) ? target : std::string();
-}
-
-Record_Place choose_record_place(const std::string &program_folder,
-                                 const std::string &user_folder) {
-    const std::string beside = program_folder.empty() ? "" : program_folder + "/data.dat";
-    const std::string user = user_folder.empty() ? "" : user_folder + "/data.dat";
-    if (something_at(beside)) {
-        // Anything but an ordinary file fails to load, and is then never written.
-        if (!File_Exists(beside) || writable_in_place(beside))
-            return {beside, beside};
-        if (something_at(user))
-            return {user, user};
-        return {beside, user_folder_ready(user_folder) ? user : beside};
-    }
-    // A copy installed under /usr makes no record beside itself, even for
-    // root, who may write there: the package would leave it behind.
-    const bool installed = program_folder == "/usr" || program_folder.starts_with("/usr/");
-    if (!beside.empty() && !installed && target_folder_takes_new_files(beside))
-        return {"", beside};
-    if (something_at(user))
-        return {user, user};
-    if (user_folder_ready(user_folder) || beside.empty())
-        return {"", user};
-    return {"", beside};
-}
-
-Record_Place locate_record(const std::string &program_folder, const std::string &user_folder) {
-    const Record_Place place = choose_record_place(program_folder, user_folder);
-    remove_stale_temporaries(place.save_to);
-    return place;
 }
 
 void remove_stale_temporaries(const std::string &path) {
@@ -323,24 +276,6 @@ void remove_stale_temporaries(const std::string &path) {
             S_ISREG(info.st_mode) && info.st_uid == ::geteuid())
             ::unlink(entry.c_str());
     }
-}
-
-std::string user_data_folder(const char *xdg_data_home, const char *home) {
-    std::string data_home = absolute(xdg_data_home);
-    if (data_home.empty()) {
-        std::string home_folder = absolute(home);
-        if (home_folder.empty()) {
-            const passwd *entry = ::getpwuid(::geteuid());
-            home_folder = entry != nullptr ? absolute(entry->pw_dir) : "";
-        }
-        while (home_folder.ends_with('/'))
-            home_folder.pop_back();
-        // The root folder is no one's home: nothing of the game's goes there.
-        if (home_folder.empty())
-            return {};
-        data_home = home_folder + "/.local/share";
-    }
-    return data_home + "/Plenk";
 }
 
 std::string executable_folder() {

@@ -31,29 +31,17 @@ std::string write_file_start(const std::string &path, const std::vector<uint8_t>
 // record is reached; empty when they go round or one is another user's.
 std::string link_target(const std::string &path);
 
+// Whether the ordinary file at the path, its links followed as a save
+// follows them, can be opened to be written in place.
+bool writable_in_place(const std::string &path);
+
 // Whether a new file can be made in the folder: tried, not guessed from
 // permissions, which say nothing for root or a read-only mount.
 bool folder_takes_new_files(const std::string &folder);
 
-// Where the record "data.dat" is loaded from and saved to. Beside the
-// program when a record is there that can be written, or when none is there
-// and that folder, not one under /usr, takes new files; else in the user's data folder, made when
-// missing, the record beside the program, if any, loaded from where it is.
-// Where no user folder can be made, beside the program, so that a failed
-// save can say why. An empty program folder counts as one that has nothing.
-// Temporary files an interrupted save left beside the record are removed.
-Record_Place locate_record(const std::string &program_folder, const std::string &user_folder);
-// The same place, touching nothing: for the copy that has yet to claim the record.
-Record_Place choose_record_place(const std::string &program_folder, const std::string &user_folder);
-
 // Removes what interrupted saves left beside the file of `path`: the user's
 // own ordinary files with the name only the game's temporary files have.
 void remove_stale_temporaries(const std::string &path);
-
-// The game's folder in the user's data folder: "Plenk" in XDG_DATA_HOME, or
-// in ~/.local/share, the home from HOME or else from the password database.
-// Relative paths count as unset; empty when no home is known but "/".
-std::string user_data_folder(const char *xdg_data_home, const char *home);
 
 // The folder of the running program, from its real path as the system gives
 // its bytes; empty when the system cannot tell.

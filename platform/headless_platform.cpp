@@ -1,6 +1,7 @@
 #include "platform/headless_platform.h"
 
 #include "platform/file_services.h"
+#include "platform/record_place.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -3,7 +3,12 @@
 #include "platform/file_services.h"
 
 #include <cerrno>
+#include <climits>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -12,53 +17,217 @@ namespace plenk {
 
 namespace {
 
-// The lock file beside the record's file, the user's own: one another user
-// made first in a shared folder is not used.
-int open_lock_file(const std::string &target) {
-    const std::size_t slash = target.rfind('/');
-    const std::string folder = slash == std::string::npos ? "./" : target.substr(0, slash + 1);
-    const std::string path = folder + ".plenk-lock." + target.substr(slash + 1);
-    const int fd = ::open(path.c_str(),
-                          O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0600);
+constexpr mode_t private_folder_mode = 0700;
+constexpr mode_t lock_file_mode = 0600;
+// How often a lock is tried again when its file was removed under it by a
+// holder that ended meanwhile.
+constexpr int lock_tries = 8;
+constexpr std::size_t note_most = 4096;
+constexpr int ending_signals[] = {SIGTERM, SIGHUP, SIGINT};
+
+// What the holder removes as it ends, as plain characters that a signal
+// handler may use.
+struct Leftovers {
+    pid_t owner = 0;
+    char socket[PATH_MAX] = {};
+    char name_lock[PATH_MAX] = {};
+    char file_lock[PATH_MAX] = {};
+    char folder[PATH_MAX] = {};
+};
+Leftovers leftovers;
+
+void keep(char (&to)[PATH_MAX], const std::string &path) {
+    to[path.copy(to, PATH_MAX - 1)] = '\0';
+}
+
+// The socket before the locks: a later copy that finds no lock makes its own
+// socket there.
+void remove_files(const char *socket, const char *name_lock, const char *file_lock,
+                  const char *folder) {
+    ::unlink(socket);
+    if (file_lock[0] != '\0')
+        ::unlink(file_lock);
+    ::unlink(name_lock);
+    ::rmdir(folder); // only once no other copy's files are in it
+}
+
+// Not in a child forked after the lock was taken, which holds none of its own.
+void remove_leftovers() {
+    if (leftovers.owner != ::getpid())
+        return;
+    leftovers.owner = 0;
+    remove_files(leftovers.socket, leftovers.name_lock, leftovers.file_lock, leftovers.folder);
+}
+
+void end_by_signal(int signal) {
+    remove_leftovers();
+    ::signal(signal, SIG_DFL);
+    ::raise(signal);
+}
+
+// Once for the process, for every way it may end but a kill: a return from
+// main or std::exit (as Qt's X11 plugin calls when the display is gone),
+// std::quick_exit, and the signals that end a program, where nothing else
+// handles or ignores them.
+void remove_leftovers_at_end() {
+    static const bool registered = [] {
+        std::atexit(remove_leftovers);
+        std::at_quick_exit(remove_leftovers);
+        for (const int signal : ending_signals) {
+            struct sigaction was {};
+            if (::sigaction(signal, nullptr, &was) != 0 || was.sa_handler != SIG_DFL)
+                continue;
+            struct sigaction handler {};
+            handler.sa_handler = end_by_signal;
+            sigemptyset(&handler.sa_mask);
+            ::sigaction(signal, &handler, nullptr);
+        }
+        return true;
+    }();
+    (void)registered;
+}
+
+bool private_folder(const std::string &path) {
     struct stat info {};
-    if (fd >= 0 &&
-        (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_uid != ::geteuid())) {
+    return ::lstat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode) &&
+           info.st_uid == ::geteuid() && (info.st_mode & 077) == 0;
+}
+
+std::string hex(uint64_t value) {
+    char digits[17];
+    std::snprintf(digits, sizeof digits, "%llx", static_cast<unsigned long long>(value));
+    return digits;
+}
+
+// FNV-1a: a short name for a file name of any length and bytes.
+uint64_t name_hash(const std::string &name) {
+    uint64_t hash = 14695981039346656037ULL;
+    for (const unsigned char c : name)
+        hash = (hash ^ c) * 1099511628211ULL;
+    return hash;
+}
+
+// Locks the file at `path`, made when missing if `make`, leaving it open in
+// `fd` when another copy holds it. A lock counts only on the file the name
+// still has: a holder removes its file as it ends.
+Record_Lock::State lock(const std::string &path, int &fd, bool make) {
+    for (int tries = 0; tries < lock_tries; ++tries) {
+        fd = ::open(path.c_str(),
+                    O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC | (make ? O_CREAT : 0),
+                    lock_file_mode);
+        // The folder is gone, removed by a holder that ended: made again.
+        if (fd < 0 && errno == ENOENT && make && !lock_folder().empty())
+            continue;
+        if (fd < 0)
+            return Record_Lock::State::Unavailable;
+        if (::flock(fd, LOCK_EX | LOCK_NB) != 0)
+            return errno == EWOULDBLOCK ? Record_Lock::State::Another_Copys
+                                        : Record_Lock::State::Unavailable;
+        struct stat held {
+        }, named{};
+        if (::fstat(fd, &held) == 0 && ::stat(path.c_str(), &named) == 0 &&
+            held.st_dev == named.st_dev && held.st_ino == named.st_ino)
+            return Record_Lock::State::Ours;
         ::close(fd);
-        return -1;
+        fd = -1;
     }
-    return fd;
+    return Record_Lock::State::Unavailable;
+}
+
+// Removes what the user's copies killed outright left: each lock no one
+// holds, and the socket beside it.
+void remove_dead_copies_files(const std::string &folder) {
+    std::error_code failed;
+    for (std::filesystem::directory_iterator it(folder, failed), end; !failed && it != end;
+         it.increment(failed)) {
+        const std::string path = it->path().string();
+        if (!path.ends_with(".lock"))
+            continue;
+        int fd = -1;
+        if (lock(path, fd, false) == Record_Lock::State::Ours) {
+            ::unlink((path.substr(0, path.size() - 5) + ".socket").c_str());
+            ::unlink(path.c_str());
+        }
+        if (fd >= 0)
+            ::close(fd);
+    }
 }
 
 } // namespace
+
+std::string lock_folder() {
+    const std::string user = std::to_string(::geteuid());
+    const std::string runtime = "/run/user/" + user;
+    const std::string folder =
+        private_folder(runtime) ? runtime + "/plenk" : "/tmp/plenk-locks-" + user;
+    ::mkdir(folder.c_str(), private_folder_mode);
+    return private_folder(folder) ? folder : std::string();
+}
 
 Record_Lock::Record_Lock(const std::string &record_path) : record_path_(record_path) {
     take();
 }
 
 Record_Lock::~Record_Lock() {
-    if (fd_ >= 0)
-        ::close(fd_);
+    if (state_ == State::Ours) {
+        if (leftovers.owner == ::getpid() && name_lock_ == leftovers.name_lock)
+            leftovers.owner = 0;
+        remove_files(socket_path().c_str(), name_lock_.c_str(), file_lock_.c_str(),
+                     folder_.c_str());
+    }
+    release();
+}
+
+void Record_Lock::release() {
+    for (int *fd : {&name_fd_, &file_fd_})
+        if (*fd >= 0)
+            ::close(*fd), *fd = -1;
+    held_by_another_ = -1;
 }
 
 void Record_Lock::take() {
+    release();
     state_ = State::Unavailable;
-    if (fd_ < 0) {
-        const std::string target = record_path_.empty() ? "" : link_target(record_path_);
-        if (target.empty())
-            return;
-        fd_ = open_lock_file(target);
-        // Else the record itself, where it exists. Where its folder takes no
-        // new file it is saved in place and the lock stays on it.
-        on_record_ = fd_ < 0;
-        if (on_record_)
-            fd_ = ::open(target.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-        if (fd_ < 0)
-            return;
+    const std::string target = record_path_.empty() ? "" : link_target(record_path_);
+    const std::size_t slash = target.rfind('/');
+    struct stat folder {
+    }, file{};
+    if (target.empty() ||
+        ::stat(slash == std::string::npos ? "." : target.substr(0, slash + 1).c_str(), &folder) !=
+            0)
+        return;
+    folder_ = lock_folder();
+    if (folder_.empty())
+        return;
+    const std::string name = target.substr(slash + 1);
+    name_lock_ = folder_ + "/name-" + hex(folder.st_dev) + "-" + hex(folder.st_ino) + "-" +
+                 hex(name_hash(name)) + ".lock";
+    file_lock_ = ::stat(target.c_str(), &file) == 0 && S_ISREG(file.st_mode)
+                     ? folder_ + "/file-" + hex(file.st_dev) + "-" + hex(file.st_ino) + ".lock"
+                     : std::string();
+    state_ = lock(name_lock_, name_fd_, true);
+    if (state_ == State::Another_Copys)
+        held_by_another_ = name_fd_;
+    if (state_ != State::Ours)
+        return;
+    const State of_file =
+        file_lock_.empty() ? State::Unavailable : lock(file_lock_, file_fd_, true);
+    if (of_file == State::Another_Copys) {
+        // The same file by another name: its copy plays on it.
+        ::unlink(name_lock_.c_str());
+        state_ = of_file;
+        held_by_another_ = file_fd_;
+        return;
     }
-    if (::flock(fd_, LOCK_EX | LOCK_NB) == 0)
-        state_ = State::Ours;
-    else if (errno == EWOULDBLOCK)
-        state_ = State::Another_Copys;
+    if (of_file == State::Unavailable)
+        file_lock_.clear();
+    remove_dead_copies_files(folder_);
+    keep(leftovers.socket, socket_path());
+    keep(leftovers.name_lock, name_lock_);
+    keep(leftovers.file_lock, file_lock_);
+    keep(leftovers.folder, folder_);
+    leftovers.owner = ::getpid();
+    remove_leftovers_at_end();
 }
 
 Record_Lock::State Record_Lock::retry() {
@@ -66,19 +235,24 @@ Record_Lock::State Record_Lock::retry() {
     return state_;
 }
 
+std::string Record_Lock::socket_path() const {
+    return name_lock_.substr(0, name_lock_.size() - 5) + ".socket";
+}
+
 void Record_Lock::leave_note(const std::string &note) {
-    if (state_ != State::Ours || on_record_)
+    if (state_ != State::Ours)
         return;
     const std::string line = note + "\n";
-    if (::ftruncate(fd_, 0) == 0)
-        (void)!::pwrite(fd_, line.data(), line.size(), 0);
+    for (const int fd : {name_fd_, file_fd_})
+        if (fd >= 0 && ::ftruncate(fd, 0) == 0)
+            (void)!::pwrite(fd, line.data(), line.size(), 0);
 }
 
 std::string Record_Lock::note() const {
-    if (fd_ < 0 || on_record_)
+    if (held_by_another_ < 0)
         return {};
-    char buffer[4096];
-    const ssize_t n = ::pread(fd_, buffer, sizeof buffer, 0);
+    char buffer[note_most];
+    const ssize_t n = ::pread(held_by_another_, buffer, sizeof buffer, 0);
     const std::string text(buffer, n > 0 ? static_cast<std::size_t>(n) : 0);
     const std::size_t end = text.find('\n');
     return end == std::string::npos ? std::string() : text.substr(0, end);

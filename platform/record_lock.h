@@ -4,11 +4,14 @@
 
 namespace plenk {
 
-// Keeps a player record to one copy of the game, whatever environment each
-// copy runs in: a lock on a file beside the record, or on the record itself
-// where no such file of the user's own can be made. The system drops the lock
-// when its holder ends, however it ends. The holder leaves a note in the lock
-// file for later copies: where it listens.
+// Keeps a player record to one copy of the game, whatever name or
+// environment each copy reaches it by. The locks lie in a folder that is the
+// user's alone, so that no one else can make or hold them: one for the
+// record's name, keyed by the folder it lies in, which a save's rename leaves
+// as it is; one for its file, which its other names share. The system drops
+// a lock when its holder ends, however it ends; the holder leaves a note in
+// its lock files for later copies, where it listens, and removes its files
+// as it ends, also by a signal or through `std::exit` or `std::quick_exit`.
 class Record_Lock {
   public:
     enum class State { Ours, Another_Copys, Unavailable };
@@ -22,6 +25,8 @@ class Record_Lock {
     State state() const { return state_; }
     // Tries again, as the holder may have ended meanwhile.
     State retry();
+    // For the holder: where it may listen, beside its locks.
+    std::string socket_path() const;
     // For the holder: replaces the note.
     void leave_note(const std::string &note);
     // For another copy: the holder's note; empty until it is whole.
@@ -29,11 +34,20 @@ class Record_Lock {
 
   private:
     void take();
+    void release();
 
     std::string record_path_;
-    int fd_ = -1;
-    bool on_record_ = false; // no note can be left on the record itself
+    std::string folder_;
+    std::string name_lock_, file_lock_; // paths; the second empty when there is no file yet
+    int name_fd_ = -1, file_fd_ = -1;
+    int held_by_another_ = -1; // the descriptor of the lock another copy holds
     State state_ = State::Unavailable;
 };
+
+// The folder of the user's record locks and of the sockets their holders
+// listen on, made when missing: in the runtime folder the system made for
+// the user, else in /tmp, the same whatever the environment. Empty when it
+// cannot be made the user's alone.
+std::string lock_folder();
 
 } // namespace plenk

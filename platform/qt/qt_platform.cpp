@@ -6,6 +6,7 @@
 #include "platform/qt/surface_constants.h"
 #include "platform/qt/table_surface.h"
 #include "platform/qt/translation.h"
+#include "platform/record_place.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -212,8 +213,9 @@ std::string Qt_Platform::write_record_file(const std::string &path,
 
 void Qt_Platform::end_program() {
     // Leaving the event loop would let the game code nested under this call
-    // run on; the process must end here and now.
-    std::_Exit(0);
+    // run on; the process must end here and now, removing only what it
+    // leaves in shared folders.
+    std::quick_exit(0);
 }
 
 } // namespace plenk

@@ -8,9 +8,6 @@
 #include <QWidget>
 
 #include <cstdio>
-#include <cstdlib>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace plenk {
 
@@ -21,18 +18,6 @@ constexpr int answer_ms = 3000;
 // listen yet.
 constexpr int starting_ms = 3000;
 constexpr int retry_ms = 50;
-
-// The session's runtime folder when it is one of the user's own that no one
-// else may write; else the temporary folder.
-std::string runtime_base() {
-    const char *runtime = std::getenv("XDG_RUNTIME_DIR");
-    struct stat info {};
-    if (runtime != nullptr && runtime[0] == '/' && ::lstat(runtime, &info) == 0 &&
-        S_ISDIR(info.st_mode) && info.st_uid == ::geteuid() && (info.st_mode & 077) == 0)
-        return runtime;
-    const char *temp = std::getenv("TMPDIR");
-    return temp != nullptr && temp[0] == '/' ? temp : "/tmp";
-}
 
 // The token a launcher hands the program so that the desktop lets its window
 // come forward; empty when there is none.
@@ -46,8 +31,6 @@ Single_Instance::Single_Instance(const std::string &record_path) : lock_(record_
 
 Single_Instance::~Single_Instance() {
     server_.close();
-    if (!folder_.isEmpty())
-        ::rmdir(folder_.constData());
 }
 
 Single_Instance::Claim Single_Instance::claim() {
@@ -60,7 +43,7 @@ Single_Instance::Claim Single_Instance::claim() {
                                         "copy of the game could save over this one's results")
                              .toLocal8Bit()
                              .constData());
-            [[fallthrough]];
+            return Claim::First;
         case Record_Lock::State::Ours:
             listen();
             return Claim::First;
@@ -68,7 +51,7 @@ Single_Instance::Claim Single_Instance::claim() {
             break;
         }
         const std::string socket_path = lock_.note();
-        if (!socket_path.empty() && ask_to_show(QString::fromStdString(socket_path)))
+        if (!socket_path.empty() && ask_to_show(QFile::decodeName(socket_path.c_str())))
             return Claim::First_Shown;
         if (starting.hasExpired())
             return Claim::Unanswered;
@@ -76,14 +59,14 @@ Single_Instance::Claim Single_Instance::claim() {
     }
 }
 
-// In a folder of its own made for it, which no one else can have made first:
-// a socket that cannot be made leaves the game running, unreachable.
+// Beside the locks, in the folder that is the user's alone, so that no one
+// else reaches it: a socket that cannot be made leaves the game running,
+// unreachable.
 void Single_Instance::listen() {
-    std::string folder = runtime_base() + "/plenk-XXXXXX";
-    if (::mkdtemp(folder.data()) == nullptr)
-        return;
-    folder_ = QByteArray::fromStdString(folder);
-    const QString socket_path = QFile::decodeName(folder_) + QStringLiteral("/socket");
+    const std::string path = lock_.socket_path();
+    const QString socket_path = QFile::decodeName(path.c_str());
+    // One a killed holder of the lock left.
+    QLocalServer::removeServer(socket_path);
     server_.setSocketOptions(QLocalServer::UserAccessOption);
     if (!server_.listen(socket_path))
         return;
@@ -101,7 +84,7 @@ void Single_Instance::listen() {
             });
         }
     });
-    lock_.leave_note(QFile::encodeName(socket_path).toStdString());
+    lock_.leave_note(path);
 }
 
 bool Single_Instance::ask_to_show(const QString &socket_path) {

@@ -14,11 +14,11 @@ class QWidget;
 namespace plenk {
 
 // One copy of the game to a player record, so that two copies never save
-// over each other's results, whatever runtime folders they were given. The
-// first holds the record's lock and listens on a local socket in a folder of
-// its own, named in the lock file; a later copy asks it there to bring its
-// window to the front, handing over the token its launcher gave it, which a
-// desktop may ask for before it lets a window come forward.
+// over each other's results, whatever environment they were given. The first
+// holds the record's lock and listens on a local socket beside it, named in
+// the lock files; a later copy asks it there to bring its window to the
+// front, handing over the token its launcher gave it, which a desktop may ask
+// for before it lets a window come forward.
 class Single_Instance : public QObject {
   public:
     enum class Claim { First, First_Shown, Unanswered };
@@ -41,7 +41,6 @@ class Single_Instance : public QObject {
     bool show_front(const QByteArray &token);
 
     Record_Lock lock_;
-    QByteArray folder_;
     QLocalServer server_;
     QWidget *window_ = nullptr;
 };

@@ -1,4 +1,5 @@
 #include "platform/file_services.h"
+#include "platform/record_place.h"
 
 #include <gtest/gtest.h>
 
@@ -96,7 +97,7 @@ struct In_Temp_Folder : testing::Test {
     fs::path dir;
 };
 
-enum class Where { Disk, Full_Disk, Read_Only_Disk, As_Nobody, Size_Limit };
+enum class Where { Disk, Full_Disk, Read_Only_Disk, As_Nobody, Size_Limit, No_Umask, Umask_077 };
 
 // What stands at dir/data.dat; the errors of reading its first 35 bytes and of
 // the save, 0 for none; where the child runs.
@@ -109,6 +110,8 @@ struct Case {
 
 const Case cases[] = {
     {"Missing", nothing, ENOENT, 0},
+    {"MissingUnderNoUmask", nothing, ENOENT, 0, Where::No_Umask},
+    {"MissingUnderAPrivateUmask", nothing, ENOENT, 0, Where::Umask_077},
     {"Record", file_of(35, 0751), 0, 0}, // replaced: every permission bit kept
     {"Short", file_of(10), 0, 0},
     {"LongWithTail", file_of(40), 0, 0},
@@ -159,6 +162,8 @@ void prepare(const Case &c, const fs::path &dir) {
         need(::mount(nullptr, dir.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0);
     if (c.where == Where::As_Nobody)
         need(::chmod(dir.c_str(), 0755) == 0), become_nobody();
+    if (c.where == Where::No_Umask || c.where == Where::Umask_077)
+        ::umask(c.where == Where::No_Umask ? 0 : 077);
     const rlimit ten_bytes{10, 10};
     if (c.where == Where::Size_Limit)
         std::signal(SIGXFSZ, SIG_IGN), ::setrlimit(RLIMIT_FSIZE, &ten_bytes);
@@ -205,6 +210,9 @@ TEST_P(File_Outcome, ReadAndSave) {
         const bool missing = std::get<1>(was) == 0, dangling = missing && std::get<0>(was) != 0;
         check(missing ? !dangling || std::get<0>(is) == std::get<0>(was) : is == was,
               "the name or its file changed kind, mode, links or owner");
+        const mode_t umask = ::umask(0); // a new file: written by its owner alone, umask obeyed
+        check(!missing || c.write_error != 0 || std::get<1>(is) == (S_IFREG | (0644 & ~umask)),
+              "a new file's mode");
         for (const auto &entry : fs::directory_iterator(dir))
             check(!entry.path().filename().string().starts_with(".plenk-temp"),
                   "a temporary file left");
@@ -300,17 +308,21 @@ TEST_P(Record_Location, DependsOnWhatIsThere) {
     fs::create_directory(program), fs::create_directory(home);
     ::chmod(dir.c_str(), 0755), ::chmod(home.c_str(), 0777);
     GetParam().make(program, home);
+    const bool made_here = !fs::exists(home / "Plenk");
     auto where = [&](char place) {
         return place == '-' ? ""
                             : ((place == 'P' ? program : home / "Plenk") / "data.dat").string();
     };
     in_child([&, &c = GetParam()] {
-        become_nobody();
+        become_nobody(), ::umask(0);
         const Record_Place place =
             locate_record(c.program_known ? program.string() : "", (home / "Plenk").string());
         std::fprintf(stderr, "load from '%s', save to '%s'", place.load_from.c_str(),
                      place.save_to.c_str());
-        return place.load_from == where(c.load) && place.save_to == where(c.save);
+        struct stat made {}; // the user's alone, whatever the umask
+        return place.load_from == where(c.load) && place.save_to == where(c.save) &&
+               (!made_here || ::stat((home / "Plenk").c_str(), &made) != 0 ||
+                (made.st_mode & 07777) == 0700);
     });
 }
 

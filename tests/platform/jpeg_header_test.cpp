@@ -37,6 +37,18 @@ Bytes jpeg(uint8_t frame_marker, int width, int height, const std::vector<Bytes>
     return b;
 }
 
+// The stream `b` goes on from its first scan's header: the scan's data, with
+// a stuffed byte and a restart marker, then the segments given and the end.
+Bytes ended(Bytes b, const std::vector<Bytes> &after) {
+    b.insert(b.end(), {0x12, 0xFF, 0x00, 0x34, 0xFF, 0xD3, 0x56});
+    for (const Bytes &s : after)
+        b.insert(b.end(), s.begin(), s.end());
+    b.insert(b.end(), {0xFF, 0xD9});
+    return b;
+}
+// A later scan of one component, with a byte of data.
+const Bytes scan = {0xFF, 0xDA, 0x00, 0x08, 0x01, 0x01, 0x00, 0x00, 0x00, 0x10, 0x2A};
+
 Bytes cut(Bytes b, std::size_t drop) {
     return Bytes(b.begin(), b.end() - static_cast<long>(drop));
 }
@@ -76,6 +88,18 @@ const Case cases[] = {
     {"HundredSegments", jpeg(0xC0, 8, 8, std::vector<Bytes>(98, segment(0xFE, 0))), true, true, 8,
      8},
     {"HundredAndOneSegments", jpeg(0xC0, 8, 8, std::vector<Bytes>(99, segment(0xFE, 0))), false},
+    // Whatever follows the first scan counts as well, stray bytes and all.
+    {"TwelveScans", ended(jpeg(0xC2, 9, 7), std::vector<Bytes>(11, scan)), true, false, 9, 7},
+    {"TwentyThousandScans", ended(jpeg(0xC2, 9, 7), std::vector<Bytes>(20000, scan)), false},
+    {"SixtyThousandCommentsAfterTheScan",
+     ended(jpeg(0xC0, 8, 8), std::vector<Bytes>(60000, segment(0xFE, 0))), false},
+    {"CommentsBehindStrayBytes",
+     ended(jpeg(0xC0, 8, 8),
+           [] {
+               std::vector<Bytes> after(100, segment(0xFE, 0));
+               return after.insert(after.begin(), {0x00, 0x00, 0xFF, 0x00}), after;
+           }()),
+     false},
     {"Empty", {}, false},
     {"NoJpeg", {0x89, 'P', 'N', 'G', 0x0D, 0x0A}, false},
 };
@@ -85,7 +109,7 @@ struct Jpeg_Frame_Header : testing::TestWithParam<Case> {};
 // The same answer from the bytes and from the file.
 TEST_P(Jpeg_Frame_Header, IsFoundByWalkingTheSegments) {
     const Case &c = GetParam();
-    const std::string path = testing::TempDir() + "frame.jpg";
+    const std::string path = testing::TempDir() + c.name + ".jpg"; // rows may run at once
     std::ofstream(path, std::ios::binary)
         .write(reinterpret_cast<const char *>(c.bytes.data()), std::ssize(c.bytes));
     const int fd = ::open(path.c_str(), O_RDONLY);

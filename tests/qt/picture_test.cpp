@@ -61,6 +61,8 @@ static QString put_picture(const QTemporaryDir &folder, const QByteArray &bytes)
 
 TEST(Table_Picture, EachFileIsShownOrRefusedLeavingThePlainTable) {
     const QByteArray jpeg = picture({1200, 900});
+    const QByteArray small = picture({64, 48});
+    QByteArray progressive = picture({2800, 2800}, "JPEG", true);
     // Three segments of the largest size (a camera's EXIF, ICC profile and preview) before the
     // frame header.
     const QByteArray segments =
@@ -87,6 +89,15 @@ TEST(Table_Picture, EachFileIsShownOrRefusedLeavingThePlainTable) {
         {"a frame header behind 65536 empty comments",
          QByteArray(jpeg).insert(2, QByteArray("\xFF\xFE\x00\x02", 4).repeated(65536)), false,
          false},
+        {"a small JPEG with 60000 empty comments after its scan",
+         QByteArray(small).insert(small.size() - 2,
+                                  QByteArray("\xFF\xFE\x00\x02", 4).repeated(60000)),
+         false, false},
+        {"a progressive JPEG of 20000 tiny scans",
+         progressive.insert(
+             progressive.size() - 2,
+             QByteArray("\xFF\xDA\x00\x08\x01\x01\x00\x00\x00\x10\x2A", 11).repeated(20000)),
+         false, false},
         {"a truncated JPEG", jpeg.left(jpeg.size() / 2), true, false},
         {"a corrupt JPEG", QByteArray(jpeg).replace(600, 4000, QByteArray(4000, '\x5a')), true,
          false},

@@ -6,17 +6,15 @@
 #include <QPainter>
 #include <gmock/gmock.h>
 
-#include <QLocalServer>
-#include <QLocalSocket>
-#include <QLockFile>
-
 #include <csignal>
 #include <filesystem>
 #include <fstream>
-#include <pwd.h>
 #include <sched.h>
+#include <sstream>
+#include <sys/file.h>
 #include <sys/mount.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <sys/wait.h>
 
@@ -26,8 +24,31 @@ extern char **environ;
 // start, and copies of the program itself.
 namespace plenk::test {
 
+namespace fs = std::filesystem;
+
+// What copies on the record keep in the lock folder: files named for the
+// numbers of the record's folder and of its file.
+static std::vector<std::string> lock_files_of(const fs::path &record) {
+    struct stat folder {
+    }, file{};
+    ::stat(record.parent_path().c_str(), &folder), ::stat(record.c_str(), &file);
+    const auto in_hex = [](ino_t number) {
+        return (std::ostringstream() << std::hex << number).str();
+    };
+    std::vector<std::string> found;
+    std::error_code none;
+    for (const auto &entry : fs::directory_iterator(lock_folder(), none)) {
+        const std::string name = entry.path().filename().string();
+        if (name.find('-' + in_hex(folder.st_ino) + '-') != std::string::npos ||
+            name.find('-' + in_hex(file.st_ino) + '.') != std::string::npos)
+            found.push_back(name);
+    }
+    return found;
+}
+
 // The program ends from inside a card's slide, in a child process: with
-// status 0, with nothing of the game running on after it and data.dat as it was.
+// status 0, with nothing of the game running on after it, data.dat as it was
+// and nothing of its claim on the record left.
 TEST(Ending, DuringASlideEndsTheProcessAtOnceAndLeavesTheRecord) {
     ::testing::FLAGS_gtest_death_test_style =
         "fast"; // no Qt in this process before the child starts it
@@ -48,6 +69,9 @@ TEST(Ending, DuringASlideEndsTheProcessAtOnceAndLeavesTheRecord) {
         ASSERT_TRUE(write_file_start(data_file, encode_record({make_player_name("Zed")})).empty());
         EXPECT_EXIT(
             {
+                Single_Instance instance(data_file);
+                if (instance.claim() != Single_Instance::Claim::First)
+                    std::exit(1);
                 Game_Table table(false, folder.path());
                 table.window->start();
                 table.window->gm_submnu[0]->trigger();
@@ -62,6 +86,7 @@ TEST(Ending, DuringASlideEndsTheProcessAtOnceAndLeavesTheRecord) {
             },
             ::testing::ExitedWithCode(0), ::testing::Not(::testing::HasSubstr("ran on")));
         EXPECT_EQ(read_file_start(data_file, 100).bytes, encode_record({make_player_name("Zed")}));
+        EXPECT_THAT(lock_files_of(data_file), testing::IsEmpty());
     }
 }
 
@@ -116,7 +141,6 @@ static bool wait_for(const std::function<bool()> &done) {
     return done();
 }
 
-namespace fs = std::filesystem;
 constexpr int cannot_set_up = 77;
 
 // The program itself, copied into a folder named in Latin-1 ("café"), which
@@ -132,7 +156,7 @@ struct Program_Copy : testing::Test {
     }
     void TearDown() override {
         for (pid_t child : children)
-            ::kill(child, SIGKILL), ::waitpid(child, nullptr, 0);
+            ::kill(child, SIGTERM), ::waitpid(child, nullptr, 0);
         fs::remove_all(folder); // Qt cannot name it to remove it
     }
     // Starts the program with the environment changed as given (a null value
@@ -174,19 +198,60 @@ struct Program_Copy : testing::Test {
     fs::path folder = fs::path(root.path().toStdString()) / "caf\xE9";
     std::string program = (folder / "plenk").string();
     fs::path record = folder / "data.dat", stale = folder / ".plenk-temp.Ab12Cd";
+    fs::path elsewhere = folder.parent_path() / "elsewhere" / "data.dat";
     std::vector<pid_t> children;
 };
 
-// Two copies on one record, the second given another runtime folder than the
+// Where the first copy plays, set up by `set_up`, which may point `program`
+// at another copy of the program on the same record for the second start.
+struct First_Copy_Case {
+    const char *name;
+    std::function<void(Program_Copy &)> set_up;
+};
+
+const std::string long_folder =
+    "/tmp/plenk-test-" + std::to_string(::getpid()) + std::string(110, 'x');
+const std::string odd_folder = "/tmp/plenk-test-odd-" + std::to_string(::getpid());
+
+auto runtime_folder(const std::string &folder) {
+    return [folder](Program_Copy &) {
+        fs::create_directories(folder), fs::permissions(folder, fs::perms::owner_all);
+        ::setenv("XDG_RUNTIME_DIR", folder.c_str(), 1);
+    };
+}
+
+const First_Copy_Case first_copies[] = {
+    {"AnotherRuntimeFolder", [](Program_Copy &) {}},
+    {"AFolderWhereTheLockFileOnceWas",
+     [](Program_Copy &t) { fs::create_directory(t.folder / ".plenk-lock.data.dat"); }},
+    {"TheRecordHardLinkedBesideAnotherCopy",
+     [](Program_Copy &t) {
+         const fs::path other = t.folder.parent_path() / "other";
+         fs::create_directory(other), fs::copy_file(PLENK_PROGRAM, other / "plenk");
+         fs::create_hard_link(t.record, other / "data.dat");
+         t.program = (other / "plenk").string();
+     }},
+    {"ARuntimeFolderTooLongForASocket", runtime_folder(long_folder)},
+    {"ARuntimeFolderWithANewline", runtime_folder(odd_folder + "\nx")},
+    {"ARuntimeFolderNamedInOtherBytesThanUtf8", runtime_folder(odd_folder + "\xE9")},
+};
+
+struct Second_Start : Program_Copy, testing::WithParamInterface<First_Copy_Case> {};
+
+// Two copies on one record, the first having saved (a record of one name by a
+// new file renamed over it), the second given another runtime folder than the
 // first and a token to bring a window forward: it hands the token to the
 // first, which comes to the front, and ends.
-TEST_F(Program_Copy, ASecondStartOnTheRecordRaisesTheFirstWindowWhateverItsRuntimeFolder) {
+TEST_P(Second_Start, RaisesTheFirstWindowAfterASave) {
+    GetParam().set_up(*this);
     Game_Table first;
     first.window->start();
     Single_Instance instance(record.string());
     ASSERT_EQ(instance.claim(), Single_Instance::Claim::First);
     instance.serve(first.window.get());
     first.window->showMinimized();
+    ASSERT_TRUE(
+        write_file_start(record.string(), encode_record({make_player_name("Ann")})).empty());
     qunsetenv("XDG_ACTIVATION_TOKEN");
     const pid_t second = start({{"XDG_RUNTIME_DIR", nullptr}, {"XDG_ACTIVATION_TOKEN", "token-1"}});
     int status = -1;
@@ -196,6 +261,27 @@ TEST_F(Program_Copy, ASecondStartOnTheRecordRaisesTheFirstWindowWhateverItsRunti
     EXPECT_TRUE(!first.window->isMinimized() && QApplication::activeWindow() == first.window.get());
     EXPECT_EQ(qgetenv("XDG_ACTIVATION_TOKEN"), "token-1");
     EXPECT_TRUE(fs::exists(stale)) << "the second copy went on to its record";
+    for (const std::string &made : {long_folder, odd_folder + "\nx", odd_folder + "\xE9"})
+        fs::remove_all(made);
+}
+
+INSTANTIATE_TEST_SUITE_P(First_Copies, Second_Start, testing::ValuesIn(first_copies),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+// However a signal ends the program, nothing of its claim on the record is
+// left behind.
+TEST_F(Program_Copy, EndedByASignalLeavesNothingBehind) {
+    for (const int signal : {SIGTERM, SIGHUP, SIGINT}) {
+        SCOPED_TRACE(signal);
+        ASSERT_TRUE(write_file_start(stale.string(), {1}).empty());
+        const pid_t copy = start();
+        ASSERT_TRUE(wait_for([&] { return !fs::exists(stale); }));
+        ::kill(copy, signal);
+        int status = -1;
+        EXPECT_TRUE(wait_for([&] { return (status = status < 0 ? ended(copy) : status) >= 0; }));
+        EXPECT_EQ(status, 128 + signal);
+        EXPECT_THAT(lock_files_of(record), testing::IsEmpty());
+    }
 }
 
 // Four copies started at once on one record: one plays, the others find it,
@@ -214,13 +300,12 @@ TEST_F(Program_Copy, OfCopiesStartedAtOnceOnePlaysAndTheOthersEndQuietly) {
     EXPECT_EQ(std::count(status.begin(), status.end(), 0), 3);
 }
 
-// Whatever the copy finds in its runtime folder, or in a shared one, it plays
+// Whatever the copy finds in its runtime folder, or of other copies, it plays
 // when no other copy plays on its record; it goes on to its record, which
 // removes the stale temporary file.
 struct Lone_Start_Case {
     const char *name;
     std::function<void(Program_Copy &)> set_up;
-    std::vector<std::pair<std::string, const char *>> changes;
     void (*before)() = nullptr;
 };
 
@@ -234,44 +319,51 @@ void leave_dead_socket(const std::string &path) {
     ::close(fd);
 }
 
-// Another user's copy, through the folder all users share, answering that it
-// has shown itself.
-const std::string shared = "/tmp/plenk-test-shared-" + std::to_string(::getpid());
-struct Squatter {
-    QLockFile lock{QString::fromStdString(shared + "/plenk.lock")};
-    QLocalServer server;
-};
-std::unique_ptr<Squatter> squatter;
-
-const std::string long_folder =
-    "/tmp/plenk-test-" + std::to_string(::getpid()) + std::string(110, 'x');
+// What a copy killed outright leaves of its claim on the record: its locks,
+// its note and its socket.
+void leave_dead_copy(const fs::path &record) {
+    const pid_t dead = ::fork();
+    if (dead == 0) {
+        Record_Lock lock(record.string());
+        leave_dead_socket(lock.socket_path());
+        lock.leave_note(lock.socket_path());
+        ::_exit(0);
+    }
+    ::waitpid(dead, nullptr, 0);
+}
 
 const Lone_Start_Case lone_starts[] = {
-    {"ACrashedCopysNoteAndSocket",
+    // Also on a record elsewhere, where no copy plays now.
+    {"CrashedCopiesLocksAndSockets",
      [](Program_Copy &t) {
-         const std::string socket = t.runtime.path().toStdString() + "/plenk-dead";
-         leave_dead_socket(socket);
-         std::ofstream(t.folder / ".plenk-lock.data.dat") << socket << '\n';
-     },
-     {}},
-    {"ASharedFallbackFolderWhereAnotherUserAnswers",
-     [](Program_Copy &) {
-         // Qt's own fallback, made first by someone else.
-         const std::string own = shared + "/runtime-" + ::getpwuid(::geteuid())->pw_name;
-         fs::create_directories(own);
-         ::chown(own.c_str(), 1234, 1234);
-         squatter = std::make_unique<Squatter>();
-         ASSERT_TRUE(squatter->lock.tryLock(0) &&
-                     squatter->server.listen(QString::fromStdString(shared + "/plenk.socket")));
-         QObject::connect(&squatter->server, &QLocalServer::newConnection, [] {
-             while (QLocalSocket *s = squatter->server.nextPendingConnection())
-                 s->write("shown\n"), s->flush();
-         });
-     },
-     {{"XDG_RUNTIME_DIR", nullptr}, {"TMPDIR", shared.c_str()}}},
-    {"ARuntimeFolderOnAReadOnlyDisk",
-     [](Program_Copy &) {},
-     {},
+         fs::create_directory(t.elsewhere.parent_path());
+         leave_dead_copy(t.record), leave_dead_copy(t.elsewhere);
+     }},
+    // In a shared folder another user made a file at the name the lock file
+    // once had, and locks both it and the record, which all may read.
+    {"AnotherUsersLocksBesideAndOnTheRecord",
+     [](Program_Copy &t) {
+         const fs::path planted = t.folder / ".plenk-lock.data.dat";
+         std::ofstream(planted) << "/nowhere\n";
+         ::chown(planted.c_str(), 65534, 65534);
+         int ready[2];
+         ASSERT_EQ(::pipe(ready), 0);
+         const pid_t other = ::fork();
+         if (other == 0) {
+             const int a = ::open(t.record.c_str(), O_RDONLY),
+                       b = ::open(planted.c_str(), O_RDONLY);
+             if (::setgid(65534) == 0 && ::setuid(65534) == 0 && ::flock(a, LOCK_EX) == 0 &&
+                 ::flock(b, LOCK_EX) == 0 && ::write(ready[1], "1", 1) == 1)
+                 ::pause();
+             ::_exit(1);
+         }
+         t.children.push_back(other);
+         ::close(ready[1]);
+         char byte = 0;
+         EXPECT_EQ(::read(ready[0], &byte, 1), 1) << "no other user here";
+         ::close(ready[0]);
+     }},
+    {"ARuntimeFolderOnAReadOnlyDisk", [](Program_Copy &) {},
      [] {
          const char *runtime = std::getenv("XDG_RUNTIME_DIR");
          if (::unshare(CLONE_NEWNS) != 0 ||
@@ -279,11 +371,6 @@ const Lone_Start_Case lone_starts[] = {
              ::mount("tmpfs", runtime, "tmpfs", MS_RDONLY, "mode=0700") != 0)
              ::_exit(cannot_set_up);
      }},
-    {"ARuntimeFolderTooLongForASocket",
-     [](Program_Copy &) {
-         fs::create_directories(long_folder), fs::permissions(long_folder, fs::perms::owner_all);
-     },
-     {{"XDG_RUNTIME_DIR", long_folder.c_str()}}},
 };
 
 struct Lone_Start : Program_Copy, testing::WithParamInterface<Lone_Start_Case> {};
@@ -291,17 +378,16 @@ struct Lone_Start : Program_Copy, testing::WithParamInterface<Lone_Start_Case> {
 TEST_P(Lone_Start, PlaysOnItsRecord) {
     const Lone_Start_Case &c = GetParam();
     c.set_up(*this);
-    const pid_t copy = start(c.changes, c.before);
+    const pid_t copy = start({}, c.before);
     int status = -1;
     wait_for(
         [&] { return !fs::exists(stale) || (status = status >= 0 ? status : ended(copy)) >= 0; });
-    squatter.reset();
-    fs::remove_all(shared), fs::remove_all(long_folder);
     if (status == cannot_set_up)
         GTEST_SKIP() << "no mount of its own here";
     EXPECT_FALSE(fs::exists(stale))
         << "the game did not go on to its record; it ended with " << status;
     EXPECT_FALSE(fs::exists("/data.dat"));
+    EXPECT_THAT(lock_files_of(elsewhere), testing::IsEmpty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Environments, Lone_Start, testing::ValuesIn(lone_starts),

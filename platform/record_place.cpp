@@ -1,0 +1,97 @@
+#include "platform/record_place.h"
+
+#include "platform/file_services.h"
+
+#include <cerrno>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace plenk {
+
+namespace {
+
+constexpr mode_t private_folder_mode = 0700;
+
+// Anything, links followed; links that go round count, as they fail to load.
+bool something_at(const std::string &path) {
+    struct stat info {};
+    return !path.empty() && (::stat(path.c_str(), &info) == 0 || errno == ELOOP);
+}
+
+bool target_folder_takes_new_files(const std::string &path) {
+    const std::string target = link_target(path);
+    const std::size_t slash = target.rfind('/');
+    return !target.empty() &&
+           folder_takes_new_files(slash == std::string::npos ? "./" : target.substr(0, slash + 1));
+}
+
+// Makes the folder and those missing above it, each the user's alone, as the
+// XDG rules ask of a data folder made for the user.
+bool user_folder_ready(const std::string &folder) {
+    if (folder.empty())
+        return false;
+    for (std::size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {
+        ::mkdir(folder.substr(0, slash).c_str(), private_folder_mode);
+        if (slash == std::string::npos)
+            break;
+    }
+    return folder_takes_new_files(folder);
+}
+
+// An absolute path from the environment; the XDG rules say to ignore any other.
+std::string absolute(const char *value) {
+    return value != nullptr && value[0] == '/' ? std::string(value) : std::string();
+}
+
+} // namespace
+
+Record_Place choose_record_place(const std::string &program_folder,
+                                 const std::string &user_folder) {
+    const std::string beside = program_folder.empty() ? "" : program_folder + "/data.dat";
+    const std::string user = user_folder.empty() ? "" : user_folder + "/data.dat";
+    if (something_at(beside)) {
+        // Anything but an ordinary file fails to load, and is then never written.
+        if (!File_Exists(beside) || writable_in_place(beside))
+            return {beside, beside};
+        if (something_at(user))
+            return {user, user};
+        return {beside, user_folder_ready(user_folder) ? user : beside};
+    }
+    // A copy installed under /usr makes no record beside itself, even for
+    // root, who may write there: the package would leave it behind.
+    const bool installed = program_folder == "/usr" || program_folder.starts_with("/usr/");
+    if (!beside.empty() && !installed && target_folder_takes_new_files(beside))
+        return {"", beside};
+    if (something_at(user))
+        return {user, user};
+    if (user_folder_ready(user_folder) || beside.empty())
+        return {"", user};
+    return {"", beside};
+}
+
+Record_Place locate_record(const std::string &program_folder, const std::string &user_folder) {
+    const Record_Place place = choose_record_place(program_folder, user_folder);
+    remove_stale_temporaries(place.save_to);
+    return place;
+}
+
+std::string user_data_folder(const char *xdg_data_home, const char *home) {
+    std::string data_home = absolute(xdg_data_home);
+    if (data_home.empty()) {
+        std::string home_folder = absolute(home);
+        if (home_folder.empty()) {
+            const passwd *entry = ::getpwuid(::geteuid());
+            home_folder = entry != nullptr ? absolute(entry->pw_dir) : "";
+        }
+        while (home_folder.ends_with('/'))
+            home_folder.pop_back();
+        // The root folder is no one's home: nothing of the game's goes there.
+        if (home_folder.empty())
+            return {};
+        data_home = home_folder + "/.local/share";
+    }
+    return data_home + "/Plenk";
+}
+
+} // namespace plenk
