@@ -1,6 +1,7 @@
 #include "record/player_record.h"
 
 #include "platform/text_marker.h"
+#include "record/letter_fold.h"
 #include "record/text_codec.h"
 
 #include <algorithm>
@@ -13,14 +14,18 @@ constexpr std::size_t counters_offset = name_length;
 
 } // namespace
 
+Held_Name hold_player_name(const std::string &utf8) {
+    const Folded_Text folded = fold_to_windows_1252(decode_utf8(utf8));
+    Held_Name held;
+    held.bytes.fill(' ');
+    const std::size_t kept = std::min(folded.bytes.size(), name_length);
+    std::copy_n(folded.bytes.begin(), kept, held.bytes.begin());
+    held.as_typed = folded.exact && kept == folded.bytes.size();
+    return held;
+}
+
 std::array<uint8_t, name_length> make_player_name(const std::string &utf8) {
-    std::array<uint8_t, name_length> name;
-    name.fill(' ');
-    const std::vector<char32_t> characters = decode_utf8(utf8);
-    const std::size_t kept = std::min(characters.size(), name_length);
-    std::transform(characters.begin(), characters.begin() + static_cast<std::ptrdiff_t>(kept),
-                   name.begin(), to_windows_1252);
-    return name;
+    return hold_player_name(utf8).bytes;
 }
 
 std::string player_name_text(const Player_Record &record) {
@@ -58,15 +63,24 @@ Player_Record decode_record(const std::vector<uint8_t> &bytes) {
 
 Text stat_text(const Player_Record &record) {
     const auto &count = record.rank_count;
-    // " times" after every number, 1 included.
-    auto rank = [&count](int k) {
-        return with_args(QT_TRANSLATE_NOOP("Record", "Rank %1: %2 times"),
-                         {std::to_string(k), std::to_string(count[static_cast<std::size_t>(k)])});
+    // " times" after every number, 1 included. One text to a place, so that a
+    // language may name each place its own way ("1re place").
+    const Text places[] = {
+        //: %1 is how many games the player finished first.
+        QT_TRANSLATE_NOOP("Record", "Rank 1: %1 times"),
+        //: %1 is how many games the player finished second.
+        QT_TRANSLATE_NOOP("Record", "Rank 2: %1 times"),
+        //: %1 is how many games the player finished third.
+        QT_TRANSLATE_NOOP("Record", "Rank 3: %1 times"),
+    };
+    auto rank = [&count, &places](int k) {
+        return with_args(places[k - 1], {std::to_string(count[static_cast<std::size_t>(k)])});
     };
     return with_args(
         Text("%1\r\n%2\r\n\r\n%3\r\n%4\r\n%5\r\n%6"),
         {QT_TRANSLATE_NOOP("Record", "PLAYER STATISTIC"), player_name_text(record), rank(1),
          rank(2), rank(3),
+         //: %1 is how many games the player lost, finishing last.
          with_args(QT_TRANSLATE_NOOP("Record", "Lose: %1 times"), {std::to_string(count[4])})});
 }
 

@@ -23,8 +23,15 @@ struct Player_Record {
     std::array<int16_t, 5> rank_count{};
 };
 
-// The first 25 characters of a UTF-8 name, padded with spaces, in
-// Windows-1252; a character that code page cannot hold becomes "?".
+// The first 25 letters of a UTF-8 name, padded with spaces, in Windows-1252:
+// a letter that code page lacks becomes its nearest letter there, any other
+// character it cannot hold "?".
+struct Held_Name {
+    std::array<uint8_t, name_length> bytes{};
+    bool as_typed = true; // false when a letter was changed or the name cut
+};
+Held_Name hold_player_name(const std::string &utf8);
+// The bytes of hold_player_name.
 std::array<uint8_t, name_length> make_player_name(const std::string &utf8);
 // The 25 characters of the name as held, trailing spaces included, in UTF-8.
 std::string player_name_text(const Player_Record &record);

@@ -72,7 +72,20 @@ void save_file(Platform &os, Record_State &rec, const std::string &filename) {
 void reset_record(Platform &os, Record_State &rec) {
     const std::string answer = os.input_box(QT_TRANSLATE_NOOP("Record", "Input Player Name:"));
     // A name, kept in the record file: the same in every language.
-    rec.player_rec.player_name = make_player_name(answer.empty() ? "No Name" : answer);
+    const Held_Name held = hold_player_name(answer.empty() ? "No Name" : answer);
+    rec.player_rec.player_name = held.bytes;
+    if (!held.as_typed) {
+        std::string kept = player_name_text(rec.player_rec);
+        kept.erase(kept.find_last_not_of(' ') + 1);
+        warn(os, with_args(
+                     //: %1 is the player's name as the record keeps it, without the spaces
+                     //: that fill it to 25 characters.
+                     QT_TRANSLATE_NOOP("Record",
+                                       "Your name is kept as \"%1\". The player record holds at "
+                                       "most 25 characters, and only the letters of Western "
+                                       "European languages."),
+                     {kept}));
+    }
     // Counters 1 to 4, all but the one kept as loaded.
     std::fill(rec.player_rec.rank_count.begin() + 1, rec.player_rec.rank_count.end(), int16_t{0});
     save_file(os, rec, rec.data_file);

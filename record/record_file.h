@@ -27,7 +27,8 @@ void open_file(Platform &os, Record_State &rec, const std::string &filename);
 // Writes the record over the first 35 bytes of the file; a failure is told to
 // the player, the record stays in memory and the next save tries again.
 void save_file(Platform &os, Record_State &rec, const std::string &filename);
-// Asks for a name, clears counters 1 to 4 and saves.
+// Asks for a name, tells the player the name as kept when the record cannot
+// hold it as typed, clears counters 1 to 4 and saves.
 void reset_record(Platform &os, Record_State &rec);
 // Shows the statistics box "Winning Stroke".
 void show_human_stat(Platform &os, const Record_State &rec);

@@ -5,7 +5,7 @@
     <name>Play</name>
     <message>
         <source>Player takes all card</source>
-        <translation>Spieler nimmt alle Karten</translation>
+        <translation>Sie nehmen alle Karten</translation>
     </message>
     <message>
         <source>COM %1 takes all card</source>
@@ -34,15 +34,12 @@
 <context>
     <name>Record</name>
     <message>
-        <source>Rank %1: %2 times</source>
-        <translation>Platz %1: %2-mal</translation>
-    </message>
-    <message>
         <source>PLAYER STATISTIC</source>
         <translation>SPIELERBILANZ</translation>
     </message>
     <message>
         <source>Lose: %1 times</source>
+        <extracomment>%1 is how many games the player lost, finishing last.</extracomment>
         <translation>Verloren: %1-mal</translation>
     </message>
     <message>
@@ -65,6 +62,26 @@
         <source>Winning Stroke</source>
         <translation>Bilanz</translation>
     </message>
+    <message>
+        <source>Rank 1: %1 times</source>
+        <extracomment>%1 is how many games the player finished first.</extracomment>
+        <translation>Platz 1: %1-mal</translation>
+    </message>
+    <message>
+        <source>Rank 2: %1 times</source>
+        <extracomment>%1 is how many games the player finished second.</extracomment>
+        <translation>Platz 2: %1-mal</translation>
+    </message>
+    <message>
+        <source>Rank 3: %1 times</source>
+        <extracomment>%1 is how many games the player finished third.</extracomment>
+        <translation>Platz 3: %1-mal</translation>
+    </message>
+    <message>
+        <source>Your name is kept as &quot;%1&quot;. The player record holds at most 25 characters, and only the letters of Western European languages.</source>
+        <extracomment>%1 is the player&apos;s name as the record keeps it, without the spaces that fill it to 25 characters.</extracomment>
+        <translation>Ihr Name wird als „%1“ gespeichert. Die Spielerbilanz fasst höchstens 25 Zeichen und nur die Buchstaben westeuropäischer Sprachen.</translation>
+    </message>
 </context>
 <context>
     <name>Rules</name>
@@ -85,8 +102,8 @@ Sie dürfen nur eine Karte dieser Farbe spielen.
 Haben Sie keine Karte dieser Farbe, ziehen Sie Karte um Karte vom Stapel, bis eine Karte dieser Farbe kommt.
 Dieses Ziehen heißt „Plenken“.
 Ist der Stapel aufgebraucht und Sie können nicht plenken, nehmen Sie stattdessen die Karten vom Tisch.
-Wer in einer Runde die höchste Karte spielt, spielt die nächste Runde aus, und die Farbe seiner Karte müssen die anderen bedienen.
-Tipp: Merken Sie sich die „Schwachfarbe“ eines Gegners, um ihn so oft wie möglich plenken zu lassen.
+Wer die höchste Karte eines Stichs spielt, spielt zum nächsten Stich aus, und die Farbe seiner Karte müssen die anderen bedienen.
+Tipp: Merken Sie sich die Fehlfarbe eines Gegners, um ihn so oft wie möglich plenken zu lassen.
 Tipp: Ist der Stapel aufgebraucht, merken Sie sich die höchste schon gespielte Karte jeder Farbe.</translation>
     </message>
 </context>
@@ -199,11 +216,11 @@ Tipp: Ist der Stapel aufgebraucht, merken Sie sich die höchste schon gespielte 
     <message>
         <source>No game in progress. Game, Deal starts one.</source>
         <extracomment>&quot;Game, Deal&quot; names the menu and its item.</extracomment>
-        <translation>Kein Spiel im Gange. Spiel, Geben startet eines.</translation>
+        <translation>Es läuft kein Spiel. Spiel, Geben startet eines.</translation>
     </message>
     <message>
         <source>No suit to follow: the next card leads.</source>
-        <translation>Keine Farbe zu bedienen: Die nächste Karte spielt aus.</translation>
+        <translation>Keine Farbe zu bedienen: Die nächste Karte gibt sie vor.</translation>
     </message>
     <message>
         <source>Suit to follow: %1.</source>
@@ -262,11 +279,11 @@ Tipp: Ist der Stapel aufgebraucht, merken Sie sich die höchste schon gespielte 
     </message>
     <message>
         <source>You win the round and lead</source>
-        <translation>Sie gewinnen die Runde und spielen aus</translation>
+        <translation>Sie machen den Stich und spielen aus</translation>
     </message>
     <message>
         <source>COM %1 wins the round and leads</source>
-        <translation>COM %1 gewinnt die Runde und spielt aus</translation>
+        <translation>COM %1 macht den Stich und spielt aus</translation>
     </message>
     <message>
         <source>You lead</source>
@@ -345,7 +362,7 @@ Tipp: Ist der Stapel aufgebraucht, merken Sie sich die höchste schon gespielte 
     </message>
     <message>
         <source>No round has ended yet</source>
-        <translation>Noch keine Runde zu Ende</translation>
+        <translation>Noch kein Stich gespielt</translation>
     </message>
     <message>
         <source>You %1</source>
@@ -357,19 +374,19 @@ Tipp: Ist der Stapel aufgebraucht, merken Sie sich die höchste schon gespielte 
     </message>
     <message>
         <source>You took the table</source>
-        <translation>Sie haben den Tisch genommen</translation>
+        <translation>Sie haben alle Karten genommen</translation>
     </message>
     <message>
         <source>COM %1 took the table</source>
-        <translation>COM %1 hat den Tisch genommen</translation>
+        <translation>COM %1 hat alle Karten genommen</translation>
     </message>
     <message>
         <source>Last round: %1</source>
-        <translation>Letzte Runde: %1</translation>
+        <translation>Letzter Stich: %1</translation>
     </message>
     <message>
         <source>No game in progress</source>
-        <translation>Kein Spiel im Gange</translation>
+        <translation>Es läuft kein Spiel</translation>
     </message>
     <message>
         <source>No game yet. To start one, choose Game, Deal or press Ctrl+N.</source>

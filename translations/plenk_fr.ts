@@ -5,7 +5,7 @@
     <name>Play</name>
     <message>
         <source>Player takes all card</source>
-        <translation>Le joueur ramasse tout</translation>
+        <translation>Vous ramassez tout</translation>
     </message>
     <message>
         <source>COM %1 takes all card</source>
@@ -34,16 +34,13 @@
 <context>
     <name>Record</name>
     <message>
-        <source>Rank %1: %2 times</source>
-        <translation>Rang %1&#xa0;: %2 fois</translation>
-    </message>
-    <message>
         <source>PLAYER STATISTIC</source>
         <translation>PALMARÈS DU JOUEUR</translation>
     </message>
     <message>
         <source>Lose: %1 times</source>
-        <translation>Perdu&#xa0;: %1 fois</translation>
+        <extracomment>%1 is how many games the player lost, finishing last.</extracomment>
+        <translation>Dernière place&#xa0;: %1 fois</translation>
     </message>
     <message>
         <source>The player record could not be saved to &quot;%1&quot; (%2). It is kept in memory, and the next save will try again.</source>
@@ -65,6 +62,26 @@
         <source>Winning Stroke</source>
         <translation>Palmarès</translation>
     </message>
+    <message>
+        <source>Rank 1: %1 times</source>
+        <extracomment>%1 is how many games the player finished first.</extracomment>
+        <translation>1re place&#xa0;: %1 fois</translation>
+    </message>
+    <message>
+        <source>Rank 2: %1 times</source>
+        <extracomment>%1 is how many games the player finished second.</extracomment>
+        <translation>2e place&#xa0;: %1 fois</translation>
+    </message>
+    <message>
+        <source>Rank 3: %1 times</source>
+        <extracomment>%1 is how many games the player finished third.</extracomment>
+        <translation>3e place&#xa0;: %1 fois</translation>
+    </message>
+    <message>
+        <source>Your name is kept as &quot;%1&quot;. The player record holds at most 25 characters, and only the letters of Western European languages.</source>
+        <extracomment>%1 is the player&apos;s name as the record keeps it, without the spaces that fill it to 25 characters.</extracomment>
+        <translation>Votre nom est gardé sous la forme «&#xa0;%1&#xa0;». Le palmarès ne retient que 25 caractères au plus, et seulement les lettres des langues d’Europe de l’Ouest.</translation>
+    </message>
 </context>
 <context>
     <name>Rules</name>
@@ -83,10 +100,10 @@ Hint: once the deck is used up, keep in mind the highest card of each suit that 
 Au début, une carte du talon est retournée&#xa0;; sa couleur devient la couleur demandée.
 Vous ne pouvez jouer qu’une carte de la couleur demandée.
 Sans carte de cette couleur, vous piochez dans le talon, une carte à la fois, jusqu’à tirer cette couleur.
-Cette pioche s’appelle «&#xa0;plenker&#xa0;».
+Piocher ainsi, c’est «&#xa0;plenker&#xa0;».
 Si vous ne pouvez pas plenker parce que le talon est épuisé, vous ramassez les cartes jouées sur la table.
-Qui joue la plus haute carte d’un tour entame le tour suivant, et la couleur de la carte entamée devient la couleur demandée aux autres.
-Astuce&#xa0;: retenez la «&#xa0;couleur faible&#xa0;» d’un adversaire pour le faire plenker le plus souvent possible.
+Qui joue la plus haute carte d’un pli entame le pli suivant, et la couleur de la carte entamée devient la couleur demandée aux autres.
+Astuce&#xa0;: retenez la couleur qui manque à un adversaire pour le faire plenker le plus souvent possible.
 Astuce&#xa0;: une fois le talon épuisé, retenez la plus haute carte déjà jouée dans chaque couleur.</translation>
     </message>
 </context>
@@ -262,11 +279,11 @@ Astuce&#xa0;: une fois le talon épuisé, retenez la plus haute carte déjà jou
     </message>
     <message>
         <source>You win the round and lead</source>
-        <translation>Vous remportez le tour et entamez</translation>
+        <translation>Vous remportez le pli et entamez</translation>
     </message>
     <message>
         <source>COM %1 wins the round and leads</source>
-        <translation>COM %1 remporte le tour et entame</translation>
+        <translation>COM %1 remporte le pli et entame</translation>
     </message>
     <message>
         <source>You lead</source>
@@ -345,7 +362,7 @@ Astuce&#xa0;: une fois le talon épuisé, retenez la plus haute carte déjà jou
     </message>
     <message>
         <source>No round has ended yet</source>
-        <translation>Aucun tour terminé pour l’instant</translation>
+        <translation>Aucun pli joué pour l’instant</translation>
     </message>
     <message>
         <source>You %1</source>
@@ -357,15 +374,15 @@ Astuce&#xa0;: une fois le talon épuisé, retenez la plus haute carte déjà jou
     </message>
     <message>
         <source>You took the table</source>
-        <translation>Vous avez ramassé la table</translation>
+        <translation>Vous avez tout ramassé</translation>
     </message>
     <message>
         <source>COM %1 took the table</source>
-        <translation>COM %1 a ramassé la table</translation>
+        <translation>COM %1 a tout ramassé</translation>
     </message>
     <message>
         <source>Last round: %1</source>
-        <translation>Dernier tour&#xa0;: %1</translation>
+        <translation>Dernier pli&#xa0;: %1</translation>
     </message>
     <message>
         <source>No game in progress</source>

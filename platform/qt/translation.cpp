@@ -3,9 +3,16 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QLoggingCategory>
 #include <QTranslator>
 
 namespace plenk {
+
+namespace {
+
+Q_LOGGING_CATEGORY(translation_log, "plenk.translation")
+
+} // namespace
 
 QString translated(const Text &text) {
     const QString pattern =
@@ -21,19 +28,30 @@ QString translated(const Text &text) {
 }
 
 void install_translations(const QLocale &language) {
-    // Installed later, searched first: the language over English. A language
-    // without files leaves its translator empty, and English shows.
+    // Installed later, searched first: the language over English.
     static QTranslator english, game, qt;
     if (english.isEmpty()) {
         (void)english.load(QStringLiteral(":/i18n/plenk_en.qm"));
         QCoreApplication::installTranslator(&english);
     }
-    (void)game.load(language, QStringLiteral("plenk"), QStringLiteral("_"),
-                    QStringLiteral(":/i18n"));
-    (void)qt.load(language, QStringLiteral("qtbase"), QStringLiteral("_"),
-                  QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    QCoreApplication::removeTranslator(&game);
+    QCoreApplication::removeTranslator(&qt);
+    if (!game.load(language, QStringLiteral("plenk"), QStringLiteral("_"),
+                   QStringLiteral(":/i18n"))) {
+        // Qt's buttons stay English too, so that the player reads one language.
+        qCInfo(translation_log) << "The game does not speak" << language.uiLanguages()
+                                << "and shows English";
+        return;
+    }
     QCoreApplication::installTranslator(&game);
-    QCoreApplication::installTranslator(&qt);
+    // The language the game speaks, which may be the player's second choice.
+    const QLocale spoken(game.language());
+    if (!qt.load(spoken, QStringLiteral("qtbase"), QStringLiteral("_"),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        qCWarning(translation_log) << "Qt's own texts for" << spoken.name()
+                                   << "are not installed; its buttons show in English";
+    else
+        QCoreApplication::installTranslator(&qt);
 }
 
 } // namespace plenk

@@ -11,10 +11,11 @@ namespace plenk {
 // plural forms for the count.
 QString translated(const Text &text);
 
-// Loads the game's texts and Qt's own (the standard buttons) in `language`,
-// in place of any loaded before, over the English plural forms, which
-// complete the code's own English. The program asks for the desktop's
-// language, QLocale::system().
+// Loads the game's texts in the first of `language`'s languages the game
+// speaks, and Qt's own (the standard buttons) in that same language, in place
+// of any loaded before, over the English plural forms, which complete the
+// code's own English. When the game speaks none of them, all is English. The
+// program asks for the desktop's language, QLocale::system().
 void install_translations(const QLocale &language);
 
 } // namespace plenk

@@ -264,8 +264,8 @@ TEST(Slide, SleepsBetweenItsFrames) {
         << "drawing " << drawing << " ms, slide " << slide << " ms";
 }
 
-// The player's language reaches every surface: a row per surface, read in
-// German and in French, each shown whole.
+// The player's language reaches every surface: a row per surface, read word
+// for word in German and in French, and in every language shown whole.
 TEST(Translations, ReachEverySurface) {
     const QString name = "Ann" + QString(22, ' ');
     const struct {
@@ -289,7 +289,7 @@ TEST(Translations, ReachEverySurface) {
              EXPECT_LE(t.window->take_lbl->sizeHint().width(), t.window->take_lbl->width());
              return t.window->take_lbl->text();
          },
-         "Spieler nimmt alle Karten", "Le joueur ramasse tout"},
+         "Sie nehmen alle Karten", "Vous ramassez tout"},
         {"statistics",
          [](Game_Table &t, Box_Answerer &boxes) {
              t.window->gm_submnu[1]->trigger();
@@ -298,8 +298,8 @@ TEST(Translations, ReachEverySurface) {
          "Bilanz|SPIELERBILANZ\n" + name +
              "\n\nPlatz 1: 0-mal\nPlatz 2: 0-mal\nPlatz 3: 0-mal\nVerloren: 0-mal",
          "Palmarès|PALMARÈS DU JOUEUR\n" + name +
-             "\n\nRang 1\u00a0: 0 fois\nRang 2\u00a0: 0 fois\nRang 3\u00a0: 0 fois\nPerdu\u00a0: 0 "
-             "fois"},
+             "\n\n1re place\u00a0: 0 fois\n2e place\u00a0: 0 fois\n3e place\u00a0: 0 "
+             "fois\nDernière place\u00a0: 0 fois"},
         {"accessible name with a plural",
          [](Game_Table &t, Box_Answerer &) {
              t.window->gm_submnu[0]->trigger();
@@ -320,17 +320,34 @@ TEST(Translations, ReachEverySurface) {
          "Règles du jeu|Le but du jeu est d’être le premier à se débarrasser de toutes ses "
          "cartes."},
     };
+    // Elsewhere each surface is read for its fit, and the reset box's title and
+    // Qt's buttons show the game's language, English where it speaks none.
+    const std::pair<const char *, QString> others[] = {
+        {"es", "Confirmar borrado|&Sí &No"},    {"it", "Conferma azzeramento|&Sì &No"},
+        {"nl", "Wissen bevestigen|&Ja &Nee"},   {"pl", "Potwierdź zerowanie|&Tak &Nie"},
+        {"pt_BR", "Zerar histórico|&Sim &Não"}, {"ja", "Confirm Reset|&Yes &No"},
+    };
     ensure_application();
-    for (const char *language : {"de", "fr"}) {
+    for (const char *language : {"de", "fr", "es", "it", "nl", "pl", "pt_BR", "ja"}) {
         install_translations(QLocale(language));
         Game_Table table;
         table.window->start();
         Box_Answerer boxes(QMessageBox::No);
         boxes.on_box = check_box_fits;
-        for (const auto &row : rows)
-            EXPECT_EQ(row.read(table, boxes).toStdString(),
-                      (language == std::string("de") ? row.de : row.fr).toStdString())
-                << language << ": " << row.surface;
+        for (const auto &row : rows) {
+            const QString read = row.read(table, boxes);
+            const std::string lang = language;
+            if (lang == "de" || lang == "fr") {
+                EXPECT_EQ(read.toStdString(), (lang == "de" ? row.de : row.fr).toStdString())
+                    << language << ": " << row.surface;
+            }
+            for (const auto &[other, expected] : others) {
+                if (lang == other && row.surface == std::string("box with Qt's own buttons")) {
+                    EXPECT_EQ(read.section('|', 0, 0) + '|' + read.section('|', 2), expected)
+                        << language;
+                }
+            }
+        }
     }
     install_translations(QLocale::c());
 }

@@ -1,4 +1,6 @@
+#include "platform/headless_platform.h"
 #include "record/player_record.h"
+#include "record/record_file.h"
 #include "record/text_codec.h"
 
 #include <gtest/gtest.h>
@@ -14,39 +16,73 @@ std::string padded(const std::string &bytes) {
     return bytes + std::string(25 - bytes.size(), ' ');
 }
 
-TEST(PlayerName, TwentyFiveWindows1252CharactersPaddedWithSpaces) {
-    std::string thirty_accented;
+// The name typed at the prompt, the bytes the record keeps, and whether the
+// player is told the name as kept: when a letter changed or the name was cut.
+TEST(PlayerName, NearestWindows1252LettersAtMostTwentyFiveToldWhenChanged) {
+    std::string thirty_accented, twenty_five_decomposed;
     for (int i = 0; i < 30; ++i)
         thirty_accented += "é";
-    const std::pair<std::string, std::string> rows[] = {
-        {"Ann", padded("Ann")},
-        {"ABCDEFGHIJKLMNOPQRSTUVWXYZabcd", "ABCDEFGHIJKLMNOPQRSTUVWXY"},
-        {"   ", std::string(25, ' ')},
-        {"", std::string(25, ' ')},
-        {thirty_accented, std::string(25, '\xE9')}, // characters are counted, not bytes
-        {"Zoë € Œ Ÿ ™", padded("Zo\xEB \x80 \x8C \x9F \x99")},
-        {"Łukasz a😀b", padded("?ukasz a?b")},
-        {"\xC2\x80", padded("?")}, // U+0080 is not in the code page
+    for (int i = 0; i < 25; ++i)
+        twenty_five_decomposed += "e\u0301";
+    const struct {
+        std::string typed, kept;
+        bool told;
+    } rows[] = {
+        {"Ann", padded("Ann"), false},
+        {"ABCDEFGHIJKLMNOPQRSTUVWXY", "ABCDEFGHIJKLMNOPQRSTUVWXY", false},
+        {"ABCDEFGHIJKLMNOPQRSTUVWXYZabcd", "ABCDEFGHIJKLMNOPQRSTUVWXY", true},
+        {"   ", std::string(25, ' '), false},
+        {"", padded("No Name"), false},
+        {thirty_accented, std::string(25, '\xE9'), true}, // characters are counted, not bytes
+        {twenty_five_decomposed, std::string(25, '\xE9'), false}, // a mark joins its letter
+        {"Zoë € Œ Ÿ ™ Š", padded("Zo\xEB \x80 \x8C \x9F \x99 \x8A"), false},
+        {"Zoe\u0308 n\u0303 Z\u030C", padded("Zo\xEB \xF1 \x8E"), false},
+        {"Łukasz Żółw 日本", padded("Lukasz Z\xF3lw ??"), true},
+        {"Erdős Ödön Űr",
+         padded("Erd\xF6s \xD6"
+                "d\xF6n \xDCr"),
+         true}, // double acute: umlaut
+        {"Erdo\u030Bs", padded("Erd\xF6s"), true},
+        {"Dvořák Ştefan Çağrı", padded("Dvor\xE1k Stefan \xC7\x61gri"), true},
+        {"ĳ ǜ ǖ x\u0301 \u0301a Ș", padded("? \xFC \xFC x a S"), true},
+        {"Łukasz a😀b", padded("Lukasz a?b"), true},
+        {"\xC2\x80", padded("?"), true}, // U+0080 is not in the code page
         // Bad UTF-8: each broken piece becomes one "?".
         {"\xFF"
          "ab",
-         padded("?ab")},
-        {"a\xE2\x82", padded("a?")},
+         padded("?ab"), true},
+        {"a\xE2\x82", padded("a?"), true},
         {"\xE2\x82"
          "b",
-         padded("?b")},
-        {"\xC0\xAF", padded("??")},           // overlong
-        {"\xED\xA0\x80", padded("???")},      // a surrogate
-        {"\xF4\x90\x80\x80", padded("????")}, // past U+10FFFF
-        {"\xF0\x8F\xBF\xBF", padded("????")}, // overlong in four bytes
+         padded("?b"), true},
+        {"\xC0\xAF", padded("??"), true},           // overlong
+        {"\xED\xA0\x80", padded("???"), true},      // a surrogate
+        {"\xF4\x90\x80\x80", padded("????"), true}, // past U+10FFFF
+        {"\xF0\x8F\xBF\xBF", padded("????"), true}, // overlong in four bytes
         {"\xF0\x9F\x98"
          "c",
-         padded("?c")},
-        {std::string(40, '\x80'), std::string(25, '?')},
+         padded("?c"), true},
+        {std::string(40, '\x80'), std::string(25, '?'), true},
     };
-    for (const auto &[utf8, bytes] : rows) {
-        const auto name = make_player_name(utf8);
-        EXPECT_EQ(std::string(name.begin(), name.end()), bytes) << utf8;
+    for (const auto &[typed, kept, told] : rows) {
+        SCOPED_TRACE(typed);
+        Headless_Platform os;
+        Record_State rec;
+        rec.data_file = os.program_folder() + "/data.dat";
+        os.answer_next_input(typed);
+        if (told)
+            os.answer_next_box(Box_Answer::Ok);
+        reset_record(os, rec);
+        EXPECT_EQ(std::string(rec.player_rec.player_name.begin(), rec.player_rec.player_name.end()),
+                  kept);
+        const auto boxes = os.calls_of(Platform_Call::Kind::Message_Box);
+        ASSERT_EQ(boxes.size(), told ? 1u : 0u);
+        if (told) {
+            std::string shown = player_name_text(rec.player_rec);
+            shown.erase(shown.find_last_not_of(' ') + 1);
+            EXPECT_NE(boxes[0].text.find("kept as \"" + shown + "\"."), std::string::npos)
+                << boxes[0].text;
+        }
     }
 }
 

@@ -30,11 +30,15 @@ SYSTEM_REASON = "not an ordinary file"
 
 LITERAL = re.compile(r'"((?:[^"\\\n]|\\.)*)"')
 COMMENT = re.compile(r'//[^\n]*|/\*.*?\*/', re.S)
+# Log lines are for developers, and the player's texts are narrow strings:
+# the UTF-32 letter tables of the name's code page are no words.
+NOT_FOR_THE_PLAYER = re.compile(r'\bqC(?:Debug|Info|Warning|Critical)\(.*?;|\bU"(?:[^"\\\n]|\\.)*"', re.S)
 
 
 def literals(path):
     """The string literals of a file, adjacent ones joined, escapes read."""
     code = COMMENT.sub(" ", open(path, encoding="utf-8").read())
+    code = NOT_FOR_THE_PLAYER.sub(" ", code)
     code = re.sub(r'^\s*#\s*include[^\n]*', " ", code, flags=re.M)
     found, last_end = [], None
     for m in LITERAL.finditer(code):

@@ -1,0 +1,448 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it">
+<context>
+    <name>Play</name>
+    <message>
+        <source>Player takes all card</source>
+        <translation>Prendi tutte le carte</translation>
+    </message>
+    <message>
+        <source>COM %1 takes all card</source>
+        <translation>COM %1 prende tutte le carte</translation>
+    </message>
+    <message>
+        <source>You win! Would you like to watch the game continue?</source>
+        <translation>Hai vinto! Vuoi guardare il resto della partita?</translation>
+    </message>
+    <message>
+        <source>Win</source>
+        <translation>Vittoria</translation>
+    </message>
+</context>
+<context>
+    <name>Program</name>
+    <message>
+        <source>Plenk is already running, but its window could not be brought to the front.</source>
+        <translation>Plenk è già aperto, ma non è stato possibile portarne la finestra in primo piano.</translation>
+    </message>
+    <message>
+        <source>plenk: the player record cannot be locked; another copy of the game could save over this one&apos;s results</source>
+        <translation>plenk: impossibile bloccare le statistiche del giocatore; un&apos;altra copia del gioco potrebbe sovrascrivere i risultati di questa</translation>
+    </message>
+</context>
+<context>
+    <name>Record</name>
+    <message>
+        <source>Rank 1: %1 times</source>
+        <extracomment>%1 is how many games the player finished first.</extracomment>
+        <translation>1º posto: %1</translation>
+    </message>
+    <message>
+        <source>Rank 2: %1 times</source>
+        <extracomment>%1 is how many games the player finished second.</extracomment>
+        <translation>2º posto: %1</translation>
+    </message>
+    <message>
+        <source>Rank 3: %1 times</source>
+        <extracomment>%1 is how many games the player finished third.</extracomment>
+        <translation>3º posto: %1</translation>
+    </message>
+    <message>
+        <source>PLAYER STATISTIC</source>
+        <translation>STATISTICHE DEL GIOCATORE</translation>
+    </message>
+    <message>
+        <source>Lose: %1 times</source>
+        <extracomment>%1 is how many games the player lost, finishing last.</extracomment>
+        <translation>Sconfitte: %1</translation>
+    </message>
+    <message>
+        <source>The player record could not be saved to &quot;%1&quot; (%2). It is kept in memory, and the next save will try again.</source>
+        <translation>Non è stato possibile salvare le statistiche del giocatore in «%1» (%2). Restano in memoria, e il prossimo salvataggio riproverà.</translation>
+    </message>
+    <message>
+        <source>The player record &quot;%1&quot; cannot be updated where it is. From now on it lives in &quot;%2&quot;.</source>
+        <translation>Le statistiche del giocatore «%1» non si possono aggiornare dove si trovano. D&apos;ora in poi stanno in «%2».</translation>
+    </message>
+    <message>
+        <source>The player record &quot;%1&quot; could not be read (%2). Your results are kept in memory only in this run; the file is left as it is.</source>
+        <translation>Non è stato possibile leggere le statistiche del giocatore «%1» (%2). I tuoi risultati restano in memoria solo fino alla chiusura del gioco; il file resta com&apos;è.</translation>
+    </message>
+    <message>
+        <source>Input Player Name:</source>
+        <translation>Nome del giocatore:</translation>
+    </message>
+    <message>
+        <source>Your name is kept as &quot;%1&quot;. The player record holds at most 25 characters, and only the letters of Western European languages.</source>
+        <extracomment>%1 is the player&apos;s name as the record keeps it, without the spaces that fill it to 25 characters.</extracomment>
+        <translation>Il tuo nome viene salvato come «%1». Le statistiche accettano al massimo 25 caratteri, e solo le lettere delle lingue dell&apos;Europa occidentale.</translation>
+    </message>
+    <message>
+        <source>Winning Stroke</source>
+        <translation>Statistiche</translation>
+    </message>
+</context>
+<context>
+    <name>Rules</name>
+    <message>
+        <source>The aim of the game is to be the first to get rid of all your cards.
+When the game starts, one card of the deck is turned face up, and its suit becomes the reference suit.
+You may only play a card of the reference suit.
+If you have no card of that suit, you draw from the deck, one card at a time, until a card of that suit turns up.
+This drawing is called &quot;Plenking&quot;.
+If you cannot plenk because the deck is used up, you take the cards played on the table instead.
+Whoever plays the highest card of a round leads the next round, and the suit of the card led becomes the reference suit for the others.
+Hint: remember an opponent&apos;s &quot;weakness suit&quot;, so that you can make that player plenk as often as possible.
+Hint: once the deck is used up, keep in mind the highest card of each suit that has already been played.</source>
+        <extracomment>One point to a line, so that each rule stands on its own; the window is small, so the text should be no longer than the English.</extracomment>
+        <translation>Lo scopo del gioco è restare per primi senza carte.
+All&apos;inizio si scopre una carta del mazzo, e il suo seme diventa il seme a cui rispondere.
+Puoi giocare solo una carta di quel seme.
+Se non hai carte di quel seme, peschi dal mazzo una carta alla volta, finché non esce una carta di quel seme.
+Pescare così si dice «plenkare».
+Se non puoi plenkare perché il mazzo è finito, prendi invece le carte giocate sul tavolo.
+Chi gioca la carta più alta di una mano apre la mano successiva, e gli altri devono rispondere al seme della carta di apertura.
+Consiglio: ricorda quale seme manca a ogni avversario, per farlo plenkare il più spesso possibile.
+Consiglio: finito il mazzo, tieni a mente la carta più alta già giocata di ogni seme.</translation>
+    </message>
+</context>
+<context>
+    <name>Table</name>
+    <message>
+        <source>Table</source>
+        <translation>Tavolo</translation>
+    </message>
+    <message>
+        <source>Ace</source>
+        <translation>Asso</translation>
+    </message>
+    <message>
+        <source>Two</source>
+        <translation>Due</translation>
+    </message>
+    <message>
+        <source>Three</source>
+        <translation>Tre</translation>
+    </message>
+    <message>
+        <source>Four</source>
+        <translation>Quattro</translation>
+    </message>
+    <message>
+        <source>Five</source>
+        <translation>Cinque</translation>
+    </message>
+    <message>
+        <source>Six</source>
+        <translation>Sei</translation>
+    </message>
+    <message>
+        <source>Seven</source>
+        <translation>Sette</translation>
+    </message>
+    <message>
+        <source>Eight</source>
+        <translation>Otto</translation>
+    </message>
+    <message>
+        <source>Nine</source>
+        <translation>Nove</translation>
+    </message>
+    <message>
+        <source>Ten</source>
+        <translation>Dieci</translation>
+    </message>
+    <message>
+        <source>Jack</source>
+        <translation>Fante</translation>
+    </message>
+    <message>
+        <source>Queen</source>
+        <translation>Donna</translation>
+    </message>
+    <message>
+        <source>King</source>
+        <translation>Re</translation>
+    </message>
+    <message>
+        <source>Clubs</source>
+        <translation>fiori</translation>
+    </message>
+    <message>
+        <source>Diamonds</source>
+        <translation>quadri</translation>
+    </message>
+    <message>
+        <source>Hearts</source>
+        <translation>cuori</translation>
+    </message>
+    <message>
+        <source>Spades</source>
+        <translation>picche</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>a destra</translation>
+    </message>
+    <message>
+        <source>top</source>
+        <translation>in alto</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>a sinistra</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n card(s)</source>
+        <translation>
+            <numerusform>%n carta</numerusform>
+            <numerusform>%n carte</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>You played %1</source>
+        <translation>Hai giocato %1</translation>
+    </message>
+    <message>
+        <source>COM %1 played %2</source>
+        <translation>COM %1 ha giocato %2</translation>
+    </message>
+    <message>
+        <source>You: %1</source>
+        <translation>Tu: %1</translation>
+    </message>
+    <message>
+        <source>COM %1: %2</source>
+        <translation>COM %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <extracomment>A card&apos;s name: %1 its value (&quot;Seven&quot;), %2 its suit (&quot;Hearts&quot;).</extracomment>
+        <translation>%1 di %2</translation>
+    </message>
+    <message>
+        <source>COM %1, %2, %3</source>
+        <extracomment>A computer seat: its number, its place at the table, its cards (&quot;COM 1, right, 5 cards&quot;).</extracomment>
+        <translation>COM %1, %2, %3</translation>
+    </message>
+    <message>
+        <source>Open card: %1</source>
+        <translation>Carta scoperta: %1</translation>
+    </message>
+    <message>
+        <source>Stock: %1</source>
+        <translation>Mazzo: %1</translation>
+    </message>
+    <message>
+        <source>%1, cannot be played</source>
+        <translation>%1, non si può giocare</translation>
+    </message>
+    <message>
+        <source>No game in progress. Game, Deal starts one.</source>
+        <extracomment>&quot;Game, Deal&quot; names the menu and its item.</extracomment>
+        <translation>Nessuna partita in corso. Partita, Distribuisci ne avvia una.</translation>
+    </message>
+    <message>
+        <source>No suit to follow: the next card leads.</source>
+        <translation>Nessun seme a cui rispondere: lo decide la prossima carta.</translation>
+    </message>
+    <message>
+        <source>Suit to follow: %1.</source>
+        <translation>Si risponde a %1.</translation>
+    </message>
+    <message>
+        <source>%1 Your turn.</source>
+        <translation>%1 Tocca a te.</translation>
+    </message>
+    <message>
+        <source>You play %1</source>
+        <translation>Giochi %1</translation>
+    </message>
+    <message>
+        <source>COM %1 plays %2</source>
+        <translation>COM %1 gioca %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>You draw %n card(s)</source>
+        <translation>
+            <numerusform>Peschi %n carta</numerusform>
+            <numerusform>Peschi %n carte</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>COM %1 draws %n card(s)</source>
+        <translation>
+            <numerusform>COM %1 pesca %n carta</numerusform>
+            <numerusform>COM %1 pesca %n carte</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>You win the round and lead</source>
+        <translation>Prendi la mano e apri</translation>
+    </message>
+    <message>
+        <source>COM %1 wins the round and leads</source>
+        <translation>COM %1 prende la mano e apre</translation>
+    </message>
+    <message>
+        <source>You lead</source>
+        <translation>Apri tu</translation>
+    </message>
+    <message>
+        <source>COM %1 leads</source>
+        <translation>Apre COM %1</translation>
+    </message>
+    <message>
+        <source>first</source>
+        <translation>primo</translation>
+    </message>
+    <message>
+        <source>second</source>
+        <translation>secondo</translation>
+    </message>
+    <message>
+        <source>third</source>
+        <translation>terzo</translation>
+    </message>
+    <message>
+        <source>You finished %1</source>
+        <translation>Hai finito al %1 posto</translation>
+    </message>
+    <message>
+        <source>COM %1 finished %2</source>
+        <translation>COM %1 ha finito al %2 posto</translation>
+    </message>
+    <message>
+        <source>Game over</source>
+        <translation>Partita finita</translation>
+    </message>
+    <message>
+        <source>Cards dealt. Open card: %1</source>
+        <translation>Carte distribuite. Carta scoperta: %1</translation>
+    </message>
+    <message>
+        <source>Your turn, you lead</source>
+        <translation>Tocca a te, apri tu</translation>
+    </message>
+    <message>
+        <source>Your turn, follow %1</source>
+        <translation>Tocca a te, rispondi a %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be played: follow %2</source>
+        <translation>%1 non si può giocare: rispondi a %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Your hand, %n card(s)</source>
+        <translation>
+            <numerusform>La tua mano, %n carta</numerusform>
+            <numerusform>La tua mano, %n carte</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No cards on the table</source>
+        <translation>Nessuna carta sul tavolo</translation>
+    </message>
+    <message>
+        <source>%1. No suit to follow</source>
+        <translation>%1. Nessun seme a cui rispondere</translation>
+    </message>
+    <message>
+        <source>%1. Follow %2</source>
+        <translation>%1. Si risponde a %2</translation>
+    </message>
+    <message>
+        <source>finished</source>
+        <translation>senza carte</translation>
+    </message>
+    <message>
+        <source>The stock is empty</source>
+        <translation>Il mazzo è finito</translation>
+    </message>
+    <message>
+        <source>No round has ended yet</source>
+        <translation>Nessuna mano ancora conclusa</translation>
+    </message>
+    <message>
+        <source>You %1</source>
+        <translation>Tu: %1</translation>
+    </message>
+    <message>
+        <source>COM %1 %2</source>
+        <translation>COM %1: %2</translation>
+    </message>
+    <message>
+        <source>You took the table</source>
+        <translation>Hai preso tutte le carte</translation>
+    </message>
+    <message>
+        <source>COM %1 took the table</source>
+        <translation>COM %1 ha preso tutte le carte</translation>
+    </message>
+    <message>
+        <source>Last round: %1</source>
+        <translation>Ultima mano: %1</translation>
+    </message>
+    <message>
+        <source>No game in progress</source>
+        <translation>Nessuna partita in corso</translation>
+    </message>
+</context>
+<context>
+    <name>Window</name>
+    <message>
+        <source>This will reset previous name and record. Continue?</source>
+        <translation>Il nome e le statistiche verranno azzerati. Continuare?</translation>
+    </message>
+    <message>
+        <source>Confirm Reset</source>
+        <translation>Conferma azzeramento</translation>
+    </message>
+    <message>
+        <source>COM 2 Takes All Cards</source>
+        <translation>COM 2 prende tutte le carte</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Partita</translation>
+    </message>
+    <message>
+        <source>&amp;Deal</source>
+        <translation>&amp;Distribuisci</translation>
+    </message>
+    <message>
+        <source>&amp;Show Rank</source>
+        <translation>&amp;Mostra statistiche</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Record</source>
+        <translation>&amp;Azzera statistiche</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>&amp;Table</source>
+        <translation>&amp;Tavolo</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predefinito</translation>
+    </message>
+    <message>
+        <source>Blue Sky &amp;&amp; Sea</source>
+        <extracomment>&quot;&amp;&amp;&quot; shows a plain &quot;&amp;&quot;: the item has no access key.</extracomment>
+        <translation>Cielo azzurro &amp;&amp; mare</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;iuto</translation>
+    </message>
+    <message>
+        <source>How to Play</source>
+        <translation>Come si gioca</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,448 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl">
+<context>
+    <name>Play</name>
+    <message>
+        <source>Player takes all card</source>
+        <translation>Je pakt alle kaarten</translation>
+    </message>
+    <message>
+        <source>COM %1 takes all card</source>
+        <translation>COM %1 pakt alle kaarten</translation>
+    </message>
+    <message>
+        <source>You win! Would you like to watch the game continue?</source>
+        <translation>Je hebt gewonnen! Wil je de rest van het spel bekijken?</translation>
+    </message>
+    <message>
+        <source>Win</source>
+        <translation>Gewonnen</translation>
+    </message>
+</context>
+<context>
+    <name>Program</name>
+    <message>
+        <source>Plenk is already running, but its window could not be brought to the front.</source>
+        <translation>Plenk draait al, maar het venster kon niet naar voren worden gehaald.</translation>
+    </message>
+    <message>
+        <source>plenk: the player record cannot be locked; another copy of the game could save over this one&apos;s results</source>
+        <translation>plenk: de spelersstatistiek kan niet worden vergrendeld; een ander exemplaar van het spel kan de resultaten van dit exemplaar overschrijven</translation>
+    </message>
+</context>
+<context>
+    <name>Record</name>
+    <message>
+        <source>Rank 1: %1 times</source>
+        <extracomment>%1 is how many games the player finished first.</extracomment>
+        <translation>1e plaats: %1 keer</translation>
+    </message>
+    <message>
+        <source>Rank 2: %1 times</source>
+        <extracomment>%1 is how many games the player finished second.</extracomment>
+        <translation>2e plaats: %1 keer</translation>
+    </message>
+    <message>
+        <source>Rank 3: %1 times</source>
+        <extracomment>%1 is how many games the player finished third.</extracomment>
+        <translation>3e plaats: %1 keer</translation>
+    </message>
+    <message>
+        <source>PLAYER STATISTIC</source>
+        <translation>SPELERSSTATISTIEK</translation>
+    </message>
+    <message>
+        <source>Lose: %1 times</source>
+        <extracomment>%1 is how many games the player lost, finishing last.</extracomment>
+        <translation>Verloren: %1 keer</translation>
+    </message>
+    <message>
+        <source>The player record could not be saved to &quot;%1&quot; (%2). It is kept in memory, and the next save will try again.</source>
+        <translation>De spelersstatistiek kon niet worden opgeslagen in ‘%1’ (%2). Ze blijft in het geheugen, en bij de volgende keer opslaan wordt het opnieuw geprobeerd.</translation>
+    </message>
+    <message>
+        <source>The player record &quot;%1&quot; cannot be updated where it is. From now on it lives in &quot;%2&quot;.</source>
+        <translation>De spelersstatistiek ‘%1’ kan op die plek niet worden bijgewerkt. Vanaf nu staat ze in ‘%2’.</translation>
+    </message>
+    <message>
+        <source>The player record &quot;%1&quot; could not be read (%2). Your results are kept in memory only in this run; the file is left as it is.</source>
+        <translation>De spelersstatistiek ‘%1’ kon niet worden gelezen (%2). Je resultaten blijven alleen in het geheugen tot je het spel sluit; het bestand blijft zoals het is.</translation>
+    </message>
+    <message>
+        <source>Input Player Name:</source>
+        <translation>Naam van de speler:</translation>
+    </message>
+    <message>
+        <source>Your name is kept as &quot;%1&quot;. The player record holds at most 25 characters, and only the letters of Western European languages.</source>
+        <extracomment>%1 is the player&apos;s name as the record keeps it, without the spaces that fill it to 25 characters.</extracomment>
+        <translation>Je naam wordt bewaard als ‘%1’. De spelersstatistiek bevat hoogstens 25 tekens, en alleen de letters van West-Europese talen.</translation>
+    </message>
+    <message>
+        <source>Winning Stroke</source>
+        <translation>Statistiek</translation>
+    </message>
+</context>
+<context>
+    <name>Rules</name>
+    <message>
+        <source>The aim of the game is to be the first to get rid of all your cards.
+When the game starts, one card of the deck is turned face up, and its suit becomes the reference suit.
+You may only play a card of the reference suit.
+If you have no card of that suit, you draw from the deck, one card at a time, until a card of that suit turns up.
+This drawing is called &quot;Plenking&quot;.
+If you cannot plenk because the deck is used up, you take the cards played on the table instead.
+Whoever plays the highest card of a round leads the next round, and the suit of the card led becomes the reference suit for the others.
+Hint: remember an opponent&apos;s &quot;weakness suit&quot;, so that you can make that player plenk as often as possible.
+Hint: once the deck is used up, keep in mind the highest card of each suit that has already been played.</source>
+        <extracomment>One point to a line, so that each rule stands on its own; the window is small, so the text should be no longer than the English.</extracomment>
+        <translation>Het doel van het spel is als eerste al je kaarten kwijt te raken.
+Aan het begin wordt er een kaart van de stapel opengelegd, en die kleur moet worden bekend.
+Je mag alleen een kaart van die kleur spelen.
+Heb je geen kaart van die kleur, dan trek je van de stapel, één kaart per keer, tot er een kaart van die kleur komt.
+Dat trekken heet ‘plenken’.
+Kun je niet plenken omdat de stapel op is, dan pak je in plaats daarvan de kaarten die op tafel liggen.
+Wie de hoogste kaart van een slag speelt, komt uit in de volgende slag, en de anderen moeten de kleur van die kaart bekennen.
+Tip: onthoud welke kleur een tegenstander mist, zodat je hem zo vaak mogelijk laat plenken.
+Tip: is de stapel op, onthoud dan van elke kleur de hoogste kaart die al gespeeld is.</translation>
+    </message>
+</context>
+<context>
+    <name>Table</name>
+    <message>
+        <source>Table</source>
+        <translation>Tafel</translation>
+    </message>
+    <message>
+        <source>Ace</source>
+        <translation>aas</translation>
+    </message>
+    <message>
+        <source>Two</source>
+        <translation>twee</translation>
+    </message>
+    <message>
+        <source>Three</source>
+        <translation>drie</translation>
+    </message>
+    <message>
+        <source>Four</source>
+        <translation>vier</translation>
+    </message>
+    <message>
+        <source>Five</source>
+        <translation>vijf</translation>
+    </message>
+    <message>
+        <source>Six</source>
+        <translation>zes</translation>
+    </message>
+    <message>
+        <source>Seven</source>
+        <translation>zeven</translation>
+    </message>
+    <message>
+        <source>Eight</source>
+        <translation>acht</translation>
+    </message>
+    <message>
+        <source>Nine</source>
+        <translation>negen</translation>
+    </message>
+    <message>
+        <source>Ten</source>
+        <translation>tien</translation>
+    </message>
+    <message>
+        <source>Jack</source>
+        <translation>boer</translation>
+    </message>
+    <message>
+        <source>Queen</source>
+        <translation>vrouw</translation>
+    </message>
+    <message>
+        <source>King</source>
+        <translation>heer</translation>
+    </message>
+    <message>
+        <source>Clubs</source>
+        <translation>klaveren</translation>
+    </message>
+    <message>
+        <source>Diamonds</source>
+        <translation>ruiten</translation>
+    </message>
+    <message>
+        <source>Hearts</source>
+        <translation>harten</translation>
+    </message>
+    <message>
+        <source>Spades</source>
+        <translation>schoppen</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>rechts</translation>
+    </message>
+    <message>
+        <source>top</source>
+        <translation>boven</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>links</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n card(s)</source>
+        <translation>
+            <numerusform>%n kaart</numerusform>
+            <numerusform>%n kaarten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>You played %1</source>
+        <translation>Je hebt %1 gespeeld</translation>
+    </message>
+    <message>
+        <source>COM %1 played %2</source>
+        <translation>COM %1 heeft %2 gespeeld</translation>
+    </message>
+    <message>
+        <source>You: %1</source>
+        <translation>Jij: %1</translation>
+    </message>
+    <message>
+        <source>COM %1: %2</source>
+        <translation>COM %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <extracomment>A card&apos;s name: %1 its value (&quot;Seven&quot;), %2 its suit (&quot;Hearts&quot;).</extracomment>
+        <translation>%2 %1</translation>
+    </message>
+    <message>
+        <source>COM %1, %2, %3</source>
+        <extracomment>A computer seat: its number, its place at the table, its cards (&quot;COM 1, right, 5 cards&quot;).</extracomment>
+        <translation>COM %1, %2, %3</translation>
+    </message>
+    <message>
+        <source>Open card: %1</source>
+        <translation>Open kaart: %1</translation>
+    </message>
+    <message>
+        <source>Stock: %1</source>
+        <translation>Stapel: %1</translation>
+    </message>
+    <message>
+        <source>%1, cannot be played</source>
+        <translation>%1, mag niet</translation>
+    </message>
+    <message>
+        <source>No game in progress. Game, Deal starts one.</source>
+        <extracomment>&quot;Game, Deal&quot; names the menu and its item.</extracomment>
+        <translation>Er loopt geen spel. Spel, Delen begint er een.</translation>
+    </message>
+    <message>
+        <source>No suit to follow: the next card leads.</source>
+        <translation>Geen kleur te bekennen: de volgende kaart bepaalt de kleur.</translation>
+    </message>
+    <message>
+        <source>Suit to follow: %1.</source>
+        <translation>Kleur bekennen: %1.</translation>
+    </message>
+    <message>
+        <source>%1 Your turn.</source>
+        <translation>%1 Jij bent aan de beurt.</translation>
+    </message>
+    <message>
+        <source>You play %1</source>
+        <translation>Je speelt %1</translation>
+    </message>
+    <message>
+        <source>COM %1 plays %2</source>
+        <translation>COM %1 speelt %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>You draw %n card(s)</source>
+        <translation>
+            <numerusform>Je trekt %n kaart</numerusform>
+            <numerusform>Je trekt %n kaarten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>COM %1 draws %n card(s)</source>
+        <translation>
+            <numerusform>COM %1 trekt %n kaart</numerusform>
+            <numerusform>COM %1 trekt %n kaarten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>You win the round and lead</source>
+        <translation>Jij haalt de slag en komt uit</translation>
+    </message>
+    <message>
+        <source>COM %1 wins the round and leads</source>
+        <translation>COM %1 haalt de slag en komt uit</translation>
+    </message>
+    <message>
+        <source>You lead</source>
+        <translation>Jij komt uit</translation>
+    </message>
+    <message>
+        <source>COM %1 leads</source>
+        <translation>COM %1 komt uit</translation>
+    </message>
+    <message>
+        <source>first</source>
+        <translation>eerste</translation>
+    </message>
+    <message>
+        <source>second</source>
+        <translation>tweede</translation>
+    </message>
+    <message>
+        <source>third</source>
+        <translation>derde</translation>
+    </message>
+    <message>
+        <source>You finished %1</source>
+        <translation>Je bent als %1 uit</translation>
+    </message>
+    <message>
+        <source>COM %1 finished %2</source>
+        <translation>COM %1 is als %2 uit</translation>
+    </message>
+    <message>
+        <source>Game over</source>
+        <translation>Spel afgelopen</translation>
+    </message>
+    <message>
+        <source>Cards dealt. Open card: %1</source>
+        <translation>Kaarten gedeeld. Open kaart: %1</translation>
+    </message>
+    <message>
+        <source>Your turn, you lead</source>
+        <translation>Jij bent aan de beurt en komt uit</translation>
+    </message>
+    <message>
+        <source>Your turn, follow %1</source>
+        <translation>Jij bent aan de beurt, beken %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be played: follow %2</source>
+        <translation>%1 mag niet: beken %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Your hand, %n card(s)</source>
+        <translation>
+            <numerusform>Je hand, %n kaart</numerusform>
+            <numerusform>Je hand, %n kaarten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No cards on the table</source>
+        <translation>Geen kaarten op tafel</translation>
+    </message>
+    <message>
+        <source>%1. No suit to follow</source>
+        <translation>%1. Geen kleur te bekennen</translation>
+    </message>
+    <message>
+        <source>%1. Follow %2</source>
+        <translation>%1. Beken %2</translation>
+    </message>
+    <message>
+        <source>finished</source>
+        <translation>uit</translation>
+    </message>
+    <message>
+        <source>The stock is empty</source>
+        <translation>De stapel is op</translation>
+    </message>
+    <message>
+        <source>No round has ended yet</source>
+        <translation>Nog geen slag gespeeld</translation>
+    </message>
+    <message>
+        <source>You %1</source>
+        <translation>Jij: %1</translation>
+    </message>
+    <message>
+        <source>COM %1 %2</source>
+        <translation>COM %1: %2</translation>
+    </message>
+    <message>
+        <source>You took the table</source>
+        <translation>Jij hebt alle kaarten gepakt</translation>
+    </message>
+    <message>
+        <source>COM %1 took the table</source>
+        <translation>COM %1 heeft alle kaarten gepakt</translation>
+    </message>
+    <message>
+        <source>Last round: %1</source>
+        <translation>Laatste slag: %1</translation>
+    </message>
+    <message>
+        <source>No game in progress</source>
+        <translation>Er loopt geen spel</translation>
+    </message>
+</context>
+<context>
+    <name>Window</name>
+    <message>
+        <source>This will reset previous name and record. Continue?</source>
+        <translation>Naam en statistiek worden gewist. Doorgaan?</translation>
+    </message>
+    <message>
+        <source>Confirm Reset</source>
+        <translation>Wissen bevestigen</translation>
+    </message>
+    <message>
+        <source>COM 2 Takes All Cards</source>
+        <translation>COM 2 pakt alle kaarten</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Spel</translation>
+    </message>
+    <message>
+        <source>&amp;Deal</source>
+        <translation>&amp;Delen</translation>
+    </message>
+    <message>
+        <source>&amp;Show Rank</source>
+        <translation>&amp;Statistiek bekijken</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Record</source>
+        <translation>Statistiek &amp;wissen</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Afsluiten</translation>
+    </message>
+    <message>
+        <source>&amp;Table</source>
+        <translation>&amp;Tafel</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standaard</translation>
+    </message>
+    <message>
+        <source>Blue Sky &amp;&amp; Sea</source>
+        <extracomment>&quot;&amp;&amp;&quot; shows a plain &quot;&amp;&quot;: the item has no access key.</extracomment>
+        <translation>Blauwe lucht &amp;&amp; zee</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>How to Play</source>
+        <translation>Spelregels</translation>
+    </message>
+</context>
+</TS>

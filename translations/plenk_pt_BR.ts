@@ -1,0 +1,448 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>Play</name>
+    <message>
+        <source>Player takes all card</source>
+        <translation>Você pega todas as cartas</translation>
+    </message>
+    <message>
+        <source>COM %1 takes all card</source>
+        <translation>COM %1 pega todas as cartas</translation>
+    </message>
+    <message>
+        <source>You win! Would you like to watch the game continue?</source>
+        <translation>Você venceu! Quer assistir ao resto da partida?</translation>
+    </message>
+    <message>
+        <source>Win</source>
+        <translation>Vitória</translation>
+    </message>
+</context>
+<context>
+    <name>Program</name>
+    <message>
+        <source>Plenk is already running, but its window could not be brought to the front.</source>
+        <translation>O Plenk já está aberto, mas não foi possível trazer a janela dele para a frente.</translation>
+    </message>
+    <message>
+        <source>plenk: the player record cannot be locked; another copy of the game could save over this one&apos;s results</source>
+        <translation>plenk: não é possível bloquear o histórico do jogador; outra cópia do jogo pode gravar por cima dos resultados desta</translation>
+    </message>
+</context>
+<context>
+    <name>Record</name>
+    <message>
+        <source>Rank 1: %1 times</source>
+        <extracomment>%1 is how many games the player finished first.</extracomment>
+        <translation>1º lugar: %1</translation>
+    </message>
+    <message>
+        <source>Rank 2: %1 times</source>
+        <extracomment>%1 is how many games the player finished second.</extracomment>
+        <translation>2º lugar: %1</translation>
+    </message>
+    <message>
+        <source>Rank 3: %1 times</source>
+        <extracomment>%1 is how many games the player finished third.</extracomment>
+        <translation>3º lugar: %1</translation>
+    </message>
+    <message>
+        <source>PLAYER STATISTIC</source>
+        <translation>HISTÓRICO DO JOGADOR</translation>
+    </message>
+    <message>
+        <source>Lose: %1 times</source>
+        <extracomment>%1 is how many games the player lost, finishing last.</extracomment>
+        <translation>Derrotas: %1</translation>
+    </message>
+    <message>
+        <source>The player record could not be saved to &quot;%1&quot; (%2). It is kept in memory, and the next save will try again.</source>
+        <translation>Não foi possível salvar o histórico do jogador em “%1” (%2). Ele fica na memória, e o próximo salvamento tentará de novo.</translation>
+    </message>
+    <message>
+        <source>The player record &quot;%1&quot; cannot be updated where it is. From now on it lives in &quot;%2&quot;.</source>
+        <translation>O histórico do jogador “%1” não pode ser atualizado onde está. De agora em diante, ele fica em “%2”.</translation>
+    </message>
+    <message>
+        <source>The player record &quot;%1&quot; could not be read (%2). Your results are kept in memory only in this run; the file is left as it is.</source>
+        <translation>Não foi possível ler o histórico do jogador “%1” (%2). Seus resultados ficam na memória só até você fechar o jogo; o arquivo fica como está.</translation>
+    </message>
+    <message>
+        <source>Input Player Name:</source>
+        <translation>Nome do jogador:</translation>
+    </message>
+    <message>
+        <source>Your name is kept as &quot;%1&quot;. The player record holds at most 25 characters, and only the letters of Western European languages.</source>
+        <extracomment>%1 is the player&apos;s name as the record keeps it, without the spaces that fill it to 25 characters.</extracomment>
+        <translation>Seu nome fica salvo como “%1”. O histórico aceita no máximo 25 caracteres, e só as letras das línguas da Europa Ocidental.</translation>
+    </message>
+    <message>
+        <source>Winning Stroke</source>
+        <translation>Histórico</translation>
+    </message>
+</context>
+<context>
+    <name>Rules</name>
+    <message>
+        <source>The aim of the game is to be the first to get rid of all your cards.
+When the game starts, one card of the deck is turned face up, and its suit becomes the reference suit.
+You may only play a card of the reference suit.
+If you have no card of that suit, you draw from the deck, one card at a time, until a card of that suit turns up.
+This drawing is called &quot;Plenking&quot;.
+If you cannot plenk because the deck is used up, you take the cards played on the table instead.
+Whoever plays the highest card of a round leads the next round, and the suit of the card led becomes the reference suit for the others.
+Hint: remember an opponent&apos;s &quot;weakness suit&quot;, so that you can make that player plenk as often as possible.
+Hint: once the deck is used up, keep in mind the highest card of each suit that has already been played.</source>
+        <extracomment>One point to a line, so that each rule stands on its own; the window is small, so the text should be no longer than the English.</extracomment>
+        <translation>O objetivo do jogo é ser o primeiro a se livrar de todas as cartas.
+No início, uma carta do monte é virada, e o naipe dela passa a ser o naipe a seguir.
+Você só pode jogar cartas do naipe a seguir.
+Se não tiver carta desse naipe, você compra do monte, uma carta por vez, até sair uma carta desse naipe.
+Comprar assim se chama “plenkar”.
+Se não puder plenkar porque o monte acabou, você pega as cartas jogadas na mesa.
+Quem joga a carta mais alta de uma rodada sai na seguinte, e os outros devem seguir o naipe da carta de saída.
+Dica: lembre qual naipe falta a cada adversário, para fazê-lo plenkar o máximo de vezes possível.
+Dica: quando o monte acabar, lembre a carta mais alta já jogada de cada naipe.</translation>
+    </message>
+</context>
+<context>
+    <name>Table</name>
+    <message>
+        <source>Table</source>
+        <translation>Mesa</translation>
+    </message>
+    <message>
+        <source>Ace</source>
+        <translation>Ás</translation>
+    </message>
+    <message>
+        <source>Two</source>
+        <translation>Dois</translation>
+    </message>
+    <message>
+        <source>Three</source>
+        <translation>Três</translation>
+    </message>
+    <message>
+        <source>Four</source>
+        <translation>Quatro</translation>
+    </message>
+    <message>
+        <source>Five</source>
+        <translation>Cinco</translation>
+    </message>
+    <message>
+        <source>Six</source>
+        <translation>Seis</translation>
+    </message>
+    <message>
+        <source>Seven</source>
+        <translation>Sete</translation>
+    </message>
+    <message>
+        <source>Eight</source>
+        <translation>Oito</translation>
+    </message>
+    <message>
+        <source>Nine</source>
+        <translation>Nove</translation>
+    </message>
+    <message>
+        <source>Ten</source>
+        <translation>Dez</translation>
+    </message>
+    <message>
+        <source>Jack</source>
+        <translation>Valete</translation>
+    </message>
+    <message>
+        <source>Queen</source>
+        <translation>Dama</translation>
+    </message>
+    <message>
+        <source>King</source>
+        <translation>Rei</translation>
+    </message>
+    <message>
+        <source>Clubs</source>
+        <translation>paus</translation>
+    </message>
+    <message>
+        <source>Diamonds</source>
+        <translation>ouros</translation>
+    </message>
+    <message>
+        <source>Hearts</source>
+        <translation>copas</translation>
+    </message>
+    <message>
+        <source>Spades</source>
+        <translation>espadas</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>à direita</translation>
+    </message>
+    <message>
+        <source>top</source>
+        <translation>em cima</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>à esquerda</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n card(s)</source>
+        <translation>
+            <numerusform>%n carta</numerusform>
+            <numerusform>%n cartas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>You played %1</source>
+        <translation>Você jogou %1</translation>
+    </message>
+    <message>
+        <source>COM %1 played %2</source>
+        <translation>COM %1 jogou %2</translation>
+    </message>
+    <message>
+        <source>You: %1</source>
+        <translation>Você: %1</translation>
+    </message>
+    <message>
+        <source>COM %1: %2</source>
+        <translation>COM %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <extracomment>A card&apos;s name: %1 its value (&quot;Seven&quot;), %2 its suit (&quot;Hearts&quot;).</extracomment>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>COM %1, %2, %3</source>
+        <extracomment>A computer seat: its number, its place at the table, its cards (&quot;COM 1, right, 5 cards&quot;).</extracomment>
+        <translation>COM %1, %2, %3</translation>
+    </message>
+    <message>
+        <source>Open card: %1</source>
+        <translation>Carta virada: %1</translation>
+    </message>
+    <message>
+        <source>Stock: %1</source>
+        <translation>Monte: %1</translation>
+    </message>
+    <message>
+        <source>%1, cannot be played</source>
+        <translation>%1, não dá para jogar</translation>
+    </message>
+    <message>
+        <source>No game in progress. Game, Deal starts one.</source>
+        <extracomment>&quot;Game, Deal&quot; names the menu and its item.</extracomment>
+        <translation>Nenhuma partida em andamento. Partida, Dar cartas começa uma.</translation>
+    </message>
+    <message>
+        <source>No suit to follow: the next card leads.</source>
+        <translation>Nenhum naipe a seguir: a próxima carta define.</translation>
+    </message>
+    <message>
+        <source>Suit to follow: %1.</source>
+        <translation>Naipe a seguir: %1.</translation>
+    </message>
+    <message>
+        <source>%1 Your turn.</source>
+        <translation>%1 Sua vez.</translation>
+    </message>
+    <message>
+        <source>You play %1</source>
+        <translation>Você joga %1</translation>
+    </message>
+    <message>
+        <source>COM %1 plays %2</source>
+        <translation>COM %1 joga %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>You draw %n card(s)</source>
+        <translation>
+            <numerusform>Você compra %n carta</numerusform>
+            <numerusform>Você compra %n cartas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>COM %1 draws %n card(s)</source>
+        <translation>
+            <numerusform>COM %1 compra %n carta</numerusform>
+            <numerusform>COM %1 compra %n cartas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>You win the round and lead</source>
+        <translation>Você ganha a rodada e sai</translation>
+    </message>
+    <message>
+        <source>COM %1 wins the round and leads</source>
+        <translation>COM %1 ganha a rodada e sai</translation>
+    </message>
+    <message>
+        <source>You lead</source>
+        <translation>Você sai</translation>
+    </message>
+    <message>
+        <source>COM %1 leads</source>
+        <translation>COM %1 sai</translation>
+    </message>
+    <message>
+        <source>first</source>
+        <translation>primeiro</translation>
+    </message>
+    <message>
+        <source>second</source>
+        <translation>segundo</translation>
+    </message>
+    <message>
+        <source>third</source>
+        <translation>terceiro</translation>
+    </message>
+    <message>
+        <source>You finished %1</source>
+        <translation>Você terminou em %1 lugar</translation>
+    </message>
+    <message>
+        <source>COM %1 finished %2</source>
+        <translation>COM %1 terminou em %2 lugar</translation>
+    </message>
+    <message>
+        <source>Game over</source>
+        <translation>Fim da partida</translation>
+    </message>
+    <message>
+        <source>Cards dealt. Open card: %1</source>
+        <translation>Cartas distribuídas. Carta virada: %1</translation>
+    </message>
+    <message>
+        <source>Your turn, you lead</source>
+        <translation>Sua vez, você sai</translation>
+    </message>
+    <message>
+        <source>Your turn, follow %1</source>
+        <translation>Sua vez, siga %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be played: follow %2</source>
+        <translation>Não dá para jogar %1: siga %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Your hand, %n card(s)</source>
+        <translation>
+            <numerusform>Sua mão, %n carta</numerusform>
+            <numerusform>Sua mão, %n cartas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No cards on the table</source>
+        <translation>Nenhuma carta na mesa</translation>
+    </message>
+    <message>
+        <source>%1. No suit to follow</source>
+        <translation>%1. Nenhum naipe a seguir</translation>
+    </message>
+    <message>
+        <source>%1. Follow %2</source>
+        <translation>%1. Naipe a seguir: %2</translation>
+    </message>
+    <message>
+        <source>finished</source>
+        <translation>sem cartas</translation>
+    </message>
+    <message>
+        <source>The stock is empty</source>
+        <translation>O monte acabou</translation>
+    </message>
+    <message>
+        <source>No round has ended yet</source>
+        <translation>Nenhuma rodada terminou ainda</translation>
+    </message>
+    <message>
+        <source>You %1</source>
+        <translation>Você: %1</translation>
+    </message>
+    <message>
+        <source>COM %1 %2</source>
+        <translation>COM %1: %2</translation>
+    </message>
+    <message>
+        <source>You took the table</source>
+        <translation>Você pegou todas as cartas</translation>
+    </message>
+    <message>
+        <source>COM %1 took the table</source>
+        <translation>COM %1 pegou todas as cartas</translation>
+    </message>
+    <message>
+        <source>Last round: %1</source>
+        <translation>Última rodada: %1</translation>
+    </message>
+    <message>
+        <source>No game in progress</source>
+        <translation>Nenhuma partida em andamento</translation>
+    </message>
+</context>
+<context>
+    <name>Window</name>
+    <message>
+        <source>This will reset previous name and record. Continue?</source>
+        <translation>O nome e o histórico serão zerados. Continuar?</translation>
+    </message>
+    <message>
+        <source>Confirm Reset</source>
+        <translation>Zerar histórico</translation>
+    </message>
+    <message>
+        <source>COM 2 Takes All Cards</source>
+        <translation>COM 2 pega todas as cartas</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Partida</translation>
+    </message>
+    <message>
+        <source>&amp;Deal</source>
+        <translation>&amp;Dar cartas</translation>
+    </message>
+    <message>
+        <source>&amp;Show Rank</source>
+        <translation>Ver &amp;histórico</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Record</source>
+        <translation>&amp;Zerar histórico</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Sair</translation>
+    </message>
+    <message>
+        <source>&amp;Table</source>
+        <translation>&amp;Mesa</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Padrão</translation>
+    </message>
+    <message>
+        <source>Blue Sky &amp;&amp; Sea</source>
+        <extracomment>&quot;&amp;&amp;&quot; shows a plain &quot;&amp;&quot;: the item has no access key.</extracomment>
+        <translation>Céu azul &amp;&amp; mar</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;juda</translation>
+    </message>
+    <message>
+        <source>How to Play</source>
+        <translation>Como jogar</translation>
+    </message>
+</context>
+</TS>
