@@ -391,7 +391,7 @@ Astuce&#xa0;: une fois le talon épuisé, retenez la plus haute carte déjà jou
     <message>
         <source>No game yet. To start one, choose Game, Deal or press Ctrl+N.</source>
         <extracomment>Before the first deal. &quot;Game, Deal&quot; names the menu and its item, &quot;Ctrl+N&quot; its key as the desktop writes it.</extracomment>
-        <translation>Pas encore de partie. Pour en lancer une, choisissez Partie, Distribuer ou appuyez sur Ctrl+N.</translation>
+        <translation>Pas encore de partie. Partie, Distribuer ou Ctrl+N en lance une.</translation>
     </message>
 </context>
 <context>
