@@ -1,7 +1,5 @@
 #pragma once
 
-#include "record/record_file.h"
-
 #include <array>
 #include <cstdint>
 
@@ -28,9 +26,8 @@ struct Seat {
     Flag finished = 0;      // the seat has played its last card this game
 };
 
-// The whole state of the game window; it starts zeroed. The record and its
-// file come from Record_State, so the record procedures work on them directly.
-struct Game_State : Record_State {
+// The whole state of the game on the table; it starts zeroed.
+struct Game_State {
     std::array<int16_t, pack_size> deck{}; // the shuffled pack; deck(deck_pos..51) is the stock
     std::array<Seat, 4> seat{};            // 0 human (bottom), 1 right, 2 top, 3 left
     int32_t card_w = 0;

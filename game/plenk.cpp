@@ -2,16 +2,15 @@
 
 #include "game/cards.h"
 #include "game/hand.h"
-#include "game/table_constants.h"
-#include "platform/text_marker.h"
 
-#include <string>
+#include <vector>
 
 namespace plenk {
 
 void plenk(Game_Context &ctx, int16_t cur_player, int16_t target_suit) {
     Game_State &g = ctx.g;
-    int16_t slot = Card_Empty_Slot(g, cur_player);
+    const int16_t first = Card_Empty_Slot(g, cur_player);
+    int16_t slot = first;
     bool found = false;
     do {
         ctx.view.Animate_Card(1, cur_player);
@@ -23,28 +22,21 @@ void plenk(Game_Context &ctx, int16_t cur_player, int16_t target_suit) {
         ++slot;
         ctx.view.Draw_Card();
     } while (g.deck_pos < pack_size && !found);
+    ctx.view.drew(cur_player, slot - first);
     if (!found)
         Take_Card(ctx, cur_player);
 }
 
 void Take_Card(Game_Context &ctx, int16_t cur_player) {
     Game_State &g = ctx.g;
-    ctx.os.set_label_caption(cur_player == 0
-                                 ? QT_TRANSLATE_NOOP("Play", "Player takes all card")
-                                 : with_args(QT_TRANSLATE_NOOP("Play", "COM %1 takes all card"),
-                                             {std::to_string(cur_player)}));
-    ctx.os.set_label_visible(true);
-    ctx.os.refresh_label();
-    ctx.os.Sleep(pause_ms);
-    ctx.os.set_label_visible(false);
-
+    std::vector<int16_t> taken;
     int16_t leader = cur_player;
     int16_t best = -1;
     for (int16_t i = 0; i < 4; ++i) {
-        Seat &seat = g.seat[i];
+        const Seat &seat = g.seat[i];
         if (seat.table_card == no_card)
             continue;
-        g.seat[cur_player].card[Card_Empty_Slot(g, cur_player)] = seat.table_card;
+        taken.push_back(seat.table_card);
         if (seat.finished != flag_true) {
             int16_t v = card_strength(seat.table_card);
             if (v > best) {
@@ -52,8 +44,12 @@ void Take_Card(Game_Context &ctx, int16_t cur_player) {
                 leader = i;
             }
         }
-        seat.table_card = no_card;
     }
+    ctx.view.took(cur_player, taken, leader);
+    for (Seat &seat : g.seat)
+        seat.table_card = no_card;
+    for (int16_t card : taken)
+        g.seat[cur_player].card[Card_Empty_Slot(g, cur_player)] = card;
     g.lead_suit = -1;
     g.open_card = no_card;
     ctx.view.Draw_Card();

@@ -9,7 +9,6 @@ constexpr int32_t table_width = 750; // pixels of the drawing area
 constexpr int32_t table_height = 550;
 constexpr int32_t card_step = 15;   // pixels between cards of a hand; a slide's step per frame
 constexpr int32_t frame_ms = 25;    // wait before each frame of a slide
-constexpr uint32_t pause_ms = 2000; // a complete round or a take stays on view this long
 constexpr int32_t back_design = 62; // the card back of every face-down card
 constexpr int32_t mode_face = 0;
 constexpr int32_t mode_back = 1;

@@ -4,13 +4,12 @@
 #include "game/computer_player.h"
 #include "game/hand.h"
 #include "game/plenk.h"
-#include "game/table_constants.h"
-#include "record/record_file.h"
 
 namespace plenk {
 
 void start_play(Game_Context &ctx) {
     ctx.view.Draw_Card();
+    ctx.view.dealt();
     ctx.g.turn_seat = 4;
     next_turn(ctx);
 }
@@ -39,10 +38,8 @@ void next_turn(Game_Context &ctx) {
             }
         } while (g.turn_seat != 0 && g.game_over != flag_true);
     }
-    if (g.game_over == flag_true) {
-        save_file(ctx.os, g, g.data_file);
-        show_human_stat(ctx.os, g);
-    }
+    if (g.game_over == flag_true)
+        ctx.view.game_ended();
 }
 
 void Finalize_Round(Game_Context &ctx) {
@@ -53,7 +50,6 @@ void Finalize_Round(Game_Context &ctx) {
             return;
         }
     }
-    ctx.os.Sleep(pause_ms);
     int16_t winner = -1;
     int16_t best = -1;
     for (int16_t i = 0; i < 4; ++i) {
@@ -65,6 +61,7 @@ void Finalize_Round(Game_Context &ctx) {
             winner = i;
         }
     }
+    ctx.view.round_won(winner);
     for (Seat &seat : g.seat)
         seat.table_card = no_card;
     g.lead_suit = -1;

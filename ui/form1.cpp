@@ -3,34 +3,17 @@
 #include "game/deal.h"
 #include "game/hand.h"
 #include "game/human_selection.h"
-#include "game/table_constants.h"
 #include "platform/text_marker.h"
 #include "record/record_file.h"
+#include "ui/table_layout.h"
 
 namespace plenk {
 
-Form1::Form1(Platform &os) : os_(os), renderer_(g_, os), context_{g_, os, view_} {}
-
-void Form1::Told_View::Draw_Card() {
-    form.renderer_.Draw_Card();
-    form.tell(form.news_.look(form.g_));
-}
-
-void Form1::Told_View::Animate_Card(int16_t direction, int16_t cur_player) {
-    form.tell(form.news_.look(form.g_));
-    form.renderer_.Animate_Card(direction, cur_player);
-}
-
-void Form1::tell(const std::vector<Text> &news) {
-    if (!announce_)
-        return;
-    for (const Text &words : news)
-        announce_(words);
-}
+Form1::Form1(Platform &os) : os_(os) {}
 
 void Form1::tell_turn() {
     if (awaiting_human())
-        tell({turn_words(g_.lead_suit)});
+        show_.tell({turn_words(g_.lead_suit)});
 }
 
 void Form1::set_running(bool running) {
@@ -42,7 +25,7 @@ void Form1::set_running(bool running) {
 void Form1::Form_Load() {
     os_.cdtInit(g_.card_w, g_.card_h);
     g_.game_over = flag_true;
-    load_record(os_, g_);
+    load_record(os_, rec_);
     tbl_submnu_Click(1);
 }
 
@@ -59,21 +42,20 @@ void Form1::gm_submnu_Click(int16_t index) {
         hide_mark();
         Shuffle_Deck(g_, os_);
         set_running(true);
-        news_.dealing();
         Initialize_Game(context_);
         set_running(false);
         tell_turn();
         update_mark(true);
         break;
     case 1:
-        show_human_stat(os_, g_);
+        show_human_stat(os_, rec_);
         break;
     case 2:
         if (os_.message_box(
                 QT_TRANSLATE_NOOP("Window", "This will reset previous name and record. Continue?"),
                 QT_TRANSLATE_NOOP("Window", "Confirm Reset"), Box_Icon::Information,
                 Box_Buttons::Yes_No) == Box_Answer::Yes)
-            reset_record(os_, g_);
+            reset_record(os_, rec_);
         break;
     case 4:
         os_.end_program();
@@ -103,7 +85,7 @@ void Form1::tbl_submnu_Click(int16_t index) {
             os_.set_check(Table_Item::Blue_Sky, true);
     }
     if (g_.game_over != flag_true) {
-        renderer_.Draw_Card();
+        show_.Draw_Card();
         update_mark(false);
     }
 }
@@ -112,7 +94,7 @@ void Form1::Help_submnu_Click() {
     os_.show_help_window();
 }
 
-void Form1::Form_MouseDown(int16_t, int16_t, float x, float y) {
+void Form1::Form_MouseDown(float x, float y) {
     play_slot(slot_under_press(g_, x, y));
 }
 
@@ -143,7 +125,7 @@ void Form1::play_slot(int16_t slot) {
     if (!human_may_play_slot(g_, slot)) {
         if (slot >= 0 && slot < Card_Empty_Slot(g_, 0)) {
             const Text words = refused_words(g_.seat[0].card[slot], g_.lead_suit);
-            tell({words});
+            show_.tell({words});
             if (refused_)
                 refused_(slot, words);
         }
@@ -159,21 +141,21 @@ void Form1::play_slot(int16_t slot) {
 
 void Form1::Form_Ask(Table_Question question) {
     if (g_.seat[0].hand_y == 0) {
-        tell({no_game_words()});
+        show_.tell({no_game_words()});
         return;
     }
     switch (question) {
     case Table_Question::Table_Cards:
-        tell({table_cards_words(g_)});
+        show_.tell({table_cards_words(g_)});
         break;
     case Table_Question::Seat_Counts:
-        tell({seat_counts_words(g_)});
+        show_.tell({seat_counts_words(g_)});
         break;
     case Table_Question::Centre:
-        tell({centre_words(g_)});
+        show_.tell({centre_words(g_)});
         break;
     case Table_Question::Last_Round:
-        tell({last_round_words(news_.last_round())});
+        show_.tell({last_round_words(show_.news().last_round())});
         break;
     }
 }
@@ -204,10 +186,8 @@ void Form1::update_mark(bool new_turn) {
     if (mark_slot_ > n - 1)
         mark_slot_ = static_cast<int16_t>(n - 1);
     marked_card_ = g_.seat[0].card[mark_slot_];
-    const auto [left, top] = human_row_corner(g_);
-    // A covered card shows only its strip; the last card shows whole.
-    const int32_t width = mark_slot_ == n - 1 ? g_.card_w : card_step;
-    os_.set_focus_mark(true, left + card_step * mark_slot_, top, width, g_.card_h);
+    const Table_Rect mark = shown_rect(g_, 0, mark_slot_);
+    os_.set_focus_mark(true, mark.x, mark.y, mark.width, mark.height);
 }
 
 } // namespace plenk

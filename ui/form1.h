@@ -4,8 +4,8 @@
 #include "game/game_state.h"
 #include "game/human_selection.h"
 #include "platform/platform.h"
-#include "ui/table_news.h"
-#include "ui/table_renderer.h"
+#include "record/record_file.h"
+#include "ui/table_show.h"
 
 #include <cstdint>
 #include <functional>
@@ -39,15 +39,16 @@ class Form1 {
     void tbl_submnu_Click(int16_t index);
     // Help menu: How to Play.
     void Help_submnu_Click();
-    // A mouse button went down over the table, at table pixels (x, y).
-    void Form_MouseDown(int16_t button, int16_t shift, float x, float y);
+    // A mouse button, any of them, went down over the table at table pixels
+    // (x, y).
+    void Form_MouseDown(float x, float y);
     // A key of keyboard play; refused, like a press, unless the human may play.
     void Form_KeyDown(Hand_Key key);
     // A key that reads the table; answered at any time.
     void Form_Ask(Table_Question question);
     // Where the words for a screen reader go, each announcement once.
     void on_announce(std::function<void(const Text &)> announce) {
-        announce_ = std::move(announce);
+        show_.on_announce(std::move(announce));
     }
     // Told true when the game moves on by itself (a deal, or the computer
     // seats after the human's card), false when it stops again; Game menu
@@ -61,7 +62,7 @@ class Form1 {
 
     Game_State &state() { return g_; }
     const Game_State &state() const { return g_; }
-    Game_Context &context() { return context_; }
+    Record_State &record() { return rec_; }
     // Whether the game waits for the human's card: the human may play and
     // the computer seats are not moving meanwhile.
     bool awaiting_human() const { return !engine_running_ && human_may_play(g_); }
@@ -76,27 +77,15 @@ class Form1 {
     // a turn starts with it on the first card that may be played.
     void update_mark(bool new_turn);
     void hide_mark();
-    void tell(const std::vector<Text> &news);
     // Tells whose turn it is when the game waits for the human's card.
     void tell_turn();
     void set_running(bool running);
 
-    // The renderer as the engine sees it, telling the news of every repaint
-    // and of every slide before it starts.
-    struct Told_View : Table_View {
-        Form1 &form;
-        explicit Told_View(Form1 &f) : form(f) {}
-        void Draw_Card() override;
-        void Animate_Card(int16_t direction, int16_t cur_player) override;
-    };
-
     Platform &os_;
     Game_State g_{};
-    Table_Renderer renderer_;
-    Told_View view_{*this};
-    Game_Context context_;
-    Table_News news_;
-    std::function<void(const Text &)> announce_;
+    Record_State rec_{};
+    Table_Show show_{g_, rec_, os_};
+    Game_Context context_{g_, os_, show_};
     std::function<void(bool)> busy_;
     std::function<void(int16_t, const Text &)> refused_;
     // The turn engine runs: the table is drawn from within it, and a state

@@ -1,32 +1,30 @@
 #pragma once
 
-#include "game/game_state.h"
-#include "ui/table_words.h"
+#include "ui/table_sentences.h"
 
-#include <array>
-#include <string>
+#include <cstdint>
 #include <vector>
 
 namespace plenk {
 
-// Follows the table from one look to the next and tells, in words and in the
-// order it happened, what a sighted player saw change: plays, draws, the end
-// of a round, a seat finishing and the end of the game. The take itself is
-// told by its label.
+// The words a screen reader hears for each thing that happens in the game,
+// in the order it happens. It keeps only the plays of the round under way, so
+// that the last round that ended can be told again. The take itself is told
+// by its label.
 class Table_News {
   public:
-    // A new deal begins: the next look tells the deal and forgets what was
-    // seen before it.
-    void dealing() { dealing_ = true; }
-    // What changed since the last look.
-    std::vector<Text> look(const Game_State &g);
+    std::vector<Text> dealt(int16_t open_card);
+    std::vector<Text> played(int16_t seat, int16_t card);
+    std::vector<Text> drew(int16_t seat, int count);
+    std::vector<Text> took(int16_t seat, const std::vector<int16_t> &taken, int16_t leader);
+    // A round that ends after the game is over leads nothing.
+    std::vector<Text> round_won(int16_t seat, bool game_over);
+    std::vector<Text> finished(int16_t seat, int place);
+    std::vector<Text> game_ended();
     const Round_Plays &last_round() const { return last_round_; }
 
   private:
-    Game_State seen_{};
-    bool dealing_ = false;
-    // Cards a seat has drawn in its plenk so far, told once it ends.
-    std::array<int, 4> drawn_{};
+    void round_ended(int16_t taker, int16_t leader);
     Round_Plays round_;
     Round_Plays last_round_;
 };

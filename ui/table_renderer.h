@@ -1,7 +1,6 @@
 #pragma once
 
 #include "game/game_state.h"
-#include "game/table_view.h"
 #include "platform/platform.h"
 
 #include <cstdint>
@@ -14,11 +13,14 @@ namespace plenk {
 void Delay(Platform &os, int32_t ms);
 
 // Paints the table from the state through the card library, and slides cards.
-class Table_Renderer : public Table_View {
+class Table_Renderer {
   public:
     Table_Renderer(Game_State &g, Platform &os) : g_(g), os_(os) {}
-    void Draw_Card() override;
-    void Animate_Card(int16_t direction, int16_t cur_player) override;
+    // Repaints the whole table from the state.
+    void Draw_Card();
+    // Slides a card back: direction 0 from the seat's hand to its table spot,
+    // any other value from the stock to the seat's hand.
+    void Animate_Card(int16_t direction, int16_t cur_player);
 
   private:
     Game_State &g_;

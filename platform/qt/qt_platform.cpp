@@ -1,6 +1,5 @@
 #include "platform/qt/qt_platform.h"
 
-#include "game/table_constants.h"
 #include "platform/file_services.h"
 #include "platform/qt/background_picture.h"
 #include "platform/qt/surface_constants.h"
@@ -61,9 +60,11 @@ void Qt_Platform::refresh_surface() {
 }
 
 bool Qt_Platform::set_background_picture(const std::string &path) {
+    if (parts_.surface == nullptr)
+        return false;
     std::optional<QImage> picture =
-        load_background_picture(QString::fromStdString(path), QSize(table_width, table_height));
-    if (!picture || parts_.surface == nullptr)
+        load_background_picture(QString::fromStdString(path), parts_.surface->size());
+    if (!picture)
         return false;
     parts_.surface->set_background(std::move(*picture));
     return true;

@@ -1,6 +1,5 @@
 #include "platform/qt/table_surface.h"
 
-#include "game/table_constants.h"
 #include "platform/qt/surface_constants.h"
 
 #include <QKeyEvent>
@@ -37,8 +36,9 @@ int16_t game_shift(Qt::KeyboardModifiers modifiers) {
 
 } // namespace
 
-Table_Surface::Table_Surface(Card_Deck &deck, QWidget *parent) : QWidget(parent), deck_(deck) {
-    setFixedSize(table_width, table_height);
+Table_Surface::Table_Surface(Card_Deck &deck, QSize size, QWidget *parent)
+    : QWidget(parent), deck_(deck) {
+    setFixedSize(size);
     // The pixmap covers every pixel, so nothing need be erased first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Keys reach the table for keyboard play.
@@ -48,7 +48,7 @@ Table_Surface::Table_Surface(Card_Deck &deck, QWidget *parent) : QWidget(parent)
 
 void Table_Surface::lay_background() {
     const qreal ratio = devicePixelRatioF();
-    background_ = QPixmap(QSize(qRound(table_width * ratio), qRound(table_height * ratio)));
+    background_ = QPixmap(QSize(qRound(width() * ratio), qRound(height() * ratio)));
     background_.setDevicePixelRatio(ratio);
     background_.fill(QColor::fromRgb(table_rgb));
     if (!picture_.isNull()) {

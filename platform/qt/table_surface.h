@@ -12,7 +12,7 @@
 
 namespace plenk {
 
-// The window's persistent drawing surface: a 750 by 550 table whose picture
+// The window's persistent drawing surface: a table of a fixed size whose picture
 // lives in a backing pixmap at the window's device pixel ratio. Cards are
 // placed in table pixels and drawn from the deck at device pixels, so they
 // stay sharp on a 2x screen. The widget shows the pixmap, whatever covered it.
@@ -22,7 +22,8 @@ class Table_Surface : public QWidget {
     // middle 4; shift 1, control 2, alt 4), the position in table pixels.
     using Mouse_Down = std::function<void(int16_t button, int16_t shift, float x, float y)>;
 
-    explicit Table_Surface(Card_Deck &deck, QWidget *parent = nullptr);
+    // `size` in table pixels.
+    Table_Surface(Card_Deck &deck, QSize size, QWidget *parent = nullptr);
 
     // Lays the background colour and picture over the whole table.
     void clear();

@@ -2,6 +2,7 @@
 #include "game/human_selection.h"
 #include "platform/qt/surface_constants.h"
 #include "tests/qt/qt_support.h"
+#include "ui/table_layout.h"
 #include "ui/table_words.h"
 
 #include <QAccessible>
@@ -56,7 +57,7 @@ struct Keyboard_Table : ::testing::Test {
     }
     // The slot whose card carries the mark's outline on the surface, -1 for none.
     int drawn_mark(const QImage &shot) {
-        const auto [left, top] = human_row_corner(table.g());
+        const auto [left, top, width, height] = stack_rect(table.g(), 0);
         for (int16_t slot = 0; slot < Card_Empty_Slot(table.g(), 0); ++slot)
             if (shot.pixelColor(left + card_step * slot + 1, top + 1) ==
                     QColor::fromRgb(mark_rgb) &&
@@ -228,7 +229,7 @@ TEST_F(Keyboard_Table, HoverShowsTheSameWordsAsATooltip) {
     for (int deals = 0; deals < 50 && !table.form->awaiting_human(); ++deals)
         table.window->gm_submnu[0]->trigger();
     const Game_State &g = table.g();
-    const auto [left, top] = human_row_corner(g);
+    const auto [left, top, width, height] = stack_rect(g, 0);
     for (int16_t slot = 0; slot < Card_Empty_Slot(g, 0); ++slot) {
         const std::string card = english(card_name(g.seat[0].card[slot]));
         EXPECT_EQ(hover({left + card_step * slot + 3, top + 3}),

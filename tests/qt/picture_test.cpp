@@ -180,7 +180,7 @@ TEST(Table_Drawing, MatchesTheReviewedPictures) {
         R"(<svg xmlns="http://www.w3.org/2000/svg" width="71" height="96"><rect id="back" width="71" height="96" fill="#ff00ff"/></svg>)");
     back_only.close();
     Card_Deck deck(back_only.fileName());
-    Table_Surface surface(deck);
+    Table_Surface surface(deck, QSize(table_width, table_height));
     QImage background(300, 200, QImage::Format_RGB32);
     background.fill(QColor(40, 80, 200));
     QPainter(&background).fillRect(100, 50, 100, 100, Qt::yellow);

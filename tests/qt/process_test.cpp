@@ -112,7 +112,7 @@ TEST(Double_Density, CardsAreCrispAndPressesArriveInTablePixels) {
     qputenv("QT_SCALE_FACTOR", "2");
     ensure_application();
     Card_Deck deck;
-    Table_Surface surface(deck);
+    Table_Surface surface(deck, QSize(table_width, table_height));
     surface.show();
     ASSERT_EQ(surface.devicePixelRatioF(), 2.0);
     const Card_Picture queen{false, 12, 2};

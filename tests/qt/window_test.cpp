@@ -3,6 +3,7 @@
 #include "ui/qt/help_window.h"
 #include "ui/qt/refusal_cue.h"
 #include "ui/qt/window_constants.h"
+#include "ui/table_layout.h"
 
 #include "game/deal.h"
 #include "game/human_selection.h"
@@ -172,11 +173,11 @@ TEST(Table_Click, PlaysTheCardUnderThePointer) {
             continue;
         const int16_t card = g.seat[0].card[slot];
         QTest::mouseClick(table.window->surface, Qt::LeftButton, {},
-                          {human_row_corner(g).left + 15 * slot + (slot == n - 1 ? 65 : 10), 500});
+                          {stack_rect(g, 0).x + 15 * slot + (slot == n - 1 ? 65 : 10), 500});
         EXPECT_EQ(std::count(g.seat[0].card.begin(), g.seat[0].card.end(), card), 0);
         // Nothing stays drawn where the hand, now of another length, ended.
-        const int right = human_row_corner(g).left + 15 * (Card_Empty_Slot(g, 0) - 1) + 71;
-        for (int x : {right + 3, human_row_corner(g).left - 4})
+        const int right = stack_rect(g, 0).x + 15 * (Card_Empty_Slot(g, 0) - 1) + 71;
+        for (int x : {right + 3, stack_rect(g, 0).x - 4})
             EXPECT_EQ(table.grab().pixelColor(x, 500), QColor(0, 128, 0)) << x;
         return;
     }
@@ -209,7 +210,7 @@ TEST(Cues, ShowWhatTheGameTakesNow) {
                 refused = slot;
     }
     ASSERT_GE(refused, 0) << "no deal gave the human a card to refuse";
-    const auto [left, top] = human_row_corner(g);
+    const auto [left, top, width, height] = stack_rect(g, 0);
     const auto card_at = [&, left = left, top = top](int16_t slot) {
         return QPoint(left + card_step * slot + 5, top + 5);
     };

@@ -4,8 +4,8 @@
 #include "game/deal.h"
 #include "game/hand.h"
 #include "game/human_selection.h"
-#include "game/table_constants.h"
 #include "record/player_record.h"
+#include "ui/table_layout.h"
 
 #include <algorithm>
 
@@ -26,11 +26,12 @@ std::string Memory_Record_Platform::write_record_file(const std::string &,
     return {};
 }
 
-Random_Game_Runner::Random_Game_Runner(bool check_rules) : check_(check_rules) {
+Random_Game_Runner::Random_Game_Runner(bool check_rules)
+    : Table_Show(g_, rec_, os_), check_(check_rules) {
     os_.keep_log = false;
     os_.cdtInit(g_.card_w, g_.card_h);
     g_.game_over = flag_true;
-    g_.player_rec.player_name = make_player_name("Soak");
+    rec_.player_rec.player_name = make_player_name("Soak");
     os_.box_answerer = [this](const std::string &, const std::string &title) {
         if (title == "Winning Stroke")
             return ++stat_boxes_, Box_Answer::Ok;
@@ -55,7 +56,7 @@ Game_Outcome Random_Game_Runner::play(uint64_t seed) {
     stat_boxes_ = 0;
     human_declined_ = false;
     draws_ = 0;
-    const std::array<int16_t, 5> counts_before = g_.player_rec.rank_count;
+    const std::array<int16_t, 5> counts_before = rec_.player_rec.rank_count;
     const int saves_before = os_.save_count;
 
     Shuffle_Deck(g_, os_);
@@ -65,25 +66,23 @@ Game_Outcome Random_Game_Runner::play(uint64_t seed) {
             broken("the engine stopped while the human may not play");
         if (presses > 1000000)
             broken("the human found no card to play");
-        const auto [left, top] = human_row_corner(g_);
-        const int right = left + (Card_Empty_Slot(g_, 0) - 1) * card_step + g_.card_w;
-        std::uniform_real_distribution<float> across(static_cast<float>(left),
-                                                     static_cast<float>(right));
-        std::uniform_real_distribution<float> down(static_cast<float>(top),
-                                                   static_cast<float>(top + g_.card_h));
-        Form_MouseDown(ctx_, static_cast<int16_t>(human_() % 3 + 1), 0, across(human_),
-                       down(human_));
+        const Table_Rect hand = stack_rect(g_, 0);
+        std::uniform_real_distribution<float> across(static_cast<float>(hand.x),
+                                                     static_cast<float>(hand.x + hand.width));
+        std::uniform_real_distribution<float> down(static_cast<float>(hand.y),
+                                                   static_cast<float>(hand.y + hand.height));
+        play_human_card(ctx_, slot_under_press(g_, across(human_), down(human_)));
     }
     if (!check_)
         return outcome_;
     for (int k = 0; k < 5; ++k) {
-        const int moved = g_.player_rec.rank_count[k] - counts_before[k];
+        const int moved = rec_.player_rec.rank_count[k] - counts_before[k];
         if (moved != (k == outcome_.human_place ? 1 : 0) && counts_before[k] != count_limit)
             broken("placing counter " + std::to_string(k) + " moved by " + std::to_string(moved));
     }
     if (os_.save_count != saves_before + 1)
         broken("the record was not saved exactly once");
-    if (os_.saved != encode_record(g_.player_rec))
+    if (os_.saved != encode_record(rec_.player_rec))
         broken("the saved record differs from memory");
     if (stat_boxes_ != 1)
         broken("the statistics were not shown exactly once");
@@ -91,7 +90,7 @@ Game_Outcome Random_Game_Runner::play(uint64_t seed) {
 }
 
 void Random_Game_Runner::Draw_Card() {
-    renderer_.Draw_Card();
+    Table_Show::Draw_Card();
     if (++draws_ > 2000000)
         broken("the game does not end");
     if (check_ && g_.animating != flag_true)
@@ -107,7 +106,7 @@ void Random_Game_Runner::Animate_Card(int16_t direction, int16_t cur_player) {
     if (check_ && direction != 0 &&
         (g_.deck_pos >= pack_size || has_suit(g_, cur_player, g_.lead_suit) == flag_true))
         broken("a card drawn by a seat that could follow");
-    renderer_.Animate_Card(direction, cur_player);
+    Table_Show::Animate_Card(direction, cur_player);
 }
 
 void Random_Game_Runner::check_rules() {

@@ -2,7 +2,8 @@
 
 #include "game/game_context.h"
 #include "platform/headless_platform.h"
-#include "ui/table_renderer.h"
+#include "record/record_file.h"
+#include "ui/table_show.h"
 
 #include <array>
 #include <random>
@@ -35,7 +36,7 @@ struct Game_Outcome {
 // its hand with random buttons until a card plays, and answers "You win!" at
 // random. With checking on, the rules are checked after every card played,
 // drawn or taken, and at the end of each game; a broken rule throws.
-class Random_Game_Runner : private Table_View {
+class Random_Game_Runner : private Table_Show {
   public:
     explicit Random_Game_Runner(bool check_rules);
     Game_Outcome play(uint64_t seed);
@@ -49,7 +50,7 @@ class Random_Game_Runner : private Table_View {
     bool check_;
     Memory_Record_Platform os_;
     Game_State g_{};
-    Table_Renderer renderer_{g_, os_};
+    Record_State rec_{};
     Game_Context ctx_{g_, os_, *this};
     std::mt19937_64 human_;
     uint64_t seed_ = 0;

@@ -50,12 +50,12 @@ std::string name_of(int16_t c) {
     return {ranks[static_cast<std::size_t>(c % 13)], suit_letter(Get_Suit(c))};
 }
 
-Table_Fixture::Table_Fixture() {
+Table_Fixture::Table_Fixture() : Table_Show(g, rec, os) {
     os.cdtInit(g.card_w, g.card_h);
-    g.data_file = os.program_folder() + "/data.dat";
-    g.player_rec.player_name = make_player_name("Tester");
-    g.player_rec.rank_count[0] = 7; // never touched by the game
-    g.game_over = flag_true;        // as the window holds it before the first deal
+    rec.data_file = os.program_folder() + "/data.dat";
+    rec.player_rec.player_name = make_player_name("Tester");
+    rec.player_rec.rank_count[0] = 7; // never touched by the game
+    g.game_over = flag_true;          // as the window holds it before the first deal
 }
 
 void Table_Fixture::lay(const Layout &layout) {
@@ -120,12 +120,12 @@ std::string Table_Fixture::state() const {
             out << s;
     if (g.game_over == flag_true)
         out << " over";
-    if (g.player_rec.rank_count != std::array<int16_t, 5>{7, 0, 0, 0, 0}) {
+    if (rec.player_rec.rank_count != std::array<int16_t, 5>{7, 0, 0, 0, 0}) {
         out << " counts";
-        for (int16_t count : g.player_rec.rank_count)
+        for (int16_t count : rec.player_rec.rank_count)
             out << ' ' << count;
     }
-    if (File_Exists(g.data_file))
+    if (File_Exists(rec.data_file))
         out << " saved";
     return out.str();
 }
@@ -159,12 +159,12 @@ std::string Table_Fixture::events() {
 
 void Table_Fixture::Draw_Card() {
     note("paint; ");
-    renderer.Draw_Card();
+    Table_Show::Draw_Card();
 }
 
 void Table_Fixture::Animate_Card(int16_t direction, int16_t cur_player) {
     note("");
-    renderer.Animate_Card(direction, cur_player);
+    Table_Show::Animate_Card(direction, cur_player);
     // Named by what was drawn: the moving card, a back drawn first in each
     // frame, starts at the stock in the middle when a card is drawn.
     const std::vector<Platform_Call> frames = os.calls_of(Platform_Call::Kind::Draw);

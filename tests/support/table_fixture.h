@@ -3,7 +3,8 @@
 #include "game/game_context.h"
 #include "game/game_state.h"
 #include "platform/headless_platform.h"
-#include "ui/table_renderer.h"
+#include "record/record_file.h"
+#include "ui/table_show.h"
 
 #include <array>
 #include <optional>
@@ -38,12 +39,13 @@ struct Fixed_Random_Platform : Headless_Platform {
     float random_value() override { return fixed ? *fixed : Headless_Platform::random_value(); }
 };
 
-// The engine on the headless platform with the real table drawing; the
-// engine's own repaints and slides are noted among the platform's calls.
-struct Table_Fixture : private Table_View {
+// The engine on the headless platform with the game's own table show; the
+// engine's repaints and slides are noted among the platform's calls.
+struct Table_Fixture : private Table_Show {
     Fixed_Random_Platform os;
     Game_State g{};
-    Table_Renderer renderer{g, os};
+    Record_State rec{};
+    Table_Renderer renderer{g, os}; // paints outside the engine, unnoted
     Game_Context ctx{g, os, *this};
 
     Table_Fixture();

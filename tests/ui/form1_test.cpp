@@ -5,6 +5,8 @@
 #include "record/player_record.h"
 #include "ui/form1.h"
 
+#include "ui/table_layout.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -43,7 +45,7 @@ struct Window : ::testing::Test {
         int16_t j = 0;
         while (!human_may_play_slot(g, j))
             ++j;
-        return static_cast<float>(human_row_corner(g).left + 15 * j +
+        return static_cast<float>(stack_rect(g, 0).x + 15 * j +
                                   (j == Card_Empty_Slot(g, 0) - 1 ? 30 : 2));
     }
 };
@@ -73,7 +75,7 @@ TEST(Start, LoadsTheRecordOrAsksForANameAndTriesThePicture) {
         form.Form_Load();
         EXPECT_EQ(os.calls_of(Kind::Input_Box).size(), r.asked ? 1u : 0u);
         EXPECT_EQ(read_file(folder + "/data.dat").substr(0, 3), r.asked ? "Ann" : "Bea");
-        EXPECT_EQ(form.state().player_rec.rank_count[4], r.asked ? 0 : 4);
+        EXPECT_EQ(form.record().player_rec.rank_count[4], r.asked ? 0 : 4);
         EXPECT_EQ(os.background(), r.blue_sky ? folder + "/table01.jpg" : "");
         EXPECT_EQ(
             std::pair(os.is_checked(Table_Item::Default), os.is_checked(Table_Item::Blue_Sky)),
@@ -115,7 +117,7 @@ TEST_F(Window, TheTableMenuSwitchesBackgroundsAndRepaintsARunningGame) {
 TEST_F(Window, GameMenuCommands) {
     os.answer_next_input("Ann");
     form.Form_Load();
-    g.player_rec.rank_count = {7, 1, 2, 3, 4};
+    form.record().player_rec.rank_count = {7, 1, 2, 3, 4};
     os.answer_next_box(Box_Answer::Ok);
     form.gm_submnu_Click(1);
     EXPECT_EQ(os.calls_of(Kind::Message_Box).at(0).title, "Winning Stroke");
@@ -129,9 +131,9 @@ TEST_F(Window, GameMenuCommands) {
         const Platform_Call box = os.calls_of(Kind::Message_Box).at(0);
         EXPECT_EQ(box.text + "|" + box.title,
                   "This will reset previous name and record. Continue?|Confirm Reset");
-        EXPECT_EQ(g.player_rec.rank_count[1], answer == Box_Answer::Yes ? 0 : 1);
+        EXPECT_EQ(form.record().player_rec.rank_count[1], answer == Box_Answer::Yes ? 0 : 1);
     }
-    EXPECT_EQ(g.player_rec.rank_count, (std::array<int16_t, 5>{7, 0, 0, 0, 0}));
+    EXPECT_EQ(form.record().player_rec.rank_count, (std::array<int16_t, 5>{7, 0, 0, 0, 0}));
     EXPECT_EQ(read_file(data_file).substr(0, 3), "Cy ");
     os.clear_log();
     form.gm_submnu_Click(3); // the separator
@@ -182,7 +184,7 @@ TEST_F(Window, CommandsDuringASlide) {
             r.give(form);
             repaints = os.calls_of(Kind::Refresh).size();
         });
-        auto press = [&] { form.Form_MouseDown(1, 0, x, 500); };
+        auto press = [&] { form.Form_MouseDown(x, 500); };
         if (r.ends) {
             EXPECT_THROW(press(), Program_Ended);
         } else {

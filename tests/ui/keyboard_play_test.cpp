@@ -4,6 +4,8 @@
 #include "ui/form1.h"
 #include "ui/table_words.h"
 
+#include "ui/table_layout.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -70,7 +72,7 @@ struct Keyboard : ::testing::Test {
     // The slot the mark is drawn on, -1 when hidden; Form1 must say the same.
     int mark() const {
         const auto &m = os.focus_mark();
-        const int slot = m[0] ? (m[1] - human_row_corner(g).left) / 15 : -1;
+        const int slot = m[0] ? (m[1] - stack_rect(g, 0).x) / 15 : -1;
         EXPECT_EQ(slot, form.marked_slot());
         return slot;
     }

@@ -9,10 +9,6 @@
 namespace plenk::test {
 namespace {
 
-struct Point {
-    int32_t x, y;
-};
-
 // The human holds the Two of Clubs and the Seven of Hearts; Hearts to follow.
 struct Words : ::testing::Test, Table_Fixture {
     void deal() {
@@ -62,32 +58,6 @@ TEST_F(Words, NameEveryThingOnTheTable) {
     deal();
     EXPECT_EQ(english(table_words(g, false).description), "Suit to follow: Hearts.");
     EXPECT_FALSE(table_words(g, false).things[1].playable);
-}
-
-TEST_F(Words, ThingUnderAPoint) {
-    deal();
-    g.seat[1].table_card = 51;
-    const Table_Words words = table_words(g, true);
-    const auto [x, y] = human_row_corner(g);
-    const std::pair<Point, const char *> cases[] = {
-        {{x, y}, "Two of Clubs"},
-        {{x + 14, y + 95}, "Two of Clubs"},
-        {{x + 15, y}, "Seven of Hearts"},
-        {{x + 85, y}, "Seven of Hearts"},
-        {{x + 86, y}, ""},
-        {{x, y - 1}, ""},
-        {{375, 275}, "Open card: King of Clubs"},
-        {{g.seat[1].table_x, g.seat[1].table_y}, "COM 1 played King of Spades"},
-        {{g.seat[1].hand_x, g.seat[1].hand_y}, "COM 1, right, 6 cards"},
-        {{g.seat[1].hand_x - 36, g.seat[1].hand_y},
-         "COM 1, right, 6 cards"},                  // the left edge, 700 - 35.5 to even
-        {{g.seat[3].hand_x, g.seat[3].hand_y}, ""}, // a seat without cards
-    };
-    for (const auto &[at, name] : cases) {
-        const int i = thing_at(words, at.x, at.y);
-        EXPECT_EQ(i < 0 ? "" : english(words.things[static_cast<std::size_t>(i)].name), name)
-            << at.x << "," << at.y;
-    }
 }
 
 } // namespace

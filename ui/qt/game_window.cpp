@@ -1,6 +1,7 @@
 #include "ui/qt/game_window.h"
 
 #include "game/human_selection.h"
+#include "game/table_constants.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/table_surface.h"
 #include "platform/qt/translation.h"
@@ -12,6 +13,8 @@
 #include "ui/qt/refusal_cue.h"
 #include "ui/qt/table_accessible.h"
 #include "ui/qt/window_constants.h"
+#include "ui/table_layout.h"
+#include "ui/table_sentences.h"
 #include "ui/table_words.h"
 
 #include <QAccessible>
@@ -43,7 +46,7 @@ int16_t index_of(const QAction *action) {
 Game_Window::Game_Window(Qt_Platform &os, Form1 &form)
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      surface(new Table_Surface(os.deck(), this)), form_(form) {
+      surface(new Table_Surface(os.deck(), QSize(table_width, table_height), this)), form_(form) {
     setWindowTitle(window_caption);
     // The icon belongs to the whole program, the name prompt before the window included.
     QApplication::setWindowIcon(game_icon());
@@ -56,8 +59,9 @@ Game_Window::Game_Window(Qt_Platform &os, Form1 &form)
     build_accessibility();
     build_cues();
 
-    surface->on_mouse_down([this](int16_t button, int16_t shift, float x, float y) {
-        form_.Form_MouseDown(button, shift, x, y);
+    // Any button plays: which one, and the keys held, do not matter.
+    surface->on_mouse_down([this](int16_t, int16_t, float x, float y) {
+        form_.Form_MouseDown(x, y);
         table_accessible->refresh();
     });
     surface->on_key([this](QKeyEvent *event) {
@@ -109,7 +113,8 @@ Game_Window::Game_Window(Qt_Platform &os, Form1 &form)
 void Game_Window::build_label() {
     // Never seen: the game sets the text before it shows the label.
     take_lbl = new QLabel(QCoreApplication::translate("Window", "COM 2 Takes All Cards"), surface);
-    take_lbl->setGeometry(label_left, label_top, label_width, label_height);
+    const Table_Rect place = label_rect();
+    take_lbl->setGeometry(place.x, place.y, place.width, place.height);
     take_lbl->setTextFormat(Qt::PlainText);
     take_lbl->setAlignment(Qt::AlignCenter);
     take_lbl->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -203,8 +208,7 @@ void Game_Window::build_cues() {
     surface->setMouseTracking(true);
     form_.on_busy([this](bool busy) { set_busy(busy); });
     form_.on_refused([this](int16_t slot, const Text &words) {
-        const Table_Words now = table_words(form_.state(), form_.awaiting_human());
-        const Table_Thing &card = now.things[static_cast<std::size_t>(slot)];
+        const Table_Rect card = shown_rect(form_.state(), 0, slot);
         refusal_cue->show_for(QRect(card.x, card.y, card.width, card.height), translated(words));
     });
 }

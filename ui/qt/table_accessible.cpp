@@ -268,17 +268,7 @@ void Table_Accessible::refresh() {
     const int marked = mark_();
     const bool active = QAccessible::isActive();
     // A thing leaving is told while it still stands where the reader saw it.
-    std::vector<const Thing_Accessible *> staying;
-    for (std::size_t i = 0; i < things_.size(); ++i) {
-        const bool stays = std::any_of(now.things.begin(), now.things.end(),
-                                       [&](const Table_Thing &t) { return things_[i]->is(t); });
-        if (stays) {
-            staying.push_back(things_[i]);
-        } else if (active) {
-            QAccessibleEvent gone(things_[i], QAccessible::ObjectDestroyed);
-            QAccessible::updateAccessibility(&gone);
-        }
-    }
+    const std::vector<const Thing_Accessible *> staying = tell_gone(now, active);
     std::swap(shown_, now); // `now` holds what a screen reader last had
     const Thing_Accessible *had_focus = marked_thing();
     const QString was_focused = had_focus != nullptr ? had_focus->told : QString();
@@ -286,7 +276,28 @@ void Table_Accessible::refresh() {
     marked_ = marked;
     if (!active)
         return;
+    tell_changes(now, staying);
+    tell_focus(had_focus, was_focused);
+}
 
+std::vector<const Thing_Accessible *> Table_Accessible::tell_gone(const Table_Words &now,
+                                                                  bool active) {
+    std::vector<const Thing_Accessible *> staying;
+    for (Thing_Accessible *a : things_) {
+        const bool stays = std::any_of(now.things.begin(), now.things.end(),
+                                       [&](const Table_Thing &t) { return a->is(t); });
+        if (stays) {
+            staying.push_back(a);
+        } else if (active) {
+            QAccessibleEvent gone(a, QAccessible::ObjectDestroyed);
+            QAccessible::updateAccessibility(&gone);
+        }
+    }
+    return staying;
+}
+
+void Table_Accessible::tell_changes(const Table_Words &before,
+                                    const std::vector<const Thing_Accessible *> &staying) {
     for (std::size_t i = 0; i < things_.size(); ++i) {
         Thing_Accessible *a = things_[i];
         const Table_Thing &t = shown_.things[i];
@@ -304,7 +315,7 @@ void Table_Accessible::refresh() {
             QAccessibleEvent renamed(a, QAccessible::NameChanged);
             QAccessible::updateAccessibility(&renamed);
         }
-        const auto was = std::find_if(now.things.begin(), now.things.end(),
+        const auto was = std::find_if(before.things.begin(), before.things.end(),
                                       [&](const Table_Thing &w) { return a->is(w); });
         if (t.playable != was->playable) {
             QAccessible::State changed;
@@ -313,14 +324,17 @@ void Table_Accessible::refresh() {
             QAccessible::updateAccessibility(&flipped);
         }
     }
-    if (translated(shown_.hand) != translated(now.hand)) {
+    if (translated(shown_.hand) != translated(before.hand)) {
         QAccessibleEvent renamed(hand_, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&renamed);
     }
-    if (translated(shown_.description) != translated(now.description)) {
+    if (translated(shown_.description) != translated(before.description)) {
         QAccessibleEvent described(this, QAccessible::DescriptionChanged);
         QAccessible::updateAccessibility(&described);
     }
+}
+
+void Table_Accessible::tell_focus(const Thing_Accessible *had_focus, const QString &was_focused) {
     Thing_Accessible *focused = marked_thing();
     if (focused != nullptr && widget()->hasFocus() &&
         (focused != had_focus || focused->told != was_focused)) {

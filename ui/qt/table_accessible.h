@@ -56,6 +56,15 @@ class Table_Accessible : public QAccessibleWidget {
     Thing_Accessible *marked_thing() const;
     // Gives each of the words' things its object: the one it had, else a new one.
     void take_objects();
+    // The steps of refresh(). Tells which objects leave, as the table now
+    // is, and returns those that stay.
+    std::vector<const Thing_Accessible *> tell_gone(const Table_Words &now, bool active);
+    // Tells the objects made, renamed or made playable since `before`, and
+    // the hand's and the description's changes.
+    void tell_changes(const Table_Words &before,
+                      const std::vector<const Thing_Accessible *> &staying);
+    // Tells the focus when the marked card or its name changed.
+    void tell_focus(const Thing_Accessible *had_focus, const QString &was_focused);
 
     Words_Source source_;
     Mark_Source mark_;

@@ -4,11 +4,7 @@
 
 namespace plenk {
 
-// The announcement label across the middle of the table.
-constexpr int32_t label_left = 216;
-constexpr int32_t label_top = 256;
-constexpr int32_t label_width = 313;
-constexpr int32_t label_height = 25;
+// The announcement label's look; its place is the table layout's.
 constexpr uint32_t label_text_rgb = 0xFFFF00;
 constexpr int32_t label_font_px = 19; // bold serif, in pixels as the label's box is sized for it
 
