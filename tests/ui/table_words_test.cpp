@@ -49,7 +49,7 @@ TEST_F(Words, NameEveryThingOnTheTable) {
          "Two of Clubs|Seven of Hearts|" + seats +
              "Open card: King of Clubs|No game in progress. Game, Deal starts one."},
     };
-    EXPECT_EQ(said(), "No game in progress. Game, Deal starts one."); // nothing dealt yet
+    EXPECT_EQ(said(), "No game yet. To start one, choose Game, Deal or press Ctrl+N.");
     for (const auto &c : cases) {
         deal();
         c.change(g);
