@@ -60,7 +60,7 @@ Game_Window::Game_Window(Qt_Platform &os, Form1 &form)
     build_cues();
 
     // Any button plays: which one, and the keys held, do not matter.
-    surface->on_mouse_down([this](int16_t, int16_t, float x, float y) {
+    surface->on_mouse_down([this](float x, float y) {
         form_.Form_MouseDown(x, y);
         table_accessible->refresh();
     });
