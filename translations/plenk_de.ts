@@ -388,6 +388,11 @@ Tipp: Ist der Stapel aufgebraucht, merken Sie sich die höchste schon gespielte 
         <source>No game in progress</source>
         <translation>Es läuft kein Spiel</translation>
     </message>
+    <message>
+        <source>No game yet. To start one, choose Game, Deal or press Ctrl+N.</source>
+        <extracomment>Before the first deal. &quot;Game, Deal&quot; names the menu and its item, &quot;Ctrl+N&quot; its key as the desktop writes it.</extracomment>
+        <translation>Noch kein Spiel. Spiel, Geben oder Strg+N startet eines.</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

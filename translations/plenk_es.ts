@@ -388,6 +388,11 @@ Consejo: cuando se acabe el mazo, recuerda la carta más alta ya jugada de cada 
         <source>No game in progress</source>
         <translation>No hay ninguna partida</translation>
     </message>
+    <message>
+        <source>No game yet. To start one, choose Game, Deal or press Ctrl+N.</source>
+        <extracomment>Before the first deal. &quot;Game, Deal&quot; names the menu and its item, &quot;Ctrl+N&quot; its key as the desktop writes it.</extracomment>
+        <translation>Aún no hay partida. Para empezar una, elige Partida, Repartir o pulsa Ctrl+N.</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

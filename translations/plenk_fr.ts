@@ -388,6 +388,11 @@ Astuce&#xa0;: une fois le talon épuisé, retenez la plus haute carte déjà jou
         <source>No game in progress</source>
         <translation>Aucune partie en cours</translation>
     </message>
+    <message>
+        <source>No game yet. To start one, choose Game, Deal or press Ctrl+N.</source>
+        <extracomment>Before the first deal. &quot;Game, Deal&quot; names the menu and its item, &quot;Ctrl+N&quot; its key as the desktop writes it.</extracomment>
+        <translation>Pas encore de partie. Partie, Distribuer ou Ctrl+N en lance une.</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

@@ -388,6 +388,11 @@ Consiglio: finito il mazzo, tieni a mente la carta più alta già giocata di ogn
         <source>No game in progress</source>
         <translation>Nessuna partita in corso</translation>
     </message>
+    <message>
+        <source>No game yet. To start one, choose Game, Deal or press Ctrl+N.</source>
+        <extracomment>Before the first deal. &quot;Game, Deal&quot; names the menu and its item, &quot;Ctrl+N&quot; its key as the desktop writes it.</extracomment>
+        <translation>Ancora nessuna partita. Per iniziarne una, scegli Partita, Distribuisci o premi Ctrl+N.</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

@@ -388,6 +388,11 @@ Tip: is de stapel op, onthoud dan van elke kleur de hoogste kaart die al gespeel
         <source>No game in progress</source>
         <translation>Er loopt geen spel</translation>
     </message>
+    <message>
+        <source>No game yet. To start one, choose Game, Deal or press Ctrl+N.</source>
+        <extracomment>Before the first deal. &quot;Game, Deal&quot; names the menu and its item, &quot;Ctrl+N&quot; its key as the desktop writes it.</extracomment>
+        <translation>Nog geen spel. Kies Spel, Delen of druk op Ctrl+N om er een te beginnen.</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

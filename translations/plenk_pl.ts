@@ -392,6 +392,11 @@ Rada: gdy talia się skończy, pamiętaj najwyższą już zagraną kartę w każ
         <source>No game in progress</source>
         <translation>Nie trwa żadna gra</translation>
     </message>
+    <message>
+        <source>No game yet. To start one, choose Game, Deal or press Ctrl+N.</source>
+        <extracomment>Before the first deal. &quot;Game, Deal&quot; names the menu and its item, &quot;Ctrl+N&quot; its key as the desktop writes it.</extracomment>
+        <translation>Nie ma jeszcze gry. Aby ją zacząć, wybierz Gra, Rozdaj lub naciśnij Ctrl+N.</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

@@ -388,6 +388,11 @@ Dica: quando o monte acabar, lembre a carta mais alta já jogada de cada naipe.<
         <source>No game in progress</source>
         <translation>Nenhuma partida em andamento</translation>
     </message>
+    <message>
+        <source>No game yet. To start one, choose Game, Deal or press Ctrl+N.</source>
+        <extracomment>Before the first deal. &quot;Game, Deal&quot; names the menu and its item, &quot;Ctrl+N&quot; its key as the desktop writes it.</extracomment>
+        <translation>Nenhuma partida ainda. Para começar uma, escolha Partida, Dar cartas ou pressione Ctrl+N.</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

@@ -16,6 +16,12 @@ void Form1::tell_turn() {
         show_.tell({turn_words(g_.lead_suit)});
 }
 
+void Form1::set_running(bool running) {
+    engine_running_ = running;
+    if (busy_)
+        busy_(running);
+}
+
 void Form1::Form_Load() {
     os_.cdtInit(g_.card_w, g_.card_h);
     g_.game_over = flag_true;
@@ -35,9 +41,9 @@ void Form1::gm_submnu_Click(int16_t index) {
     case 0:
         hide_mark();
         Shuffle_Deck(g_, os_);
-        engine_running_ = true;
+        set_running(true);
         Initialize_Game(context_);
-        engine_running_ = false;
+        set_running(false);
         tell_turn();
         update_mark(true);
         break;
@@ -117,14 +123,18 @@ void Form1::play_slot(int16_t slot) {
     if (!awaiting_human())
         return;
     if (!human_may_play_slot(g_, slot)) {
-        if (slot >= 0 && slot < Card_Empty_Slot(g_, 0))
-            show_.tell({refused_words(g_.seat[0].card[slot], g_.lead_suit)});
+        if (slot >= 0 && slot < Card_Empty_Slot(g_, 0)) {
+            const Text words = refused_words(g_.seat[0].card[slot], g_.lead_suit);
+            show_.tell({words});
+            if (refused_)
+                refused_(slot, words);
+        }
         return;
     }
     hide_mark();
-    engine_running_ = true;
+    set_running(true);
     play_human_card(context_, slot);
-    engine_running_ = false;
+    set_running(false);
     tell_turn();
     update_mark(true);
 }

@@ -50,6 +50,15 @@ class Form1 {
     void on_announce(std::function<void(const Text &)> announce) {
         show_.on_announce(std::move(announce));
     }
+    // Told true when the game moves on by itself (a deal, or the computer
+    // seats after the human's card), false when it stops again; Game menu
+    // choices but Exit, presses and keys of play are refused meanwhile.
+    void on_busy(std::function<void(bool)> busy) { busy_ = std::move(busy); }
+    // Told the slot of a card of the human's hand the rule refused, with the
+    // words a screen reader hears for it.
+    void on_refused(std::function<void(int16_t slot, const Text &words)> refused) {
+        refused_ = std::move(refused);
+    }
 
     Game_State &state() { return g_; }
     const Game_State &state() const { return g_; }
@@ -70,12 +79,15 @@ class Form1 {
     void hide_mark();
     // Tells whose turn it is when the game waits for the human's card.
     void tell_turn();
+    void set_running(bool running);
 
     Platform &os_;
     Game_State g_{};
     Record_State rec_{};
     Table_Show show_{g_, rec_, os_};
     Game_Context context_{g_, os_, show_};
+    std::function<void(bool)> busy_;
+    std::function<void(int16_t, const Text &)> refused_;
     // The turn engine runs: the table is drawn from within it, and a state
     // seen then may show seat 0 to move before the engine has come to it.
     bool engine_running_ = false;

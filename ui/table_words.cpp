@@ -72,7 +72,12 @@ Table_Words table_words(const Game_State &g, bool human_to_play) {
                       ? with_args(QT_TRANSLATE_NOOP("Table", "%1, cannot be played"), {t.name})
                       : t.name;
 
-    if (g.game_over == flag_true)
+    if (!dealt)
+        //: Before the first deal. "Game, Deal" names the menu and its item, "Ctrl+N" its key
+        //: as the desktop writes it.
+        words.description = QT_TRANSLATE_NOOP(
+            "Table", "No game yet. To start one, choose Game, Deal or press Ctrl+N.");
+    else if (g.game_over == flag_true)
         //: "Game, Deal" names the menu and its item.
         words.description =
             QT_TRANSLATE_NOOP("Table", "No game in progress. Game, Deal starts one.");

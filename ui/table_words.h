@@ -22,7 +22,8 @@ struct Table_Thing {
 
 // The table for a screen reader and for tooltips: the human's cards in hand
 // order, the computer seats 1..3, the centre when anything lies there, and
-// the cards on the table spots; and a description of the play.
+// the cards on the table spots; and a description of the play, which before
+// the first deal, with nothing on the table, says how to start.
 struct Table_Words {
     // The first `hand_cards` things are the human's hand, in slot order.
     std::vector<Table_Thing> things;

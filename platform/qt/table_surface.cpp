@@ -8,34 +8,6 @@
 
 namespace plenk {
 
-namespace {
-
-int16_t game_button(Qt::MouseButton button) {
-    switch (button) {
-    case Qt::LeftButton:
-        return 1;
-    case Qt::RightButton:
-        return 2;
-    case Qt::MiddleButton:
-        return 4;
-    default:
-        return 0;
-    }
-}
-
-int16_t game_shift(Qt::KeyboardModifiers modifiers) {
-    int16_t shift = 0;
-    if (modifiers & Qt::ShiftModifier)
-        shift |= 1;
-    if (modifiers & Qt::ControlModifier)
-        shift |= 2;
-    if (modifiers & Qt::AltModifier)
-        shift |= 4;
-    return shift;
-}
-
-} // namespace
-
 Table_Surface::Table_Surface(Card_Deck &deck, QSize size, QWidget *parent)
     : QWidget(parent), deck_(deck) {
     setFixedSize(size);
@@ -141,8 +113,7 @@ void Table_Surface::mousePressEvent(QMouseEvent *event) {
     if (!mouse_down_)
         return;
     const QPointF at = event->position();
-    mouse_down_(game_button(event->button()), game_shift(event->modifiers()),
-                static_cast<float>(at.x()), static_cast<float>(at.y()));
+    mouse_down_(static_cast<float>(at.x()), static_cast<float>(at.y()));
 }
 
 } // namespace plenk

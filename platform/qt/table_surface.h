@@ -18,9 +18,8 @@ namespace plenk {
 // stay sharp on a 2x screen. The widget shows the pixmap, whatever covered it.
 class Table_Surface : public QWidget {
   public:
-    // Button and shift state as the game numbers them (left 1, right 2,
-    // middle 4; shift 1, control 2, alt 4), the position in table pixels.
-    using Mouse_Down = std::function<void(int16_t button, int16_t shift, float x, float y)>;
+    // A press of any button, at a position in table pixels.
+    using Mouse_Down = std::function<void(float x, float y)>;
 
     // `size` in table pixels.
     Table_Surface(Card_Deck &deck, QSize size, QWidget *parent = nullptr);

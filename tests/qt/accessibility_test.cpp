@@ -1,3 +1,4 @@
+#include "game/cards.h"
 #include "game/human_selection.h"
 #include "platform/qt/surface_constants.h"
 #include "tests/qt/qt_support.h"
@@ -6,6 +7,8 @@
 
 #include <QAccessible>
 #include <QHelpEvent>
+#include <QMenu>
+#include <QMenuBar>
 #include <QToolTip>
 #include <QtGui/private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
@@ -169,6 +172,72 @@ TEST_F(Keyboard_Table, TheTakeIsAnnounced) {
     table.os->set_label_caption("COM 3 takes all card");
     table.os->set_label_visible(true);
     EXPECT_TRUE(was_heard(QAccessible::ObjectShow, "COM 3 takes all card"));
+}
+
+// However a menu closes, the keys come back to the hand; Alt alone lends
+// them to the menu bar, which shows it, until Escape.
+TEST_F(Keyboard_Table, TheKeysComeBackToTheHandWhenAMenuCloses) {
+    key(Qt::Key_N, Qt::ControlModifier);
+    Game_Window &w = *table.window;
+    const auto press = [](Qt::Key k, QWidget *to) { QTest::keyClick(to, k), QTest::qWait(0); };
+    const std::pair<const char *, std::function<void()>> closings[] = {
+        {"Escape", [&] { press(Qt::Key_Escape, w.tbl_mnu); }},
+        {"a click elsewhere",
+         [&] {
+             // The open menu holds the pointer: a press anywhere goes to it.
+             QTest::mouseClick(w.tbl_mnu, Qt::LeftButton, {},
+                               w.tbl_mnu->mapFromGlobal(w.surface->mapToGlobal(QPoint(3, 3))));
+             QTest::qWait(0);
+         }},
+    };
+    for (const auto &[how, close] : closings) {
+        QTest::keyClick(&w, Qt::Key_T, Qt::AltModifier);
+        ASSERT_TRUE(w.tbl_mnu->isVisible()) << how;
+        close();
+        EXPECT_FALSE(w.tbl_mnu->isVisible()) << how;
+        // As a desktop does when a popup goes; the offscreen platform does not.
+        QApplication::setActiveWindow(&w);
+        press(Qt::Key_End, QApplication::focusWidget());
+        EXPECT_EQ(table.form->marked_slot(), Card_Empty_Slot(table.g(), 0) - 1) << how;
+        press(Qt::Key_Home, QApplication::focusWidget());
+        EXPECT_EQ(table.form->marked_slot(), 0) << how;
+    }
+    // The Game title is drawn in the highlight's colour while the bar holds the keys.
+    const auto title_highlighted = [&w] {
+        const QImage bar = w.menuBar()->grab().toImage();
+        const QRect title = w.menuBar()->actionGeometry(w.Gm_mnu->menuAction());
+        const QColor highlight = w.menuBar()->palette().color(QPalette::Highlight);
+        return bar.pixelColor(title.center().x(), title.top() + 2) == highlight;
+    };
+    EXPECT_FALSE(title_highlighted());
+    QTest::keyClick(&w, Qt::Key_Alt, Qt::AltModifier);
+    EXPECT_TRUE(w.menuBar()->hasFocus() && title_highlighted());
+    press(Qt::Key_Escape, w.menuBar());
+    EXPECT_TRUE(w.surface->hasFocus() && !title_highlighted());
+}
+
+// Before the first deal the bare table says how to start; a card that may
+// not be played says why, as a press on it would.
+TEST_F(Keyboard_Table, HoverShowsTheSameWordsAsATooltip) {
+    const auto hover = [this](QPoint at) {
+        QCursor::setPos(table.window->surface->mapToGlobal(at));
+        QHelpEvent help(QEvent::ToolTip, at, table.window->surface->mapToGlobal(at));
+        QApplication::sendEvent(table.window->surface, &help);
+        return QToolTip::isVisible() ? QToolTip::text().toStdString() : std::string();
+    };
+    EXPECT_EQ(hover({3, 3}), "No game yet. To start one, choose Game, Deal or press Ctrl+N.");
+    for (int deals = 0; deals < 50 && !table.form->awaiting_human(); ++deals)
+        table.window->gm_submnu[0]->trigger();
+    const Game_State &g = table.g();
+    const auto [left, top, width, height] = stack_rect(g, 0);
+    for (int16_t slot = 0; slot < Card_Empty_Slot(g, 0); ++slot) {
+        const std::string card = english(card_name(g.seat[0].card[slot]));
+        EXPECT_EQ(hover({left + card_step * slot + 3, top + 3}),
+                  g.lead_suit < 0 || Get_Suit(g.seat[0].card[slot]) == g.lead_suit
+                      ? card
+                      : english(refused_words(g.seat[0].card[slot], g.lead_suit)));
+    }
+    EXPECT_EQ(hover({375, 275}), "Open card: " + english(card_name(g.open_card)));
 }
 
 } // namespace plenk::test

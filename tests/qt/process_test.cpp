@@ -129,7 +129,7 @@ TEST(Double_Density, CardsAreCrispAndPressesArriveInTablePixels) {
     QPainter(&expected).drawImage(0, 0, card);
     EXPECT_EQ(shot.copy(200, 100, expected.width(), expected.height()), expected);
     QPointF at;
-    surface.on_mouse_down([&](int16_t, int16_t, float x, float y) { at = {x, y}; });
+    surface.on_mouse_down([&](float x, float y) { at = {x, y}; });
     QTest::mousePress(&surface, Qt::LeftButton, {}, QPoint(345, 452));
     EXPECT_EQ(at, QPointF(345, 452));
 }

@@ -40,14 +40,22 @@ inline void ensure_application() {
 
 // The Qt platform on a clock of its own: pauses and the waits between a
 // slide's frames pass at once, while every event is still handled.
+// `on_wait`, when set, looks at the window in every pause and slide frame.
 struct Quick_Clock_Platform : Qt_Platform {
     using Qt_Platform::Qt_Platform;
-    void Sleep(uint32_t ms) override { now += ms; }
+    void Sleep(uint32_t ms) override {
+        if (on_wait)
+            on_wait();
+        now += ms;
+    }
     uint32_t GetTickCount() override { return now; }
     void pump_events(int32_t wait_ms) override {
+        if (on_wait)
+            on_wait();
         Qt_Platform::pump_events(0), now += std::max(wait_ms, 0);
     }
     uint32_t now = 0;
+    std::function<void()> on_wait;
 };
 
 // The program's window as the program makes it, on a folder of its own with
@@ -70,7 +78,7 @@ struct Game_Table {
     const Game_State &g() const { return form->state(); }
     QTemporaryDir own;
     QString folder;
-    std::unique_ptr<Qt_Platform> os;
+    std::unique_ptr<Quick_Clock_Platform> os;
     std::unique_ptr<Form1> form;
     std::unique_ptr<Game_Window> window;
 };

@@ -1,6 +1,8 @@
 #include "tests/qt/qt_support.h"
 #include "tests/qt/reference_picture.h"
 #include "ui/qt/help_window.h"
+#include "ui/qt/refusal_cue.h"
+#include "ui/qt/window_constants.h"
 #include "ui/table_layout.h"
 
 #include "game/human_selection.h"
@@ -14,6 +16,7 @@
 #include <QToolTip>
 
 #include <map>
+#include <set>
 
 namespace plenk::test {
 namespace {
@@ -179,6 +182,55 @@ TEST(Table_Click, PlaysTheCardUnderThePointer) {
         return;
     }
     FAIL() << "no deal let the human play";
+}
+
+// While the game moves on by itself, in every pause and slide frame, the
+// pointer over the table is busy and the Game menu offers only Exit; on the
+// player's turn it offers every item again, the pointer over a card says
+// whether it may be played, and a refused card answers above it for a moment.
+TEST(Cues, ShowWhatTheGameTakesNow) {
+    Game_Table table;
+    table.window->start();
+    Game_Window &w = *table.window;
+    const Game_State &g = table.g();
+    const auto now = [&w] {
+        std::string items;
+        for (QAction *item : w.gm_submnu)
+            items += item->isSeparator() ? "" : item->isEnabled() ? "+" : "-";
+        return items + std::to_string(w.surface->cursor().shape());
+    };
+    std::set<std::string> moving;
+    table.os->on_wait = [&] { moving.insert(now()); };
+    QTest::mouseMove(w.surface, {375, 275});
+    int16_t refused = -1;
+    for (int deals = 0; deals < 50 && refused < 0; ++deals) {
+        w.gm_submnu[0]->trigger();
+        for (int16_t slot = 0; slot < Card_Empty_Slot(g, 0); ++slot)
+            if (!human_may_play_slot(g, slot))
+                refused = slot;
+    }
+    ASSERT_GE(refused, 0) << "no deal gave the human a card to refuse";
+    const auto [left, top, width, height] = stack_rect(g, 0);
+    const auto card_at = [&, left = left, top = top](int16_t slot) {
+        return QPoint(left + card_step * slot + 5, top + 5);
+    };
+    EXPECT_EQ(now(), "++++" + std::to_string(Qt::ArrowCursor));
+    for (int16_t slot = 0; slot < Card_Empty_Slot(g, 0); ++slot) {
+        QTest::mouseMove(w.surface, card_at(slot));
+        EXPECT_EQ(w.surface->cursor().shape(),
+                  human_may_play_slot(g, slot) ? Qt::PointingHandCursor : Qt::ForbiddenCursor);
+    }
+    QTest::mouseClick(w.surface, Qt::LeftButton, {}, card_at(refused));
+    const QRect cue = w.refusal_cue->geometry();
+    EXPECT_TRUE(w.refusal_cue->isVisible() && cue.bottom() + 1 == top &&
+                cue.left() <= card_at(refused).x() && card_at(refused).x() <= cue.right())
+        << "above the card";
+    EXPECT_TRUE(QTest::qWaitFor([&w] { return !w.refusal_cue->isVisible(); }, 2 * refusal_cue_ms));
+    int16_t playable = 0;
+    while (!human_may_play_slot(g, playable))
+        ++playable;
+    QTest::mouseClick(w.surface, Qt::LeftButton, {}, card_at(playable));
+    EXPECT_EQ(moving, std::set<std::string>{"---+" + std::to_string(Qt::WaitCursor)});
 }
 
 // The player's language reaches every surface: a row per surface, read in

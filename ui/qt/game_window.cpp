@@ -1,5 +1,6 @@
 #include "ui/qt/game_window.h"
 
+#include "game/human_selection.h"
 #include "game/table_constants.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/table_surface.h"
@@ -8,20 +9,26 @@
 #include "ui/qt/check_item_accessible.h"
 #include "ui/qt/game_icon.h"
 #include "ui/qt/help_window.h"
+#include "ui/qt/menu_bar_style.h"
+#include "ui/qt/refusal_cue.h"
 #include "ui/qt/table_accessible.h"
 #include "ui/qt/window_constants.h"
 #include "ui/table_layout.h"
+#include "ui/table_sentences.h"
 #include "ui/table_words.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QCursor>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStyle>
+#include <QTimer>
 #include <QToolTip>
 
 namespace plenk {
@@ -50,9 +57,10 @@ Game_Window::Game_Window(Qt_Platform &os, Form1 &form)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     Form2 = new Help_Window(this);
     build_accessibility();
+    build_cues();
 
     // Any button plays: which one, and the keys held, do not matter.
-    surface->on_mouse_down([this](int16_t, int16_t, float x, float y) {
+    surface->on_mouse_down([this](float x, float y) {
         form_.Form_MouseDown(x, y);
         table_accessible->refresh();
     });
@@ -166,6 +174,19 @@ void Game_Window::build_menus() {
         form_.tbl_submnu_Click(index_of(action));
     });
     connect(Help_submnu, &QAction::triggered, this, [this] { form_.Help_submnu_Click(); });
+
+    // However a menu closes, the keys go back to the table, unless another
+    // menu of the bar opened or a box took them.
+    for (QMenu *menu : {Gm_mnu, tbl_mnu, Help_mnu})
+        connect(menu, &QMenu::aboutToHide, this, [this] {
+            QTimer::singleShot(0, this, [this] {
+                if (QApplication::activePopupWidget() == nullptr && menuBar()->hasFocus())
+                    surface->setFocus(Qt::OtherFocusReason);
+            });
+        });
+    auto *style = new Menu_Bar_Style;
+    style->setParent(menuBar());
+    menuBar()->setStyle(style);
 }
 
 void Game_Window::build_accessibility() {
@@ -182,19 +203,70 @@ void Game_Window::build_accessibility() {
     take_lbl->installEventFilter(this);
 }
 
+void Game_Window::build_cues() {
+    refusal_cue = new Refusal_Cue(surface);
+    surface->setMouseTracking(true);
+    form_.on_busy([this](bool busy) { set_busy(busy); });
+    form_.on_refused([this](int16_t slot, const Text &words) {
+        const Table_Rect card = shown_rect(form_.state(), 0, slot);
+        refusal_cue->show_for(QRect(card.x, card.y, card.width, card.height), translated(words));
+    });
+}
+
+void Game_Window::set_busy(bool busy) {
+    busy_ = busy;
+    // What was said of the table as it was goes with it.
+    if (busy) {
+        refusal_cue->hide();
+        QToolTip::hideText();
+    }
+    // Deal, Show Rank and Reset Record; Exit is always taken.
+    for (std::size_t i = 0; i < 3; ++i)
+        gm_submnu[i]->setEnabled(!busy);
+    update_pointer();
+}
+
+void Game_Window::update_pointer() {
+    Qt::CursorShape shape = busy_ ? Qt::WaitCursor : Qt::ArrowCursor;
+    const QPoint at = surface->mapFromGlobal(QCursor::pos());
+    if (!busy_ && form_.awaiting_human()) {
+        const Game_State &g = form_.state();
+        const int16_t slot =
+            slot_under_press(g, static_cast<float>(at.x()), static_cast<float>(at.y()));
+        if (slot >= 0)
+            shape = human_may_play_slot(g, slot) ? Qt::PointingHandCursor : Qt::ForbiddenCursor;
+    }
+    surface->setCursor(shape);
+}
+
 bool Game_Window::eventFilter(QObject *watched, QEvent *event) {
     if (watched == take_lbl && event->type() == QEvent::Show)
         table_accessible->announce(take_lbl->text());
+    if (watched == surface &&
+        (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter))
+        update_pointer();
     if (watched == surface && event->type() == QEvent::ToolTip) {
         const auto *help = static_cast<QHelpEvent *>(event);
-        const Table_Words words = table_words(form_.state(), form_.awaiting_human());
+        const Game_State &g = form_.state();
+        const Table_Words words = table_words(g, form_.awaiting_human());
         const int i = thing_at(words, help->pos().x(), help->pos().y());
-        if (i < 0) {
+        if (words.things.empty()) {
+            // Nothing dealt yet: the whole table says how to start.
+            QToolTip::showText(help->globalPos(), translated(words.description), surface,
+                               surface->rect());
+        } else if (i < 0) {
             QToolTip::hideText();
         } else {
             const Table_Thing &t = words.things[static_cast<std::size_t>(i)];
-            QToolTip::showText(help->globalPos(), translated(t.name), surface,
-                               QRect(t.x, t.y, t.width, t.height));
+            // A card of the hand that may not be played says why, as a press on it would.
+            const bool refused =
+                t.kind == Thing_Kind::Hand_Card && form_.awaiting_human() && !t.playable;
+            QToolTip::showText(
+                help->globalPos(),
+                translated(refused ? refused_words(g.seat[0].card[static_cast<std::size_t>(i)],
+                                                   g.lead_suit)
+                                   : t.name),
+                surface, QRect(t.x, t.y, t.width, t.height));
         }
         return true;
     }

@@ -13,6 +13,7 @@ namespace plenk {
 class Form1;
 class Help_Window;
 class Qt_Platform;
+class Refusal_Cue;
 class Table_Accessible;
 class Table_Surface;
 
@@ -40,18 +41,28 @@ class Game_Window : public QMainWindow {
     Help_Window *Form2;
     // The table as assistive technology sees it.
     Table_Accessible *table_accessible;
+    // The answer shown over a refused card.
+    Refusal_Cue *refusal_cue;
 
   protected:
     void closeEvent(QCloseEvent *event) override;
-    // Tooltips over the table, and the announcement label's showing.
+    // Tooltips and the pointer over the table, and the announcement label's showing.
     bool eventFilter(QObject *watched, QEvent *event) override;
 
   private:
     void build_label();
     void build_menus();
     void build_accessibility();
+    void build_cues();
+    // The game moves on by itself, or waits again: the pointer and the
+    // Game menu's items say whether it takes a choice.
+    void set_busy(bool busy);
+    // The pointer over the table: busy while the game moves on, else over
+    // the human's hand whether the card under it may be played.
+    void update_pointer();
 
     Form1 &form_;
+    bool busy_ = false;
 };
 
 } // namespace plenk

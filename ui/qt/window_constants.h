@@ -8,6 +8,16 @@ namespace plenk {
 constexpr uint32_t label_text_rgb = 0xFFFF00;
 constexpr int32_t label_font_px = 19; // bold serif, in pixels as the label's box is sized for it
 
+// The answer over a refused card: how long it shows, its caption's text and
+// the caption's padding, and the height of the tip pointing down to the card.
+constexpr int refusal_cue_ms = 2000;
+constexpr int32_t cue_font_px = 13;
+constexpr int32_t cue_padding_px = 4;
+constexpr int32_t cue_tip_px = 6;
+constexpr uint32_t cue_back_rgb = 0x202020;
+constexpr uint32_t cue_edge_rgb = 0xFF4040;
+constexpr uint32_t cue_text_rgb = 0xFFFFFF;
+
 // The help window's drawing area and its one label.
 constexpr int32_t help_width = 412;
 constexpr int32_t help_height = 289;
