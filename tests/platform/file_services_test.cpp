@@ -315,12 +315,14 @@ TEST_P(Record_Location, DependsOnWhatIsThere) {
     };
     in_child([&, &c = GetParam()] {
         become_nobody(), ::umask(0);
+        const std::size_t open_before = descriptors();
         const Record_Place place =
             locate_record(c.program_known ? program.string() : "", (home / "Plenk").string());
         std::fprintf(stderr, "load from '%s', save to '%s'", place.load_from.c_str(),
                      place.save_to.c_str());
         struct stat made {}; // the user's alone, whatever the umask
         return place.load_from == where(c.load) && place.save_to == where(c.save) &&
+               descriptors() == open_before &&
                (!made_here || ::stat((home / "Plenk").c_str(), &made) != 0 ||
                 (made.st_mode & 07777) == 0700);
     });
