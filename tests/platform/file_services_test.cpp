@@ -424,6 +424,7 @@ const Fault_Case faults[] = {
     {"OwnerNotKept", {"fchown", EPERM, 9}, 0, 0, true},
     {"ModeNotKept", {"fchmod", EPERM, 9}, 0, 0, true},
     {"DiskFullForANewFile", {"pwrite", ENOSPC, 9}, ENOENT, ENOSPC, false, 0},
+    {"NoTemporaryFileForANewFile", {"mkostemp", EMFILE, 9}, ENOENT, EMFILE, false, 0},
     {"DiskFullUnderALongerFile", {"pwrite", ENOSPC, 9}, 0, ENOSPC, false, 40},
 };
 
