@@ -103,6 +103,7 @@ TEST_F(Keyboard_Table,
 // told every change.
 TEST_F(Keyboard_Table, TheAccessibleTreeFollowsTheGame) {
     Box_Answerer boxes(QMessageBox::No);
+    EXPECT_EQ(tree->indexOfChild(tree), -1) << "not a child of its own";
     for (const auto &[k, m] : {std::pair{Qt::Key_N, Qt::ControlModifier},
                                {Qt::Key_End, Qt::NoModifier},
                                {Qt::Key_Space, Qt::NoModifier},

@@ -8,6 +8,7 @@
 #include "game/human_selection.h"
 
 #include <QAccessible>
+#include <QElapsedTimer>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -51,6 +52,7 @@ QStringList buttons_seen;
 void check_box_fits() {
     auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
     buttons_seen << QString::number(box->standardButtons(), 16);
+    EXPECT_EQ(box->textFormat(), Qt::PlainText) << "a name is shown as typed, never as markup";
     auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
     EXPECT_TRUE(label->wordWrap() ? label->heightForWidth(label->width()) <= label->height()
                                   : label->sizeHint().width() <= label->width());
@@ -77,6 +79,10 @@ TEST(Game_Window, IsFixedAndCentredWithMenusThatReachTheirCommandsAndBoxesThatSh
     // The shuffle's clock: seconds since midnight, so that each start deals anew.
     EXPECT_NEAR(table.os->clock_seconds(), QTime::currentTime().msecsSinceStartOfDay() / 1000.0,
                 2.0);
+    QElapsedTimer waited; // a pause lasts its time, the window answering meanwhile
+    waited.start();
+    table.os->Qt_Platform::Sleep(30);
+    EXPECT_GE(waited.elapsed(), 30);
     EXPECT_TRUE(w.windowTitle().startsWith("Plenk"))
         << "a title the desktop shows and finds the window by";
     for (QAction *menu : w.menuBar()->actions()) // only the Table menu's items carry check marks
