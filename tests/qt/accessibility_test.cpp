@@ -133,6 +133,9 @@ TEST_F(Keyboard_Table, TheAccessibleTreeFollowsTheGame) {
             const Table_Thing &t = words.things[static_cast<std::size_t>(i)];
             const QString name = thing(i, words)->text(QAccessible::Name);
             EXPECT_EQ(name.toStdString(), english(t.heard));
+            const QPoint corner = thing(i, words)->rect().topLeft() + QPoint(1, 1);
+            EXPECT_TRUE(i >= words.hand_cards ||
+                        tree->child(0)->childAt(corner.x(), corner.y()) == thing(i, words));
             EXPECT_EQ(thing(i, words)->state().disabled,
                       t.kind == Thing_Kind::Hand_Card && !t.playable)
                 << english(t.name);
