@@ -197,6 +197,9 @@ TEST_F(Keyboard_Table, TheKeysComeBackToTheHandWhenAMenuCloses) {
     for (const auto &[how, close] : closings) {
         QTest::keyClick(&w, Qt::Key_T, Qt::AltModifier);
         ASSERT_TRUE(w.tbl_mnu->isVisible()) << how;
+        for (QAction *item : w.tbl_submnu) // the item under the menu's highlight reads focused
+            EXPECT_EQ(QAccessible::queryAccessibleInterface(item)->state().focused,
+                      w.tbl_mnu->activeAction() == item);
         close();
         EXPECT_FALSE(w.tbl_mnu->isVisible()) << how;
         // As a desktop does when a popup goes; the offscreen platform does not.
