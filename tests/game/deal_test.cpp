@@ -1,42 +1,12 @@
 #include "game/deal.h"
-#include "tests/support/table_fixture.h"
+#include "platform/headless_platform.h"
 
 #include <gtest/gtest.h>
 
-#include <deque>
-#include <numeric>
 #include <set>
 
 namespace plenk {
 namespace {
-
-// Random values from a script, and every re-seed noted.
-struct Scripted_Platform : Headless_Platform {
-    std::deque<float> values;
-    std::vector<float> seeds;
-    float random_value() override {
-        const float r = values.at(0);
-        values.pop_front();
-        return r;
-    }
-    void reseed(float seed) override { seeds.push_back(seed); }
-};
-
-TEST(Shuffle, EachCardGoesToTheSlotDrawnUntilAFreeOneComesAndEveryDrawIsReseeded) {
-    Scripted_Platform os;
-    os.set_clock(1234.5f);
-    // Card 0 draws the last slot; every later card first draws that taken
-    // slot again, then slot 51 - card.
-    os.values.push_back(51.5f / 52);
-    for (int c = 1; c < 52; ++c)
-        os.values.insert(os.values.end(), {0.999f, (51 - c + 0.5f) / 52});
-    Game_State g{};
-    Shuffle_Deck(g, os);
-    for (int k = 0; k < 52; ++k)
-        EXPECT_EQ(g.deck[k], 51 - k) << k;
-    EXPECT_TRUE(os.values.empty());
-    EXPECT_EQ(os.seeds, std::vector<float>(103, 1234.5f));
-}
 
 TEST(Shuffle, AFrozenClockStillGivesNewEvenlySpreadPacks) {
     Headless_Platform os;
@@ -54,21 +24,6 @@ TEST(Shuffle, AFrozenClockStillGivesNewEvenlySpreadPacks) {
     for (auto &card : where)
         for (int hits : card)
             ASSERT_TRUE(hits > 20 && hits < 110) << hits;
-}
-
-TEST(Deal, StartsEverythingAfreshAndGivesTheHumanTheFirstMove) {
-    test::Table_Fixture t;
-    // What a finished game leaves behind, the turn on a computer seat.
-    t.lay({{"2C", "", "", ""}, "- KH - -", "", "-", 'S', "123", 2, 'D'});
-    t.g.game_over = flag_true;
-    std::iota(t.g.deck.begin(), t.g.deck.end(), int16_t{0});
-    std::reverse(t.g.deck.begin(), t.g.deck.begin() + 21); // the human's cards come unsorted
-    Initialize_Game(t.ctx);
-    // Five cards each in turn from the top; the human's sorted, the others as dealt.
-    EXPECT_EQ(t.hands(), "5C 9C KC 4D 8D|7D 3D QC 8C 4C|6D 2D JC 7C 3C|5D AD TC 6C 2C");
-    EXPECT_EQ(t.played(), "- - - -");
-    EXPECT_EQ(t.state(), "stock 31 lead C turn 0 open AC");
-    EXPECT_EQ(t.events(), "paint");
 }
 
 } // namespace

@@ -315,12 +315,14 @@ TEST_P(Record_Location, DependsOnWhatIsThere) {
     };
     in_child([&, &c = GetParam()] {
         become_nobody(), ::umask(0);
+        const std::size_t open_before = descriptors();
         const Record_Place place =
             locate_record(c.program_known ? program.string() : "", (home / "Plenk").string());
         std::fprintf(stderr, "load from '%s', save to '%s'", place.load_from.c_str(),
                      place.save_to.c_str());
         struct stat made {}; // the user's alone, whatever the umask
         return place.load_from == where(c.load) && place.save_to == where(c.save) &&
+               descriptors() == open_before &&
                (!made_here || ::stat((home / "Plenk").c_str(), &made) != 0 ||
                 (made.st_mode & 07777) == 0700);
     });
@@ -405,6 +407,7 @@ struct Fault_Case {
     System_Fault fault;
     int read_error, write_error;
     bool saved;
+    std::size_t size = 35; // of the file the save finds, none when 0
 };
 const Fault_Case faults[] = {
     {"OpenRefused", {"open", EACCES, 9}, EACCES, EACCES, false},
@@ -420,6 +423,9 @@ const Fault_Case faults[] = {
     {"NoTemporaryFile", {"mkostemp", EMFILE, 9}, 0, 0, true},
     {"OwnerNotKept", {"fchown", EPERM, 9}, 0, 0, true},
     {"ModeNotKept", {"fchmod", EPERM, 9}, 0, 0, true},
+    {"DiskFullForANewFile", {"pwrite", ENOSPC, 9}, ENOENT, ENOSPC, false, 0},
+    {"NoTemporaryFileForANewFile", {"mkostemp", EMFILE, 9}, ENOENT, EMFILE, false, 0},
+    {"DiskFullUnderALongerFile", {"pwrite", ENOSPC, 9}, 0, ENOSPC, false, 40},
 };
 
 struct Failing_Call : In_Temp_Folder, testing::WithParamInterface<Fault_Case> {};
@@ -427,7 +433,8 @@ struct Failing_Call : In_Temp_Folder, testing::WithParamInterface<Fault_Case> {}
 TEST_P(Failing_Call, IsToldAndLeavesTheRecordWholeOrAsItWas) {
     const Fault_Case &c = GetParam();
     const fs::path file = dir / "data.dat";
-    put(file);
+    if (c.size > 0)
+        put(file, c.size);
     fault = c.fault;
     errno = EINTR;
     const File_Read read = read_file_start(file.string(), 35);
@@ -437,7 +444,7 @@ TEST_P(Failing_Call, IsToldAndLeavesTheRecordWholeOrAsItWas) {
     EXPECT_EQ(read.reason, reason(c.read_error));
     EXPECT_EQ(read.bytes, c.read_error == 0 ? Bytes(35, 'o') : Bytes{});
     EXPECT_EQ(written, reason(c.write_error));
-    EXPECT_EQ(get(file), c.saved ? record : Bytes(35, 'o'));
+    EXPECT_EQ(get(file), c.saved ? record : Bytes(c.size, 'o'));
     for (const auto &entry : fs::directory_iterator(dir))
         EXPECT_EQ(entry.path().filename(), "data.dat");
 }

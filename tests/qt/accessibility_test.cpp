@@ -103,6 +103,7 @@ TEST_F(Keyboard_Table,
 // told every change.
 TEST_F(Keyboard_Table, TheAccessibleTreeFollowsTheGame) {
     Box_Answerer boxes(QMessageBox::No);
+    EXPECT_EQ(tree->indexOfChild(tree), -1) << "not a child of its own";
     for (const auto &[k, m] : {std::pair{Qt::Key_N, Qt::ControlModifier},
                                {Qt::Key_End, Qt::NoModifier},
                                {Qt::Key_Space, Qt::NoModifier},
@@ -132,6 +133,9 @@ TEST_F(Keyboard_Table, TheAccessibleTreeFollowsTheGame) {
             const Table_Thing &t = words.things[static_cast<std::size_t>(i)];
             const QString name = thing(i, words)->text(QAccessible::Name);
             EXPECT_EQ(name.toStdString(), english(t.heard));
+            const QPoint corner = thing(i, words)->rect().topLeft() + QPoint(1, 1);
+            EXPECT_TRUE(i >= words.hand_cards ||
+                        tree->child(0)->childAt(corner.x(), corner.y()) == thing(i, words));
             EXPECT_EQ(thing(i, words)->state().disabled,
                       t.kind == Thing_Kind::Hand_Card && !t.playable)
                 << english(t.name);
@@ -193,6 +197,9 @@ TEST_F(Keyboard_Table, TheKeysComeBackToTheHandWhenAMenuCloses) {
     for (const auto &[how, close] : closings) {
         QTest::keyClick(&w, Qt::Key_T, Qt::AltModifier);
         ASSERT_TRUE(w.tbl_mnu->isVisible()) << how;
+        for (QAction *item : w.tbl_submnu) // the item under the menu's highlight reads focused
+            EXPECT_EQ(QAccessible::queryAccessibleInterface(item)->state().focused,
+                      w.tbl_mnu->activeAction() == item);
         close();
         EXPECT_FALSE(w.tbl_mnu->isVisible()) << how;
         // As a desktop does when a popup goes; the offscreen platform does not.

@@ -5,11 +5,10 @@
 #include "ui/qt/window_constants.h"
 #include "ui/table_layout.h"
 
-#include "game/deal.h"
 #include "game/human_selection.h"
-#include "ui/table_renderer.h"
 
 #include <QAccessible>
+#include <QElapsedTimer>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -17,8 +16,7 @@
 #include <QTime>
 #include <QToolTip>
 
-#include <ctime>
-#include <numeric>
+#include <map>
 #include <set>
 
 namespace plenk::test {
@@ -54,6 +52,7 @@ QStringList buttons_seen;
 void check_box_fits() {
     auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
     buttons_seen << QString::number(box->standardButtons(), 16);
+    EXPECT_EQ(box->textFormat(), Qt::PlainText) << "a name is shown as typed, never as markup";
     auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
     EXPECT_TRUE(label->wordWrap() ? label->heightForWidth(label->width()) <= label->height()
                                   : label->sizeHint().width() <= label->width());
@@ -77,6 +76,13 @@ TEST(Game_Window, IsFixedAndCentredWithMenusThatReachTheirCommandsAndBoxesThatSh
               Qt::WindowCloseButtonHint);
     EXPECT_LE((w.geometry().center() - w.screen()->availableGeometry().center()).manhattanLength(),
               1);
+    // The shuffle's clock: seconds since midnight, so that each start deals anew.
+    EXPECT_NEAR(table.os->clock_seconds(), QTime::currentTime().msecsSinceStartOfDay() / 1000.0,
+                2.0);
+    QElapsedTimer waited; // a pause lasts its time, the window answering meanwhile
+    waited.start();
+    table.os->Qt_Platform::Sleep(30);
+    EXPECT_GE(waited.elapsed(), 30);
     EXPECT_TRUE(w.windowTitle().startsWith("Plenk"))
         << "a title the desktop shows and finds the window by";
     for (QAction *menu : w.menuBar()->actions()) // only the Table menu's items carry check marks
@@ -233,74 +239,32 @@ TEST(Cues, ShowWhatTheGameTakesNow) {
     EXPECT_EQ(moving, std::set<std::string>{"---+" + std::to_string(Qt::WaitCursor)});
 }
 
-// The wait between a slide's frames sleeps: the processor time a slide takes
-// beyond drawing its frames is a small part of the waits, never a busy spin.
-TEST(Slide, SleepsBetweenItsFrames) {
-    ensure_application();
-    QTemporaryDir folder;
-    Qt_Platform os(folder.path().toStdString());
-    Form1 form(os);
-    Game_Window window(os, form);
-    window.show();
-    Game_State g{};
-    os.cdtInit(g.card_w, g.card_h);
-    std::iota(g.deck.begin(), g.deck.end(), int16_t{0});
-    deal_cards(g);
-    Table_Renderer renderer(g, os);
-    // The shuffle's clock: seconds since midnight, so that each start deals anew.
-    EXPECT_NEAR(os.clock_seconds(), QTime::currentTime().msecsSinceStartOfDay() / 1000.0, 2.0);
-    const auto cpu_ms = [] {
-        timespec t{};
-        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-        return static_cast<double>(t.tv_sec) * 1000 + static_cast<double>(t.tv_nsec) / 1e6;
-    };
-    // From the stock to the human's hand: 16 frames, each after 25 ms.
-    const double before = cpu_ms();
-    for (int frame = 0; frame < 16; ++frame)
-        renderer.Draw_Card();
-    const double drawing = cpu_ms() - before;
-    renderer.Animate_Card(1, 0);
-    const double slide = cpu_ms() - before - drawing;
-    EXPECT_LT(slide - drawing, 0.25 * 16 * 25)
-        << "drawing " << drawing << " ms, slide " << slide << " ms";
-}
-
-// The player's language reaches every surface: a row per surface, read word
-// for word in German and in French, and in every language shown whole.
+// The player's language reaches every surface: a row per surface, read in
+// each language the game speaks, each unlike the English and shown whole, and
+// in one it does not speak (Japanese), as in English. (What the screen reader
+// hears in German is held by the scenarios.)
 TEST(Translations, ReachEverySurface) {
-    const QString name = "Ann" + QString(22, ' ');
     const struct {
         const char *surface;
         std::function<QString(Game_Table &, Box_Answerer &)> read;
-        QString de, fr;
     } rows[] = {
-        {"menu item", [](Game_Table &t, Box_Answerer &) { return t.window->gm_submnu[1]->text(); },
-         "&Bilanz anzeigen", "Voir le &palmarès"},
+        {"menu item", [](Game_Table &t, Box_Answerer &) { return t.window->gm_submnu[1]->text(); }},
         {"box with Qt's own buttons",
          [](Game_Table &t, Box_Answerer &boxes) {
              t.window->gm_submnu[2]->trigger();
              return boxes.title + '|' + boxes.text + '|' + boxes.buttons;
-         },
-         "Zurücksetzen bestätigen|Name und Bilanz werden zurückgesetzt. Fortfahren?|&Ja &Nein",
-         "Confirmer la remise à zéro|Le nom et le palmarès seront remis à zéro. "
-         "Continuer\u00a0?|&Oui &Non"},
+         }},
         {"label",
          [](Game_Table &t, Box_Answerer &) {
              t.os->set_label_caption(Text("Play", "Player takes all card"));
              EXPECT_LE(t.window->take_lbl->sizeHint().width(), t.window->take_lbl->width());
              return t.window->take_lbl->text();
-         },
-         "Sie nehmen alle Karten", "Vous ramassez tout"},
+         }},
         {"statistics",
          [](Game_Table &t, Box_Answerer &boxes) {
              t.window->gm_submnu[1]->trigger();
              return boxes.title + '|' + boxes.text;
-         },
-         "Bilanz|SPIELERBILANZ\n" + name +
-             "\n\nPlatz 1: 0-mal\nPlatz 2: 0-mal\nPlatz 3: 0-mal\nVerloren: 0-mal",
-         "Palmarès|PALMARÈS DU JOUEUR\n" + name +
-             "\n\n1re place\u00a0: 0 fois\n2e place\u00a0: 0 fois\n3e place\u00a0: 0 "
-             "fois\nDernière place\u00a0: 0 fois"},
+         }},
         {"accessible name with a plural",
          [](Game_Table &t, Box_Answerer &) {
              t.window->gm_submnu[0]->trigger();
@@ -309,27 +273,17 @@ TEST(Translations, ReachEverySurface) {
                  if (tree->child(i)->text(QAccessible::Name).startsWith("COM 1,"))
                      return tree->child(i)->text(QAccessible::Name);
              return QString();
-         },
-         "COM 1, rechts, 5 Karten", "COM 1, à droite, 5 cartes"},
+         }},
         {"help window",
          [](Game_Table &t, Box_Answerer &) {
              const QLabel *rules = t.window->Form2->Label1;
              EXPECT_LE(rules->heightForWidth(rules->width()), rules->height()) << "rules cut off";
              return t.window->Form2->windowTitle() + '|' + rules->text().section('\n', 0, 0);
-         },
-         "Spielregeln|Ziel des Spiels ist es, als Erster alle Karten loszuwerden.",
-         "Règles du jeu|Le but du jeu est d’être le premier à se débarrasser de toutes ses "
-         "cartes."},
-    };
-    // Elsewhere each surface is read for its fit, and the reset box's title and
-    // Qt's buttons show the game's language, English where it speaks none.
-    const std::pair<const char *, QString> others[] = {
-        {"es", "Confirmar borrado|&Sí &No"},    {"it", "Conferma azzeramento|&Sì &No"},
-        {"nl", "Wissen bevestigen|&Ja &Nee"},   {"pl", "Potwierdź zerowanie|&Tak &Nie"},
-        {"pt_BR", "Zerar histórico|&Sim &Não"}, {"ja", "Confirm Reset|&Yes &No"},
+         }},
     };
     ensure_application();
-    for (const char *language : {"de", "fr", "es", "it", "nl", "pl", "pt_BR", "ja"}) {
+    std::map<std::string, QString> english;
+    for (const char *language : {"C", "de", "fr", "es", "it", "nl", "pl", "pt_BR", "ja"}) {
         install_translations(QLocale(language));
         Game_Table table;
         table.window->start();
@@ -337,17 +291,12 @@ TEST(Translations, ReachEverySurface) {
         boxes.on_box = check_box_fits;
         for (const auto &row : rows) {
             const QString read = row.read(table, boxes);
-            const std::string lang = language;
-            if (lang == "de" || lang == "fr") {
-                EXPECT_EQ(read.toStdString(), (lang == "de" ? row.de : row.fr).toStdString())
+            EXPECT_FALSE(read.isEmpty()) << language << ": " << row.surface;
+            if (language == std::string("C"))
+                english[row.surface] = read;
+            else
+                EXPECT_EQ(read == english[row.surface], language == std::string("ja"))
                     << language << ": " << row.surface;
-            }
-            for (const auto &[other, expected] : others) {
-                if (lang == other && row.surface == std::string("box with Qt's own buttons")) {
-                    EXPECT_EQ(read.section('|', 0, 0) + '|' + read.section('|', 2), expected)
-                        << language;
-                }
-            }
         }
     }
     install_translations(QLocale::c());

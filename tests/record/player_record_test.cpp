@@ -1,6 +1,4 @@
-#include "platform/headless_platform.h"
 #include "record/player_record.h"
-#include "record/record_file.h"
 #include "record/text_codec.h"
 
 #include <gtest/gtest.h>
@@ -12,79 +10,8 @@
 namespace plenk {
 namespace {
 
-std::string padded(const std::string &bytes) {
-    return bytes + std::string(25 - bytes.size(), ' ');
-}
-
-// The name typed at the prompt, the bytes the record keeps, and whether the
-// player is told the name as kept: when a letter changed or the name was cut.
-TEST(PlayerName, NearestWindows1252LettersAtMostTwentyFiveToldWhenChanged) {
-    std::string thirty_accented, twenty_five_decomposed;
-    for (int i = 0; i < 30; ++i)
-        thirty_accented += "é";
-    for (int i = 0; i < 25; ++i)
-        twenty_five_decomposed += "e\u0301";
-    const struct {
-        std::string typed, kept;
-        bool told;
-    } rows[] = {
-        {"Ann", padded("Ann"), false},
-        {"ABCDEFGHIJKLMNOPQRSTUVWXY", "ABCDEFGHIJKLMNOPQRSTUVWXY", false},
-        {"ABCDEFGHIJKLMNOPQRSTUVWXYZabcd", "ABCDEFGHIJKLMNOPQRSTUVWXY", true},
-        {"   ", std::string(25, ' '), false},
-        {"", padded("No Name"), false},
-        {thirty_accented, std::string(25, '\xE9'), true}, // characters are counted, not bytes
-        {twenty_five_decomposed, std::string(25, '\xE9'), false}, // a mark joins its letter
-        {"Zoë € Œ Ÿ ™ Š", padded("Zo\xEB \x80 \x8C \x9F \x99 \x8A"), false},
-        {"Zoe\u0308 n\u0303 Z\u030C", padded("Zo\xEB \xF1 \x8E"), false},
-        {"Łukasz Żółw 日本", padded("Lukasz Z\xF3lw ??"), true},
-        {"Erdős Ödön Űr",
-         padded("Erd\xF6s \xD6"
-                "d\xF6n \xDCr"),
-         true}, // double acute: umlaut
-        {"Erdo\u030Bs", padded("Erd\xF6s"), true},
-        {"Dvořák Ştefan Çağrı", padded("Dvor\xE1k Stefan \xC7\x61gri"), true},
-        {"ĳ ǜ ǖ x\u0301 \u0301a Ș", padded("? \xFC \xFC x a S"), true},
-        {"Łukasz a😀b", padded("Lukasz a?b"), true},
-        {"\xC2\x80", padded("?"), true}, // U+0080 is not in the code page
-        // Bad UTF-8: each broken piece becomes one "?".
-        {"\xFF"
-         "ab",
-         padded("?ab"), true},
-        {"a\xE2\x82", padded("a?"), true},
-        {"\xE2\x82"
-         "b",
-         padded("?b"), true},
-        {"\xC0\xAF", padded("??"), true},           // overlong
-        {"\xED\xA0\x80", padded("???"), true},      // a surrogate
-        {"\xF4\x90\x80\x80", padded("????"), true}, // past U+10FFFF
-        {"\xF0\x8F\xBF\xBF", padded("????"), true}, // overlong in four bytes
-        {"\xF0\x9F\x98"
-         "c",
-         padded("?c"), true},
-        {std::string(40, '\x80'), std::string(25, '?'), true},
-    };
-    for (const auto &[typed, kept, told] : rows) {
-        SCOPED_TRACE(typed);
-        Headless_Platform os;
-        Record_State rec;
-        rec.data_file = os.program_folder() + "/data.dat";
-        os.answer_next_input(typed);
-        if (told)
-            os.answer_next_box(Box_Answer::Ok);
-        reset_record(os, rec);
-        EXPECT_EQ(std::string(rec.player_rec.player_name.begin(), rec.player_rec.player_name.end()),
-                  kept);
-        const auto boxes = os.calls_of(Platform_Call::Kind::Message_Box);
-        ASSERT_EQ(boxes.size(), told ? 1u : 0u);
-        if (told) {
-            std::string shown = player_name_text(rec.player_rec);
-            shown.erase(shown.find_last_not_of(' ') + 1);
-            EXPECT_NE(boxes[0].text.find("kept as \"" + shown + "\"."), std::string::npos)
-                << boxes[0].text;
-        }
-    }
-}
+// The names typed at the prompt, the bytes kept and whether the player is
+// told: tests/scenarios/names.txt.
 
 // Every byte of the code page against the system's own conversion table;
 // the five bytes it leaves unassigned read as the C1 controls of their number.
@@ -140,25 +67,6 @@ TEST(RecordBytes, NameThenFiveSigned16BitLittleEndianCounters) {
         EXPECT_EQ(back.rank_count, r.counts);
         for (std::size_t i = 0; i < 25; ++i)
             EXPECT_EQ(back.player_name[i], i < r.bytes.size() ? r.bytes[i] : ' ') << i;
-    }
-}
-
-TEST(Statistics, ReadsExactlyAsShownToThePlayer) {
-    const std::pair<std::array<int16_t, 5>, const char *> rows[] = {
-        {{0, 0, 2, 1, 3}, "Rank 1: 0 times\r\nRank 2: 2 times\r\nRank 3: 1 times\r\nLose: 3 times"},
-        {{9, -5, 32767, -32768, 1},
-         "Rank 1: -5 times\r\nRank 2: 32767 times\r\nRank 3: -32768 times\r\nLose: 1 times"},
-    };
-    for (const auto &[counts, lines] : rows)
-        EXPECT_EQ(english(stat_text({make_player_name("Ann"), counts})),
-                  std::string("PLAYER STATISTIC\r\nAnn                      \r\n\r\n") + lines);
-}
-
-TEST(Counters, RiseByOneAndStopAt32767) {
-    for (auto [before, after] : {std::pair{-1, 0}, {0, 1}, {32766, 32767}, {32767, 32767}}) {
-        int16_t count = static_cast<int16_t>(before);
-        raise_count(count);
-        EXPECT_EQ(count, after) << before;
     }
 }
 

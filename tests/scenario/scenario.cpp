@@ -1,0 +1,557 @@
+// Replays a scenario file: its directives set up a table, a record and the
+// answers to boxes, then give the player's inputs; the transcript of what
+// followed must equal the file's part after "----". With --update the file's
+// expected part is rewritten instead, to be reviewed like code.
+
+#include "game/computer_player.h"
+#include "game/deal.h"
+#include "game/plenk.h"
+#include "game/throw_card.h"
+#include "game/turn_engine.h"
+#include "platform/qt/translation.h"
+#include "record/player_record.h"
+#include "tests/support/table_fixture.h"
+#include "ui/form1.h"
+#include "ui/table_show.h"
+#include "ui/table_words.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iostream>
+#include <map>
+#include <sstream>
+#include <sys/stat.h>
+
+namespace plenk::test {
+namespace {
+
+namespace fs = std::filesystem;
+using Kind = Platform_Call::Kind;
+using Args = std::istringstream;
+
+std::string quoted(const std::string &text) {
+    std::string out = "\"";
+    for (char c : text)
+        out += c == '\r' ? "\\r" : c == '\n' ? "\\n" : std::string(1, c);
+    return out + "\"";
+}
+
+std::string rest_of(Args &in) {
+    std::string rest;
+    std::getline(in >> std::ws, rest);
+    return rest;
+}
+
+int16_t number(Args &in) {
+    int n;
+    if (!(in >> n))
+        throw std::invalid_argument("a number is missing");
+    return static_cast<int16_t>(n);
+}
+
+// The text with each \\xNN written as the byte it stands for.
+std::string unescaped(std::string text) {
+    for (auto at = text.find("\\x"); at != text.npos; at = text.find("\\x", at + 1))
+        text.replace(at, 4, 1, static_cast<char>(std::stoi(text.substr(at + 2, 2), nullptr, 16)));
+    return text;
+}
+
+// The value a name in the directive stands for; an unknown name fails.
+template <typename T> T named_value(const std::map<std::string, T> &names, Args &in) {
+    std::string name;
+    in >> name;
+    return names.at(name);
+}
+
+const std::map<std::string, Box_Answer> answers{
+    {"Ok", Box_Answer::Ok}, {"Yes", Box_Answer::Yes}, {"No", Box_Answer::No}};
+
+// The platform as a scenario watches it: its calls, what the screen reader is
+// told and each save become the lines of one transcript, in order, with the
+// player's texts in the loaded language and the folders named, not spelled.
+// Repaints read "paint" (each card under `detail`), the frames of a slide one
+// line: a frame is the repaint right after the wait between frames.
+struct Transcript_Platform : Fixed_Random_Platform {
+    std::vector<std::string> lines;
+    bool detail = false;
+
+    std::string named(std::string text) {
+        for (const auto &[folder, name] :
+             {std::pair{user_data_folder(), "<user>"}, {program_folder(), "<program>"}})
+            for (auto at = text.find(folder); at != text.npos; at = text.find(folder))
+                text.replace(at, folder.size(), name);
+        return text;
+    }
+    std::string shown(const Text &text) { return named(translated(text).toStdString()); }
+    void add(const std::string &line) {
+        flush();
+        end_slide();
+        lines.push_back(line);
+    }
+    void flush();
+
+    void set_label_caption(const Text &caption) override {
+        Headless_Platform::set_label_caption(shown(caption));
+    }
+    Box_Answer message_box(const Text &text, const Text &title, Box_Icon icon,
+                           Box_Buttons buttons) override {
+        return Headless_Platform::message_box(shown(text), shown(title), icon, buttons);
+    }
+    std::string input_box(const Text &prompt) override {
+        return Headless_Platform::input_box(shown(prompt));
+    }
+    std::string write_record_file(const std::string &path,
+                                  const std::vector<uint8_t> &record) override {
+        const std::string reason = Headless_Platform::write_record_file(path, record);
+        add("save " + named(path) + (reason.empty() ? "" : " failed: " + reason));
+        return reason;
+    }
+
+  private:
+    void end_slide() {
+        if (slide_frames_ > 0)
+            lines.push_back("slide " + slide_ + " in " + std::to_string(slide_frames_) + " frames");
+        slide_frames_ = 0;
+    }
+    bool after_wait_ = false;
+    int slide_frames_ = 0;
+    std::string slide_, slide_card_;
+};
+
+// The card library orders its faces by rank, then suit: index 4 is the Two of Clubs.
+std::string drawn(const Platform_Call &c) {
+    const std::string what =
+        c.args[4] == 1 ? "back"
+                       : std::string{"A23456789TJQK"[c.args[3] / 4], "CDHS"[c.args[3] % 4]};
+    return what + " " + std::to_string(c.args[1]) + "," + std::to_string(c.args[2]);
+}
+
+// The line of a call that is not part of a repaint.
+std::string describe(const Platform_Call &c, const std::string &text) {
+    const auto &a = c.args;
+    if (c.kind == Kind::Sleep)
+        return "sleep " + std::to_string(a[0]);
+    if (c.kind == Kind::Label_Caption)
+        return "label " + quoted(text);
+    if (c.kind == Kind::Label_Visible)
+        return a[0] ? "label shown" : "label hidden";
+    if (c.kind == Kind::Label_Refresh)
+        return "label painted";
+    if (c.kind == Kind::Check)
+        return std::string("check ") + (a[0] ? "Blue Sky" : "Default") + (a[1] ? " on" : " off");
+    if (c.kind == Kind::Background)
+        return text.empty() ? "no picture" : "picture " + text + (a[0] ? "" : " refused");
+    if (c.kind == Kind::Message_Box)
+        return std::string("box ") + (a[0] ? "warning " : "") + quoted(c.title) + " " +
+               quoted(text) + (a[1] ? " Yes/No" : "") + " -> " +
+               std::array{"Ok", "Yes", "No"}[static_cast<std::size_t>(a[2])];
+    if (c.kind == Kind::Input_Box)
+        return "prompt " + quoted(text);
+    if (c.kind == Kind::Focus_Mark)
+        return a[0] ? "mark " + std::to_string(a[1]) + "," + std::to_string(a[2]) + " " +
+                          std::to_string(a[3]) + "x" + std::to_string(a[4])
+                    : "mark hidden";
+    return c.kind == Kind::Help_Window ? "help window" : "program ends";
+}
+
+void Transcript_Platform::flush() {
+    std::vector<Platform_Call> calls = this->calls();
+    clear_log();
+    std::vector<Platform_Call> frame;
+    for (const Platform_Call &c : calls) {
+        const bool frame_after_wait = after_wait_;
+        after_wait_ = c.kind == Kind::Pump || (after_wait_ && c.kind != Kind::Refresh);
+        if (c.kind == Kind::Draw)
+            frame.push_back(c);
+        if (c.kind == Kind::Pump || c.kind == Kind::Draw || c.kind == Kind::Clear)
+            continue;
+        std::string line = "paint";
+        if (c.kind == Kind::Refresh && frame_after_wait && !frame.empty()) {
+            // The moving card is drawn first, under everything else.
+            const std::string card = drawn(frame.front());
+            const std::string what = card.substr(0, card.find(' '));
+            if (slide_frames_ == 0 || what != slide_card_)
+                end_slide(), slide_card_ = what, slide_ = card;
+            slide_ = slide_.substr(0, slide_.find(" ->")) + " -> " + card.substr(what.size() + 1);
+            ++slide_frames_;
+            frame.clear();
+            continue;
+        }
+        for (const Platform_Call &d : frame)
+            line += detail ? "\n  " + drawn(d) : "";
+        frame.clear();
+        add(c.kind == Kind::Refresh ? line : describe(c, named(c.text)));
+    }
+}
+
+// The file's bytes: the name as stored, the five counters, what follows.
+std::string record_bytes(Platform &os, const std::string &path) {
+    const File_Read file = os.read_record_file(path, 100);
+    if (!file.ok)
+        return "unreadable: " + file.reason;
+    const std::string b(file.bytes.begin(), file.bytes.end());
+    std::string name;
+    for (unsigned char c : b.substr(0, 25)) {
+        char hex[5];
+        std::snprintf(hex, sizeof hex, "\\x%02X", c);
+        name += c >= 0x20 && c < 0x7F ? std::string(1, static_cast<char>(c)) : hex;
+    }
+    const std::size_t kept = name.find_last_not_of(' ') + 1;
+    std::string out =
+        quoted(name.substr(0, kept)) + " + " + std::to_string(name.size() - kept) + " spaces";
+    for (std::size_t i = 25; i + 1 < b.size() && i < 35; i += 2)
+        out += ' ' + std::to_string(static_cast<int16_t>(file.bytes[i] | file.bytes[i + 1] << 8));
+    return out + (b.size() > 35 ? " then " + quoted(b.substr(35)) : "") + " (" +
+           std::to_string(b.size()) + " bytes)";
+}
+
+// The table in words: each hand, the cards on the table, the state and the counters.
+std::string table_lines(const Game_State &g, const Record_State &rec) {
+    std::string hands = "hands", played = "\nplayed";
+    for (const Seat &seat : g.seat) {
+        std::string hand;
+        for (int16_t c : seat.card)
+            hand += c == no_card ? "" : (hand.empty() ? "" : " ") + name_of(c);
+        hands += (&seat == &g.seat[0] ? " " : " | ") + (hand.empty() ? "-" : hand);
+        played += " " + name_of(seat.table_card);
+    }
+    auto suit = [](int16_t s) { return s < 0 ? std::string("-") : std::string(1, "CDHS"[s]); };
+    std::string state = "\nstock " + std::to_string(pack_size - g.deck_pos) + " lead " +
+                        suit(g.lead_suit) + " turn " + std::to_string(g.turn_seat);
+    // What most steps leave as it was is named only when it is not.
+    state += g.open_card != no_card ? " open " + name_of(g.open_card) : "";
+    state += g.weak_suit != -1 ? " weak " + suit(g.weak_suit) : "";
+    if (g.finish_count != 0)
+        state += " finished " + std::to_string(g.finish_count) + ":";
+    for (int s = 0; s < 4; ++s)
+        state += g.seat[s].finished == flag_true ? std::to_string(s) : "";
+    state += g.game_over == flag_true ? " over\ncounts" : "\ncounts";
+    for (int16_t count : rec.player_rec.rank_count)
+        state += " " + std::to_string(count);
+    return hands + played + state;
+}
+
+struct Scenario {
+    Transcript_Platform os;
+    Form1 form{os};
+    Game_State &g = form.state();
+    Record_State &rec = form.record();
+    // The engine's own steps on a laid table, their events written down
+    // before the game's table shows them.
+    struct Event_Log : Table_View {
+        Scenario &s;
+        Table_Show show{s.g, s.rec, s.os};
+        explicit Event_Log(Scenario &scenario) : s(scenario) {}
+        void Draw_Card() override { show.Draw_Card(); }
+        void Animate_Card(int16_t direction, int16_t seat) override {
+            show.Animate_Card(direction, seat);
+        }
+        void dealt() override { s.os.add("event dealt"), show.dealt(); }
+        void played(int16_t seat, int16_t card) override {
+            s.os.add("event played " + std::to_string(seat) + " " + name_of(card));
+            show.played(seat, card);
+        }
+        void drew(int16_t seat, int count) override {
+            s.os.add("event drew " + std::to_string(seat) + " " + std::to_string(count));
+            show.drew(seat, count);
+        }
+        void took(int16_t seat, const std::vector<int16_t> &taken, int16_t leader) override {
+            std::string cards;
+            for (int16_t c : taken)
+                cards += " " + name_of(c);
+            s.os.add("event took " + std::to_string(seat) + cards + ", leader " +
+                     std::to_string(leader));
+            show.took(seat, taken, leader);
+        }
+        void round_won(int16_t seat) override {
+            s.os.add("event round won " + std::to_string(seat)), show.round_won(seat);
+        }
+        bool finished(int16_t seat, int place) override {
+            s.os.add("event finished " + std::to_string(seat) + " " + std::to_string(place));
+            return show.finished(seat, place);
+        }
+        void game_ended() override { s.os.add("event game ended"), show.game_ended(); }
+    } events{*this};
+    Game_Context ctx{g, os, events};
+    Layout layout;
+
+    Scenario() {
+        os.keep_log = true;
+        form.on_announce([this](const Text &words) { os.add("say " + os.shown(words)); });
+        events.show.on_announce([this](const Text &words) { os.add("say " + os.shown(words)); });
+    }
+    std::string path(const std::string &name) {
+        return name.rfind("user/", 0) == 0 ? os.user_data_folder() + name.substr(4)
+                                           : os.program_folder() + "/" + name;
+    }
+    void run(const std::string &directive);
+    void step(Args &in);
+    void answer(Args &in);
+    void lay_table();
+    void write_file(Args &in);
+    void show(Args &in);
+};
+
+const std::map<std::string, Hand_Key> keys{{"left", Hand_Key::Left},
+                                           {"right", Hand_Key::Right},
+                                           {"home", Hand_Key::First},
+                                           {"end", Hand_Key::Last},
+                                           {"play", Hand_Key::Play}};
+const std::map<std::string, Table_Question> questions{{"table", Table_Question::Table_Cards},
+                                                      {"counts", Table_Question::Seat_Counts},
+                                                      {"centre", Table_Question::Centre},
+                                                      {"last", Table_Question::Last_Round}};
+
+// The player's inputs, and the engine's own steps on a laid table, each
+// written into the transcript before what follows it; then the set-up.
+void Scenario::run(const std::string &directive) {
+    Args in(directive);
+    std::string word, rest;
+    int16_t x;
+    in >> word;
+    const std::string inputs = " load deal menu help close click key play-to-end ask set step ";
+    if (inputs.find(" " + word + " ") != inputs.npos)
+        os.add("> " + directive);
+    if (word == "load")
+        form.Form_Load();
+    else if (word == "deal")
+        form.gm_submnu_Click(0);
+    else if (word == "menu")
+        in >> rest,
+            rest == "game" ? form.gm_submnu_Click(number(in)) : form.tbl_submnu_Click(number(in));
+    else if (word == "help")
+        form.Help_submnu_Click();
+    else if (word == "close")
+        form.Form_Unload();
+    else if (word == "click")
+        x = number(in), form.Form_MouseDown(x, number(in));
+    else if (word == "key")
+        form.Form_KeyDown(named_value(keys, in));
+    else if (word == "play-to-end") // the mark starts on a card that may be played
+        for (int plays = 0; plays < 500 && g.game_over != flag_true; ++plays)
+            run("key play");
+    else if (word == "ask")
+        form.Form_Ask(named_value(questions, in));
+    else if (word == "set")
+        (rest_of(in) == "over" ? g.game_over : g.animating) = flag_true;
+    else if (word == "step")
+        step(in);
+    else if (word == "language")
+        install_translations(QLocale(QString::fromStdString(rest_of(in))));
+    else if (word == "seed") // random values from the generator again, as a shuffle needs
+        os.fixed.reset(), os.seed(static_cast<uint64_t>(number(in)));
+    else if (word == "random")
+        os.fixed = std::stof(rest_of(in));
+    else if (word == "installed") // a program folder that takes no files
+        os.set_program_folder("/proc"), fs::create_directories(os.user_data_folder());
+    else if (word == "file")
+        write_file(in);
+    else if (word == "remove")
+        fs::remove_all(path(rest_of(in)));
+    else if (word == "answer")
+        answer(in);
+    else if (word == "detail")
+        os.detail = rest_of(in) == "draws";
+    else if (word == "hands")
+        for (std::string &hand : layout.hands)
+            std::getline(in, hand, '|'),
+                hand = hand.find_first_not_of(" -") == hand.npos ? "" : hand;
+    else if (word == "played")
+        layout.played = rest_of(in);
+    else if (word == "stock")
+        layout.stock = rest_of(in);
+    else if (word == "open")
+        layout.open = rest_of(in);
+    else if (word == "lead" || word == "weak")
+        (word == "lead" ? layout.lead : layout.weak) = rest_of(in).at(0);
+    else if (word == "finished")
+        layout.finished = rest_of(in);
+    else if (word == "turn")
+        layout.turn = number(in);
+    else if (word == "lay")
+        lay_table();
+    else if (word == "show")
+        show(in);
+    else if (word == "at") // within the first wait that reaches the counter time
+        x = number(in), os.post_event(os.GetTickCount() + static_cast<uint32_t>(x),
+                                      [this, d = rest_of(in)] { run(d); });
+    else
+        throw std::invalid_argument("unknown directive: " + word);
+    os.flush();
+}
+
+void Scenario::step(Args &in) {
+    std::string step;
+    int16_t seat;
+    in >> step;
+    if (step == "finalize")
+        Finalize_Round(ctx);
+    else if (step == "throw")
+        seat = number(in), Throw_Card(ctx, seat, number(in));
+    else if (step == "plenk")
+        plenk(ctx, number(in), g.lead_suit);
+    else if (step == "take")
+        Take_Card(ctx, number(in));
+    else if (step == "computer")
+        Computer_Turn(ctx, number(in));
+    else if (step == "engine")
+        next_turn(ctx);
+    else if (step == "deal")
+        Initialize_Game(ctx);
+    else
+        throw std::invalid_argument("no such step: " + step);
+}
+
+void Scenario::answer(Args &in) {
+    std::string kind, answer;
+    in >> kind;
+    answer = rest_of(in);
+    // A typed answer in double quotes keeps its spaces.
+    if (answer.size() >= 2 && answer.front() == '"' && answer.back() == '"')
+        answer = answer.substr(1, answer.size() - 2);
+    Args named(answer);
+    if (kind == "input")
+        os.answer_next_input(unescaped(answer));
+    else
+        os.answer_next_box(named_value(answers, named));
+}
+
+void Scenario::lay_table() {
+    if (g.card_w == 0)
+        os.cdtInit(g.card_w, g.card_h);
+    if (rec.data_file.empty()) {
+        rec.data_file = path("data.dat");
+        rec.player_rec.player_name = make_player_name("Tester");
+    }
+    lay(g, layout);
+    layout = {};
+    g.animating = flag_false;
+}
+
+void Scenario::write_file(Args &in) {
+    std::string name, kind;
+    in >> name >> kind;
+    const std::string at = path(name);
+    std::string bytes = rest_of(in);
+    if (kind == "record") {
+        // Name (a byte as \xNN), five counters, then what follows the record.
+        Args fields(bytes);
+        std::string who;
+        fields >> who;
+        who = unescaped(who);
+        bytes = who + std::string(25 - who.size(), ' ');
+        for (int k = 0; k < 5; ++k) {
+            const auto count = static_cast<uint16_t>(number(fields));
+            bytes += {static_cast<char>(count & 0xFF), static_cast<char>(count >> 8)};
+        }
+        bytes += rest_of(fields);
+    }
+    if (kind == "fifo")
+        ::mkfifo(at.c_str(), 0644);
+    else if (kind == "folder")
+        fs::create_directories(at);
+    else
+        std::ofstream(at, std::ios::binary)
+            << (kind == "picture" ? "\xFF\xD8\xFF\xE0 a picture" : bytes);
+}
+
+void Scenario::show(Args &in) {
+    std::string what;
+    in >> what;
+    if (what == "table") {
+        os.add(table_lines(g, rec));
+    } else if (what == "record") {
+        const std::string file = rest_of(in);
+        os.add("record " + os.named(file.empty() ? rec.data_file : path(file)) + ": " +
+               record_bytes(os, file.empty() ? rec.data_file : path(file)));
+    } else if (what == "words") {
+        const Table_Words words = table_words(g, form.awaiting_human());
+        for (const Table_Thing &t : words.things)
+            os.add("  " + os.shown(t.name) + (t.playable ? " (may be played)" : "") + " at " +
+                   std::to_string(t.x) + "," + std::to_string(t.y) + " " + std::to_string(t.width) +
+                   "x" + std::to_string(t.height) +
+                   (os.shown(t.heard) != os.shown(t.name) ? ", heard " + os.shown(t.heard) : ""));
+        os.add("  description: " + os.shown(words.description) +
+               "\n  hand: " + os.shown(words.hand));
+    } else {
+        throw std::invalid_argument("no such show: " + what);
+    }
+}
+
+int replay(const std::string &file, bool update) {
+    std::ifstream in(file);
+    std::vector<std::string> head, expected, directives, actual;
+    bool after = false;
+    for (std::string l; std::getline(in, l);) {
+        (after ? expected : head).push_back(l);
+        after = after || l == "----";
+    }
+    if (head.empty() || head[0].rfind("# ", 0) != 0 || !after)
+        throw std::runtime_error(
+            "a scenario begins with a line of its intent, \"# ...\", and has a line \"----\"");
+    for (const std::string &l : head)
+        if (!l.empty() && l[0] != '#' && l != "----")
+            directives.push_back(l);
+    install_translations(QLocale(QLocale::English));
+    // "restart" starts the program afresh, on a platform of its own.
+    for (auto d = directives.begin(); d != directives.end();) {
+        Scenario scenario;
+        try {
+            for (; d != directives.end() && *d != "restart"; ++d)
+                scenario.run(*d);
+        } catch (const Program_Ended &) {
+        } catch (const Unexpected_Box &e) {
+            scenario.os.add("! " + quoted(e.what()));
+        }
+        d = std::find(d, directives.end(), "restart");
+        scenario.os.add(d == directives.end() ? "" : "> restart");
+        d += d != directives.end();
+        std::string line;
+        for (const std::string &l : scenario.os.lines)
+            for (Args lines(l); std::getline(lines, line);)
+                actual.push_back(line);
+    }
+    if (!actual.empty() && actual.back().empty())
+        actual.pop_back();
+    if (update) {
+        std::ofstream out(file, std::ios::trunc);
+        for (const auto *part : {&head, &actual})
+            for (const std::string &l : *part)
+                out << l << '\n';
+        return 0;
+    }
+    if (actual == expected)
+        return 0;
+    std::size_t i =
+        std::mismatch(actual.begin(), actual.end(), expected.begin(), expected.end()).first -
+        actual.begin();
+    std::cerr << file << ": the transcript differs at line " << i + 1
+              << " after the rule\nexpected: " << (i < expected.size() ? expected[i] : "(the end)")
+              << "\nactual:   " << (i < actual.size() ? actual[i] : "(the end)")
+              << "\nthe whole transcript:\n";
+    for (const std::string &l : actual)
+        std::cerr << l << '\n';
+    return 1;
+}
+
+} // namespace
+} // namespace plenk::test
+
+int main(int argc, char **argv) {
+    QCoreApplication app(argc, argv);
+    const bool update = argc == 3 && std::string(argv[1]) == "--update";
+    if (argc != 2 && !update) {
+        std::cerr << "usage: scenario [--update] FILE\n";
+        return 2;
+    }
+    try {
+        return plenk::test::replay(argv[argc - 1], update);
+    } catch (const std::exception &e) {
+        std::cerr << argv[argc - 1] << ": " << e.what() << '\n';
+        return 2;
+    }
+}
