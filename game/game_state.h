@@ -44,4 +44,10 @@ struct Game_State {
     Flag game_over = 0;
 };
 
+// Whether any game has been dealt since the window opened: every deal gives
+// the human's hand its place, which is zero only before the first.
+inline bool ever_dealt(const Game_State &g) {
+    return g.seat[0].hand_y != 0;
+}
+
 } // namespace plenk

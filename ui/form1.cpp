@@ -140,7 +140,7 @@ void Form1::play_slot(int16_t slot) {
 }
 
 void Form1::Form_Ask(Table_Question question) {
-    if (g_.seat[0].hand_y == 0) {
+    if (!ever_dealt(g_)) {
         show_.tell({no_game_words()});
         return;
     }

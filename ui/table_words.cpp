@@ -30,10 +30,11 @@ Text played(int16_t seat, int16_t card) {
 Table_Words table_words(const Game_State &g, bool human_to_play) {
     Table_Words words;
     // Before the first deal the table holds nothing but its cloth.
-    const bool dealt = g.seat[0].hand_y != 0;
-    auto add = [&](Thing_Kind kind, int16_t seat, Text name, bool playable, const Table_Rect &at) {
+    const bool dealt = ever_dealt(g);
+    auto add = [&](Thing_Kind kind, int16_t seat, Text name, bool playable, const Table_Rect &at,
+                   int16_t card = no_card) {
         words.things.push_back(
-            {kind, seat, std::move(name), playable, at.x, at.y, at.width, at.height, {}});
+            {kind, seat, std::move(name), playable, at.x, at.y, at.width, at.height, {}, card});
     };
 
     const int16_t human = dealt ? Card_Empty_Slot(g, 0) : 0;
@@ -42,7 +43,7 @@ Table_Words table_words(const Game_State &g, bool human_to_play) {
         words.hand = hand_words(human);
     for (int16_t j = 0; j < human; ++j)
         add(Thing_Kind::Hand_Card, 0, card_name(g.seat[0].card[j]),
-            human_to_play && human_may_play_slot(g, j), shown_rect(g, 0, j));
+            human_to_play && human_may_play_slot(g, j), shown_rect(g, 0, j), g.seat[0].card[j]);
 
     for (int16_t s = 1; s < 4 && dealt; ++s) {
         const int16_t n = Card_Empty_Slot(g, s);

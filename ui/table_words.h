@@ -17,7 +17,8 @@ struct Table_Thing {
     Text name;
     bool playable; // a card of the human's hand that may be played now
     int32_t x, y, width, height;
-    Text heard; // the name as a screen reader says it
+    Text heard;   // the name as a screen reader says it
+    int16_t card; // the card of a hand card, -1 for every other thing
 };
 
 // The table for a screen reader and for tooltips: the human's cards in hand

@@ -32,14 +32,12 @@ class Thing_Accessible : public Leaf_Accessible {
   public:
     Thing_Accessible(const Table_Accessible *table, const Table_Thing &thing)
         : Leaf_Accessible(table), told(translated(thing.heard)), kind_(thing.kind),
-          seat_(thing.seat),
-          card_(thing.kind == Thing_Kind::Hand_Card ? english(thing.name) : std::string()) {}
+          seat_(thing.seat), card_(thing.card) {}
 
     // Whether `thing` is this one: a hand card is its card; of the others
     // there is one of each kind at each seat.
     bool is(const Table_Thing &thing) const {
-        return thing.kind == kind_ && thing.seat == seat_ &&
-               (kind_ != Thing_Kind::Hand_Card || english(thing.name) == card_);
+        return thing.kind == kind_ && thing.seat == seat_ && thing.card == card_;
     }
 
     bool isValid() const override { return table_->index_of(this) >= 0; }
@@ -80,7 +78,7 @@ class Thing_Accessible : public Leaf_Accessible {
     }
     Thing_Kind kind_;
     int16_t seat_;
-    std::string card_;
+    int16_t card_;
 };
 
 // The human's hand: a list, so that a card's place is counted among the
