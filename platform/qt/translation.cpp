@@ -10,7 +10,9 @@ namespace plenk {
 
 namespace {
 
-Q_LOGGING_CATEGORY(translation_log, "plenk.translation")
+// English where the game has no translation is the usual case, not a fault:
+// told only when asked for (QT_LOGGING_RULES="plenk.translation.info=true").
+Q_LOGGING_CATEGORY(translation_log, "plenk.translation", QtWarningMsg)
 
 } // namespace
 
