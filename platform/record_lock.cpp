@@ -202,7 +202,11 @@ void Record_Lock::take() {
     const std::string name = target.substr(slash + 1);
     name_lock_ = folder_ + "/name-" + hex(folder.st_dev) + "-" + hex(folder.st_ino) + "-" +
                  hex(name_hash(name)) + ".lock";
-    file_lock_ = ::stat(target.c_str(), &file) == 0 && S_ISREG(file.st_mode)
+    // A record of several names is locked by its file too. A save writes such
+    // a file in place, so the file stays the one locked; a record of one name
+    // is replaced by a save, and a lock on its old file would outlive it and
+    // stand for whichever new file the system gives that number next.
+    file_lock_ = ::stat(target.c_str(), &file) == 0 && S_ISREG(file.st_mode) && file.st_nlink > 1
                      ? folder_ + "/file-" + hex(file.st_dev) + "-" + hex(file.st_ino) + ".lock"
                      : std::string();
     state_ = lock(name_lock_, name_fd_, true);
