@@ -245,6 +245,9 @@ TEST_F(Keyboard_Table, HoverShowsTheSameWordsAsATooltip) {
                       : english(refused_words(g.seat[0].card[slot], g.lead_suit)));
     }
     EXPECT_EQ(hover({375, 275}), "Open card: " + english(card_name(g.open_card)));
+    EXPECT_FALSE(hover({705, 275}).empty()) << "a seat's hand";
+    hover({5, 5}); // the bare table hides the tooltip again
+    EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 2000));
 }
 
 } // namespace plenk::test
