@@ -1,4 +1,5 @@
 #include "platform/file_services.h"
+#include "platform/record_lock.h"
 #include "platform/record_place.h"
 
 #include <gtest/gtest.h>
@@ -476,6 +477,30 @@ TEST_F(In_Temp_Folder, AReplacedRecordHasItsFolderSynced) {
     synced_folders = 0;
     ASSERT_EQ(write_file_start((dir / "data.dat").string(), record), "");
     EXPECT_EQ(synced_folders, 1);
+}
+
+// A save replaces a record of one name and frees its old file's number,
+// which the system soon gives a new file: that file, made a record, is
+// another record, and its own copy plays on it.
+TEST_F(In_Temp_Folder, ARecordGivenAReplacedRecordsNumberIsAnotherRecord) {
+    const fs::path first = dir / "data.dat", other = dir / "other";
+    put(first), fs::create_directory(other);
+    const Record_Lock held(first.string());
+    ASSERT_EQ(held.state(), Record_Lock::State::Ours);
+    struct stat was {};
+    ::stat(first.c_str(), &was);
+    ASSERT_EQ(write_file_start(first.string(), record), "");
+    for (int i = 0; i < 50; ++i) {
+        struct stat made {};
+        put(other / std::to_string(i));
+        ::stat((other / std::to_string(i)).c_str(), &made);
+        if (made.st_ino == was.st_ino) {
+            EXPECT_EQ(Record_Lock((other / std::to_string(i)).string()).state(),
+                      Record_Lock::State::Ours);
+            return;
+        }
+    }
+    GTEST_SKIP() << "the system gave the replaced file's number to no new file";
 }
 
 } // namespace
