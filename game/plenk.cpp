@@ -12,6 +12,7 @@ void plenk(Game_Context &ctx, int16_t cur_player, int16_t target_suit) {
     const int16_t first = Card_Empty_Slot(g, cur_player);
     int16_t slot = first;
     bool found = false;
+    ctx.view.plenking(cur_player);
     do {
         ctx.view.Animate_Card(1, cur_player);
         int16_t drawn = g.deck[g.deck_pos];

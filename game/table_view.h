@@ -22,6 +22,8 @@ class Table_View {
     virtual void dealt() = 0;
     // The seat plays the card; it slides to the seat's spot next.
     virtual void played(int16_t seat, int16_t card) = 0;
+    // The seat cannot follow and starts to draw from the stock.
+    virtual void plenking(int16_t seat) = 0;
     // The seat's plenk has ended after drawing `count` cards.
     virtual void drew(int16_t seat, int count) = 0;
     // The seat is about to pick up `taken` from the table; `leader` leads

@@ -11,7 +11,8 @@ namespace plenk {
 // Message boxes: every box of the game carries the information icon; the
 // warning icon is kept for the record file's trouble reports.
 enum class Box_Icon { Information, Warning };
-enum class Box_Buttons { Ok, Yes_No };
+// Yes_No_Default_No: Enter answers No, for a question whose Yes loses something.
+enum class Box_Buttons { Ok, Yes_No, Yes_No_Default_No };
 enum class Box_Answer { Ok, Yes, No };
 
 // The two items of the Table menu whose check marks the game reads and sets.

@@ -89,4 +89,16 @@ void raise_count(int16_t &counter) {
         ++counter;
 }
 
+int finish_counter(int16_t seat, int place, bool human_finished) {
+    if (seat == 0)
+        return place;
+    return place == 3 && !human_finished ? 4 : -1;
+}
+
+void count_finish(Player_Record &record, int16_t seat, int place, bool human_finished) {
+    const int counter = finish_counter(seat, place, human_finished);
+    if (counter >= 0)
+        raise_count(record.rank_count[static_cast<std::size_t>(counter)]);
+}
+
 } // namespace plenk

@@ -48,4 +48,11 @@ Text stat_text(const Player_Record &record);
 // Adds one, staying at 32767 instead of wrapping.
 void raise_count(int16_t &counter);
 
+// The counter a seat's finish in `place` 1..3 raises: the human's place, or 4
+// (a game lost) when a computer seat finishes third while the human still
+// holds cards; -1 when it raises none.
+int finish_counter(int16_t seat, int place, bool human_finished);
+// Raises that counter of the record, if any.
+void count_finish(Player_Record &record, int16_t seat, int place, bool human_finished);
+
 } // namespace plenk

@@ -314,10 +314,6 @@ Tipp: Ist der Stapel aufgebraucht, merken Sie sich die höchste schon gespielte 
         <translation>COM %1 ist als %2 fertig</translation>
     </message>
     <message>
-        <source>Game over</source>
-        <translation>Spiel vorbei</translation>
-    </message>
-    <message>
         <source>Cards dealt. Open card: %1</source>
         <translation>Karten gegeben. Aufgedeckte Karte: %1</translation>
     </message>
@@ -392,6 +388,23 @@ Tipp: Ist der Stapel aufgebraucht, merken Sie sich die höchste schon gespielte 
         <source>No game yet. To start one, choose Game, Deal or press Ctrl+N.</source>
         <extracomment>Before the first deal. &quot;Game, Deal&quot; names the menu and its item, &quot;Ctrl+N&quot; its key as the desktop writes it.</extracomment>
         <translation>Noch kein Spiel. Spiel, Geben oder Strg+N startet eines.</translation>
+    </message>
+    <message>
+        <source>You cannot follow and plenk</source>
+        <translation>Sie können nicht bedienen und plenken</translation>
+    </message>
+    <message>
+        <source>COM %1 cannot follow and plenks</source>
+        <translation>COM %1 kann nicht bedienen und plenkt</translation>
+    </message>
+    <message>
+        <source>Game over: you lost. Game, Deal or Ctrl+N starts the next game</source>
+        <translation>Spiel vorbei: Sie haben verloren. Spiel, Geben oder Strg+N startet das nächste Spiel</translation>
+    </message>
+    <message>
+        <source>Game over: you finished %1. Game, Deal or Ctrl+N starts the next game</source>
+        <extracomment>%1 the human&apos;s place: &quot;first&quot;, &quot;second&quot; or &quot;third&quot;.</extracomment>
+        <translation>Spiel vorbei: Sie sind als %1 fertig. Spiel, Geben oder Strg+N startet das nächste Spiel</translation>
     </message>
 </context>
 <context>

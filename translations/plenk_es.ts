@@ -314,10 +314,6 @@ Consejo: cuando se acabe el mazo, recuerda la carta más alta ya jugada de cada 
         <translation>COM %1 ha terminado en %2 lugar</translation>
     </message>
     <message>
-        <source>Game over</source>
-        <translation>Fin de la partida</translation>
-    </message>
-    <message>
         <source>Cards dealt. Open card: %1</source>
         <translation>Cartas repartidas. Carta descubierta: %1</translation>
     </message>
@@ -392,6 +388,23 @@ Consejo: cuando se acabe el mazo, recuerda la carta más alta ya jugada de cada 
         <source>No game yet. To start one, choose Game, Deal or press Ctrl+N.</source>
         <extracomment>Before the first deal. &quot;Game, Deal&quot; names the menu and its item, &quot;Ctrl+N&quot; its key as the desktop writes it.</extracomment>
         <translation>Aún no hay partida. Para empezar una, elige Partida, Repartir o pulsa Ctrl+N.</translation>
+    </message>
+    <message>
+        <source>You cannot follow and plenk</source>
+        <translation>No puedes seguir el palo y plenkeas</translation>
+    </message>
+    <message>
+        <source>COM %1 cannot follow and plenks</source>
+        <translation>COM %1 no puede seguir el palo y plenkea</translation>
+    </message>
+    <message>
+        <source>Game over: you lost. Game, Deal or Ctrl+N starts the next game</source>
+        <translation>Fin de la partida: has perdido. Partida, Repartir o Ctrl+N empieza la siguiente</translation>
+    </message>
+    <message>
+        <source>Game over: you finished %1. Game, Deal or Ctrl+N starts the next game</source>
+        <extracomment>%1 the human&apos;s place: &quot;first&quot;, &quot;second&quot; or &quot;third&quot;.</extracomment>
+        <translation>Fin de la partida: has terminado en %1 lugar. Partida, Repartir o Ctrl+N empieza la siguiente</translation>
     </message>
 </context>
 <context>

@@ -314,10 +314,6 @@ Astuce&#xa0;: une fois le talon épuisé, retenez la plus haute carte déjà jou
         <translation>COM %1 finit %2</translation>
     </message>
     <message>
-        <source>Game over</source>
-        <translation>Partie terminée</translation>
-    </message>
-    <message>
         <source>Cards dealt. Open card: %1</source>
         <translation>Cartes distribuées. Carte retournée&#xa0;: %1</translation>
     </message>
@@ -392,6 +388,23 @@ Astuce&#xa0;: une fois le talon épuisé, retenez la plus haute carte déjà jou
         <source>No game yet. To start one, choose Game, Deal or press Ctrl+N.</source>
         <extracomment>Before the first deal. &quot;Game, Deal&quot; names the menu and its item, &quot;Ctrl+N&quot; its key as the desktop writes it.</extracomment>
         <translation>Pas encore de partie. Partie, Distribuer ou Ctrl+N en lance une.</translation>
+    </message>
+    <message>
+        <source>You cannot follow and plenk</source>
+        <translation>Vous ne pouvez pas fournir et vous plenkez</translation>
+    </message>
+    <message>
+        <source>COM %1 cannot follow and plenks</source>
+        <translation>COM %1 ne peut pas fournir et plenke</translation>
+    </message>
+    <message>
+        <source>Game over: you lost. Game, Deal or Ctrl+N starts the next game</source>
+        <translation>Partie terminée&#xa0;: vous avez perdu. Partie, Distribuer ou Ctrl+N lance la suivante</translation>
+    </message>
+    <message>
+        <source>Game over: you finished %1. Game, Deal or Ctrl+N starts the next game</source>
+        <extracomment>%1 the human&apos;s place: &quot;first&quot;, &quot;second&quot; or &quot;third&quot;.</extracomment>
+        <translation>Partie terminée&#xa0;: vous finissez %1. Partie, Distribuer ou Ctrl+N lance la suivante</translation>
     </message>
 </context>
 <context>

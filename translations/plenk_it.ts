@@ -314,10 +314,6 @@ Consiglio: finito il mazzo, tieni a mente la carta più alta già giocata di ogn
         <translation>COM %1 ha finito al %2 posto</translation>
     </message>
     <message>
-        <source>Game over</source>
-        <translation>Partita finita</translation>
-    </message>
-    <message>
         <source>Cards dealt. Open card: %1</source>
         <translation>Carte distribuite. Carta scoperta: %1</translation>
     </message>
@@ -392,6 +388,23 @@ Consiglio: finito il mazzo, tieni a mente la carta più alta già giocata di ogn
         <source>No game yet. To start one, choose Game, Deal or press Ctrl+N.</source>
         <extracomment>Before the first deal. &quot;Game, Deal&quot; names the menu and its item, &quot;Ctrl+N&quot; its key as the desktop writes it.</extracomment>
         <translation>Ancora nessuna partita. Per iniziarne una, scegli Partita, Distribuisci o premi Ctrl+N.</translation>
+    </message>
+    <message>
+        <source>You cannot follow and plenk</source>
+        <translation>Non puoi rispondere al seme e plenki</translation>
+    </message>
+    <message>
+        <source>COM %1 cannot follow and plenks</source>
+        <translation>COM %1 non può rispondere al seme e plenka</translation>
+    </message>
+    <message>
+        <source>Game over: you lost. Game, Deal or Ctrl+N starts the next game</source>
+        <translation>Partita finita: hai perso. Partita, Distribuisci o Ctrl+N inizia la prossima</translation>
+    </message>
+    <message>
+        <source>Game over: you finished %1. Game, Deal or Ctrl+N starts the next game</source>
+        <extracomment>%1 the human&apos;s place: &quot;first&quot;, &quot;second&quot; or &quot;third&quot;.</extracomment>
+        <translation>Partita finita: hai finito al %1 posto. Partita, Distribuisci o Ctrl+N inizia la prossima</translation>
     </message>
 </context>
 <context>

@@ -314,10 +314,6 @@ Tip: is de stapel op, onthoud dan van elke kleur de hoogste kaart die al gespeel
         <translation>COM %1 is als %2 uit</translation>
     </message>
     <message>
-        <source>Game over</source>
-        <translation>Spel afgelopen</translation>
-    </message>
-    <message>
         <source>Cards dealt. Open card: %1</source>
         <translation>Kaarten gedeeld. Open kaart: %1</translation>
     </message>
@@ -392,6 +388,23 @@ Tip: is de stapel op, onthoud dan van elke kleur de hoogste kaart die al gespeel
         <source>No game yet. To start one, choose Game, Deal or press Ctrl+N.</source>
         <extracomment>Before the first deal. &quot;Game, Deal&quot; names the menu and its item, &quot;Ctrl+N&quot; its key as the desktop writes it.</extracomment>
         <translation>Nog geen spel. Kies Spel, Delen of druk op Ctrl+N om er een te beginnen.</translation>
+    </message>
+    <message>
+        <source>You cannot follow and plenk</source>
+        <translation>Je kunt niet bekennen en plenkt</translation>
+    </message>
+    <message>
+        <source>COM %1 cannot follow and plenks</source>
+        <translation>COM %1 kan niet bekennen en plenkt</translation>
+    </message>
+    <message>
+        <source>Game over: you lost. Game, Deal or Ctrl+N starts the next game</source>
+        <translation>Spel voorbij: je hebt verloren. Spel, Delen of Ctrl+N begint het volgende spel</translation>
+    </message>
+    <message>
+        <source>Game over: you finished %1. Game, Deal or Ctrl+N starts the next game</source>
+        <extracomment>%1 the human&apos;s place: &quot;first&quot;, &quot;second&quot; or &quot;third&quot;.</extracomment>
+        <translation>Spel voorbij: je bent als %1 uit. Spel, Delen of Ctrl+N begint het volgende spel</translation>
     </message>
 </context>
 <context>

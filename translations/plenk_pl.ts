@@ -317,10 +317,6 @@ Rada: gdy talia się skończy, pamiętaj najwyższą już zagraną kartę w każ
         <translation>COM %1 kończy na %2 miejscu</translation>
     </message>
     <message>
-        <source>Game over</source>
-        <translation>Koniec gry</translation>
-    </message>
-    <message>
         <source>Cards dealt. Open card: %1</source>
         <translation>Karty rozdane. Odkryta karta: %1</translation>
     </message>
@@ -396,6 +392,23 @@ Rada: gdy talia się skończy, pamiętaj najwyższą już zagraną kartę w każ
         <source>No game yet. To start one, choose Game, Deal or press Ctrl+N.</source>
         <extracomment>Before the first deal. &quot;Game, Deal&quot; names the menu and its item, &quot;Ctrl+N&quot; its key as the desktop writes it.</extracomment>
         <translation>Nie ma jeszcze gry. Aby ją zacząć, wybierz Gra, Rozdaj lub naciśnij Ctrl+N.</translation>
+    </message>
+    <message>
+        <source>You cannot follow and plenk</source>
+        <translation>Nie możesz dołożyć do koloru i plenkujesz</translation>
+    </message>
+    <message>
+        <source>COM %1 cannot follow and plenks</source>
+        <translation>COM %1 nie może dołożyć do koloru i plenkuje</translation>
+    </message>
+    <message>
+        <source>Game over: you lost. Game, Deal or Ctrl+N starts the next game</source>
+        <translation>Koniec gry: przegrywasz. Gra, Rozdaj lub Ctrl+N zaczyna następną grę</translation>
+    </message>
+    <message>
+        <source>Game over: you finished %1. Game, Deal or Ctrl+N starts the next game</source>
+        <extracomment>%1 the human&apos;s place: &quot;first&quot;, &quot;second&quot; or &quot;third&quot;.</extracomment>
+        <translation>Koniec gry: kończysz na %1 miejscu. Gra, Rozdaj lub Ctrl+N zaczyna następną grę</translation>
     </message>
 </context>
 <context>

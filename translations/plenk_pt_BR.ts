@@ -314,10 +314,6 @@ Dica: quando o monte acabar, lembre a carta mais alta já jogada de cada naipe.<
         <translation>COM %1 terminou em %2 lugar</translation>
     </message>
     <message>
-        <source>Game over</source>
-        <translation>Fim da partida</translation>
-    </message>
-    <message>
         <source>Cards dealt. Open card: %1</source>
         <translation>Cartas distribuídas. Carta virada: %1</translation>
     </message>
@@ -392,6 +388,23 @@ Dica: quando o monte acabar, lembre a carta mais alta já jogada de cada naipe.<
         <source>No game yet. To start one, choose Game, Deal or press Ctrl+N.</source>
         <extracomment>Before the first deal. &quot;Game, Deal&quot; names the menu and its item, &quot;Ctrl+N&quot; its key as the desktop writes it.</extracomment>
         <translation>Nenhuma partida ainda. Para começar uma, escolha Partida, Dar cartas ou pressione Ctrl+N.</translation>
+    </message>
+    <message>
+        <source>You cannot follow and plenk</source>
+        <translation>Você não pode seguir o naipe e plenka</translation>
+    </message>
+    <message>
+        <source>COM %1 cannot follow and plenks</source>
+        <translation>COM %1 não pode seguir o naipe e plenka</translation>
+    </message>
+    <message>
+        <source>Game over: you lost. Game, Deal or Ctrl+N starts the next game</source>
+        <translation>Fim de jogo: você perdeu. Partida, Dar cartas ou Ctrl+N começa a próxima</translation>
+    </message>
+    <message>
+        <source>Game over: you finished %1. Game, Deal or Ctrl+N starts the next game</source>
+        <extracomment>%1 the human&apos;s place: &quot;first&quot;, &quot;second&quot; or &quot;third&quot;.</extracomment>
+        <translation>Fim de jogo: você terminou em %1 lugar. Partida, Dar cartas ou Ctrl+N começa a próxima</translation>
     </message>
 </context>
 <context>

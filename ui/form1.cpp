@@ -54,7 +54,7 @@ void Form1::gm_submnu_Click(int16_t index) {
         if (os_.message_box(
                 QT_TRANSLATE_NOOP("Window", "This will reset previous name and record. Continue?"),
                 QT_TRANSLATE_NOOP("Window", "Confirm Reset"), Box_Icon::Information,
-                Box_Buttons::Yes_No) == Box_Answer::Yes)
+                Box_Buttons::Yes_No_Default_No) == Box_Answer::Yes)
             reset_record(os_, rec_);
         break;
     case 4:

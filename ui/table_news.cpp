@@ -4,12 +4,17 @@ namespace plenk {
 
 std::vector<Text> Table_News::dealt(int16_t open_card) {
     round_ = last_round_ = {};
+    human_place_ = 0;
     return {deal_words(open_card)};
 }
 
 std::vector<Text> Table_News::played(int16_t seat, int16_t card) {
     round_.plays.emplace_back(seat, card);
     return {play_words(seat, card)};
+}
+
+std::vector<Text> Table_News::plenking(int16_t seat) {
+    return {plenking_words(seat)};
 }
 
 std::vector<Text> Table_News::drew(int16_t seat, int count) {
@@ -33,11 +38,13 @@ std::vector<Text> Table_News::round_won(int16_t seat, bool game_over) {
 }
 
 std::vector<Text> Table_News::finished(int16_t seat, int place) {
+    if (seat == 0)
+        human_place_ = place;
     return {finish_words(seat, place)};
 }
 
 std::vector<Text> Table_News::game_ended() {
-    return {game_over_words()};
+    return {game_over_words(human_place_)};
 }
 
 void Table_News::round_ended(int16_t taker, int16_t leader) {

@@ -15,6 +15,7 @@ class Table_News {
   public:
     std::vector<Text> dealt(int16_t open_card);
     std::vector<Text> played(int16_t seat, int16_t card);
+    std::vector<Text> plenking(int16_t seat);
     std::vector<Text> drew(int16_t seat, int count);
     std::vector<Text> took(int16_t seat, const std::vector<int16_t> &taken, int16_t leader);
     // A round that ends after the game is over leads nothing.
@@ -27,6 +28,8 @@ class Table_News {
     void round_ended(int16_t taker, int16_t leader);
     Round_Plays round_;
     Round_Plays last_round_;
+    int human_place_ = 0; // 0 until the human finishes
+
 };
 
 } // namespace plenk

@@ -63,6 +63,12 @@ Text play_words(int16_t seat, int16_t card) {
                                  {std::to_string(seat), card_name(card)});
 }
 
+Text plenking_words(int16_t seat) {
+    return seat == 0 ? QT_TRANSLATE_NOOP("Table", "You cannot follow and plenk")
+                     : with_args(QT_TRANSLATE_NOOP("Table", "COM %1 cannot follow and plenks"),
+                                 {std::to_string(seat)});
+}
+
 Text draw_words(int16_t seat, int n) {
     return with_count(seat == 0 ? QT_TRANSLATE_N_NOOP("Table", "You draw %n card(s)")
                                 : with_args(QT_TRANSLATE_N_NOOP("Table", "COM %1 draws %n card(s)"),
@@ -82,18 +88,28 @@ Text lead_words(int16_t seat) {
                : with_args(QT_TRANSLATE_NOOP("Table", "COM %1 leads"), {std::to_string(seat)});
 }
 
-Text finish_words(int16_t seat, int place) {
+Text place_name(int place) {
     const std::array<Text, 3> places{QT_TRANSLATE_NOOP("Table", "first"),
                                      QT_TRANSLATE_NOOP("Table", "second"),
                                      QT_TRANSLATE_NOOP("Table", "third")};
-    const Text &which = places[static_cast<std::size_t>(place - 1)];
+    return places[static_cast<std::size_t>(place - 1)];
+}
+
+Text finish_words(int16_t seat, int place) {
+    const Text which = place_name(place);
     return seat == 0 ? with_args(QT_TRANSLATE_NOOP("Table", "You finished %1"), {which})
                      : with_args(QT_TRANSLATE_NOOP("Table", "COM %1 finished %2"),
                                  {std::to_string(seat), which});
 }
 
-Text game_over_words() {
-    return QT_TRANSLATE_NOOP("Table", "Game over");
+Text game_over_words(int human_place) {
+    if (human_place == 0)
+        return QT_TRANSLATE_NOOP("Table",
+                                 "Game over: you lost. Game, Deal or Ctrl+N starts the next game");
+    //: %1 the human's place: "first", "second" or "third".
+    return with_args(QT_TRANSLATE_NOOP("Table", "Game over: you finished %1. Game, Deal or "
+                                                "Ctrl+N starts the next game"),
+                     {place_name(human_place)});
 }
 
 Text deal_words(int16_t open_card) {

@@ -18,15 +18,20 @@ Text cards_count(int n);
 // What a screen reader announces as the game goes on, one function for each
 // kind of news; `seat` 0 is the human. "COM 1 plays King of Clubs".
 Text play_words(int16_t seat, int16_t card);
+// "COM 2 cannot follow and plenks", as its drawing starts.
+Text plenking_words(int16_t seat);
 // "COM 2 draws 6 cards", "You draw 1 card".
 Text draw_words(int16_t seat, int n);
 // "COM 2 wins the round and leads".
 Text round_won_words(int16_t seat);
 // After a take: "COM 3 leads".
 Text lead_words(int16_t seat);
+// `place` 1..3: "second".
+Text place_name(int place);
 // `place` 1..3: "You finished second", "COM 1 finished first".
 Text finish_words(int16_t seat, int place);
-Text game_over_words();
+// `human_place` 1..3, or 0 for a game lost; and how to start the next game.
+Text game_over_words(int human_place);
 // "Cards dealt. Open card: King of Clubs".
 Text deal_words(int16_t open_card);
 // "Your turn, follow Hearts"; `lead_suit` -1: "Your turn, you lead".

@@ -37,6 +37,10 @@ void Table_Show::played(int16_t seat, int16_t card) {
     tell(news_.played(seat, card));
 }
 
+void Table_Show::plenking(int16_t seat) {
+    tell(news_.plenking(seat));
+}
+
 void Table_Show::drew(int16_t seat, int count) {
     tell(news_.drew(seat, count));
 }
@@ -60,16 +64,18 @@ void Table_Show::round_won(int16_t seat) {
 
 bool Table_Show::finished(int16_t seat, int place) {
     tell(news_.finished(seat, place));
-    if (seat != 0) {
-        // Three computer seats have finished before the human: a game lost.
-        if (place == 3 && g_.seat[0].finished != flag_true)
-            raise_count(rec_.player_rec.rank_count[4]);
+    const bool human_finished = g_.seat[0].finished == flag_true;
+    // The human's third place ends the game: nothing is left to watch.
+    if (seat != 0 || g_.game_over == flag_true) {
+        count_finish(rec_.player_rec, seat, place, human_finished);
         return true;
     }
+    // The last card lies face up on its spot while the question is open.
+    renderer_.Draw_Card();
     const Box_Answer answer = os_.message_box(
         QT_TRANSLATE_NOOP("Play", "You win! Would you like to watch the game continue?"),
         QT_TRANSLATE_NOOP("Play", "Win"), Box_Icon::Information, Box_Buttons::Yes_No);
-    raise_count(rec_.player_rec.rank_count[static_cast<std::size_t>(place)]);
+    count_finish(rec_.player_rec, seat, place, human_finished);
     return answer != Box_Answer::No;
 }
 

@@ -31,6 +31,7 @@ class Table_Show : public Table_View {
     void Animate_Card(int16_t direction, int16_t cur_player) override;
     void dealt() override;
     void played(int16_t seat, int16_t card) override;
+    void plenking(int16_t seat) override;
     void drew(int16_t seat, int count) override;
     void took(int16_t seat, const std::vector<int16_t> &taken, int16_t leader) override;
     void round_won(int16_t seat) override;

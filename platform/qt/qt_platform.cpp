@@ -122,8 +122,8 @@ Box_Answer Qt_Platform::message_box(const Text &text, const Text &title, Box_Ico
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     QMessageBox box(icon == Box_Icon::Warning ? QMessageBox::Warning : QMessageBox::Information,
                     translated(title), shown,
-                    buttons == Box_Buttons::Yes_No ? QMessageBox::Yes | QMessageBox::No
-                                                   : QMessageBox::Ok,
+                    buttons == Box_Buttons::Ok ? QMessageBox::Ok
+                                               : QMessageBox::Yes | QMessageBox::No,
                     box_owner());
     box.setTextFormat(Qt::PlainText);
     // A box only as wide as a short text would cut its own title. A longer
@@ -141,6 +141,8 @@ Box_Answer Qt_Platform::message_box(const Text &text, const Text &title, Box_Ico
     }
     if (buttons == Box_Buttons::Yes_No)
         box.setDefaultButton(QMessageBox::Yes);
+    if (buttons == Box_Buttons::Yes_No_Default_No)
+        box.setDefaultButton(QMessageBox::No);
     const int answer = box.exec();
     if (buttons == Box_Buttons::Ok)
         return Box_Answer::Ok;

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTime>
 
 #include <map>
@@ -63,9 +64,10 @@ TEST(Game_Window, IsFixedAndCentredWithMenusThatReachTheirCommandsAndBoxesThatSh
     Game_Table table;
     table.window->start();
     Game_Window &w = *table.window;
-    // The table fills the window under the menus; window and help window are fixed.
+    // The table fills the window between the menus and the status line; window and help
+    // window are fixed.
     EXPECT_EQ(w.surface->geometry(), QRect(0, w.menuBar()->geometry().bottom() + 1, 750, 550));
-    EXPECT_TRUE(w.size() == QSize(750, w.menuBar()->height() + 550) &&
+    EXPECT_TRUE(w.size() == QSize(750, w.menuBar()->height() + 550 + w.statusBar()->height()) &&
                 w.minimumSize() == w.maximumSize());
     EXPECT_EQ(w.Form2->minimumSize(), w.Form2->maximumSize());
     EXPECT_EQ(w.windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint),

@@ -255,6 +255,9 @@ struct Scenario {
             s.os.add("event played " + std::to_string(seat) + " " + name_of(card));
             show.played(seat, card);
         }
+        void plenking(int16_t seat) override {
+            s.os.add("event plenking " + std::to_string(seat)), show.plenking(seat);
+        }
         void drew(int16_t seat, int count) override {
             s.os.add("event drew " + std::to_string(seat) + " " + std::to_string(count));
             show.drew(seat, count);

@@ -27,6 +27,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
 #include <QToolTip>
@@ -53,7 +54,9 @@ Game_Window::Game_Window(Qt_Platform &os, Form1 &form)
     setCentralWidget(surface);
     build_label();
     build_menus();
-    // The window is exactly the menu bar over the table, and stays so.
+    build_status_line();
+    // The window is exactly the menu bar over the table over the status
+    // line, and stays so.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     Form2 = new Help_Window(this);
     build_accessibility();
@@ -189,6 +192,13 @@ void Game_Window::build_menus() {
     menuBar()->setStyle(style);
 }
 
+void Game_Window::build_status_line() {
+    // Words only: it takes no focus, and its grip would offer a size the
+    // window does not take.
+    statusBar()->setSizeGripEnabled(false);
+    statusBar()->setFocusPolicy(Qt::NoFocus);
+}
+
 void Game_Window::build_accessibility() {
     install_check_item_accessible();
     table_accessible = new Table_Accessible(
@@ -198,7 +208,12 @@ void Game_Window::build_accessibility() {
     // the cache deletes it with the surface.
     QAccessible::registerAccessibleInterface(table_accessible);
     surface->on_change([this] { table_accessible->refresh(); });
-    form_.on_announce([this](const Text &words) { table_accessible->announce(translated(words)); });
+    // The status line shows what the screen reader hears, as it is said.
+    form_.on_announce([this](const Text &words) {
+        const QString said = translated(words);
+        table_accessible->announce(said);
+        statusBar()->showMessage(said);
+    });
     surface->installEventFilter(this);
     take_lbl->installEventFilter(this);
 }
@@ -240,8 +255,10 @@ void Game_Window::update_pointer() {
 }
 
 bool Game_Window::eventFilter(QObject *watched, QEvent *event) {
-    if (watched == take_lbl && event->type() == QEvent::Show)
+    if (watched == take_lbl && event->type() == QEvent::Show) {
         table_accessible->announce(take_lbl->text());
+        statusBar()->showMessage(take_lbl->text());
+    }
     if (watched == surface &&
         (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter))
         update_pointer();
@@ -277,6 +294,9 @@ void Game_Window::start() {
     form_.Form_Load();
     // A screen reader asking as the window shows hears the loaded game's table.
     table_accessible->refresh();
+    // Before the first deal the table says how to start.
+    statusBar()->showMessage(
+        translated(table_words(form_.state(), form_.awaiting_human()).description));
     adjustSize();
     setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
                                     screen()->availableGeometry()));

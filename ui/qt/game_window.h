@@ -52,6 +52,7 @@ class Game_Window : public QMainWindow {
   private:
     void build_label();
     void build_menus();
+    void build_status_line();
     void build_accessibility();
     void build_cues();
     // The game moves on by itself, or waits again: the pointer and the
