@@ -34,6 +34,18 @@ if(NOT artwork MATCHES "<svg")
   message(FATAL_ERROR "${svg} is no SVG")
 endif()
 
+# The Blue Sky & Sea picture lies beside the program, where it looks for it,
+# both in the build folder and in the installed copy.
+foreach(picture ${BUILD_DIR}/table01.jpg ${PREFIX}/games/table01.jpg)
+  if(NOT EXISTS ${picture})
+    message(FATAL_ERROR "no picture beside the program: ${picture}")
+  endif()
+  file(READ ${picture} head HEX LIMIT 3)
+  if(NOT head STREQUAL "ffd8ff")
+    message(FATAL_ERROR "${picture} is no JPEG: ${head}")
+  endif()
+endforeach()
+
 # The entry starts the installed program by its name, with its icon, from
 # the games' card section of the menu.
 file(STRINGS ${entry} lines)

@@ -46,6 +46,7 @@ endforeach()
 run(${DPKG_DEB} --contents ${debs})
 set(listing "${out}")
 foreach(entry "-rwxr-xr-x root/root [0-9 -:]+ ./usr/games/plenk"
+              "./usr/games/table01.jpg"
               "./usr/share/applications/org.example.plenk.desktop"
               "./usr/share/icons/hicolor/64x64/apps/plenk.png"
               "./usr/share/icons/hicolor/scalable/apps/plenk.svg"

@@ -11,6 +11,7 @@
 #include <QImageWriter>
 #include <QMenu>
 #include <QPainter>
+#include <algorithm>
 
 #include <sys/stat.h>
 
@@ -142,6 +143,32 @@ TEST(Table_Picture, LiesUnscaledUnderTheCardsUntilDefaultIsChosen) {
         }
         menu->child(0)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     }
+}
+
+// The picture the game comes with fills the table and stays muted: no pixel
+// as light as a card's face or as dark as its print, so every card stands out.
+TEST(Table_Picture, TheGamesOwnPictureFillsTheTableAndLeavesTheCardsReadable) {
+    ensure_application();
+    const std::optional<QImage> shown =
+        load_background_picture(QStringLiteral(PLENK_TABLE_PICTURE), QSize(750, 550));
+    ASSERT_TRUE(shown.has_value());
+    EXPECT_EQ(shown->size(), QSize(750, 550));
+    int lightest = 0;
+    int darkest = 255;
+    for (int y = 0; y < shown->height(); ++y)
+        for (int x = 0; x < shown->width(); ++x) {
+            const int grey = qGray(shown->pixel(x, y));
+            lightest = std::max(lightest, grey);
+            darkest = std::min(darkest, grey);
+        }
+    EXPECT_LT(lightest, 235) << "as light as a card's face";
+    EXPECT_GT(darkest, 50) << "as dark as a card's print";
+    // A sky above a sea: blue on top, and darker below.
+    const QColor sky = shown->pixelColor(375, 150);
+    const QColor sea = shown->pixelColor(375, 500);
+    EXPECT_GT(sky.blue(), sky.red() + 30);
+    EXPECT_GT(sea.blue(), sea.red() + 30);
+    EXPECT_LT(qGray(sea.rgb()), qGray(sky.rgb()));
 }
 
 // Library indices run rank by rank in clubs, diamonds, hearts, spades; each

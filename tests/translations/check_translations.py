@@ -24,7 +24,7 @@ UNTRANSLATED = {
     "No Name",
 }
 # A tool run at build time and the test platform show nothing to a player.
-NOT_SHOWN = ("app/icon_png.cpp", "platform/headless_platform.")
+NOT_SHOWN = ("app/icon_png.cpp", "app/table_picture.cpp", "platform/headless_platform.")
 # System reasons come in the system's words; this one stands in for them.
 SYSTEM_REASON = "not an ordinary file"
 
