@@ -9,6 +9,7 @@
 
 #include <QAccessible>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
@@ -277,6 +278,32 @@ TEST(Translations, ReachEverySurface) {
         }
     }
     install_translations(QLocale::c());
+}
+
+// Reset Record asks first, and only a deliberate Yes wipes the record: Enter
+// and Escape both keep its bytes.
+TEST(Game_Window, ResetRecordKeepsTheRecordUnlessYesIsChosen) {
+    Game_Table table;
+    table.window->start();
+    QFile file(table.path("data.dat"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+        QTimer::singleShot(50, [key] {
+            if (QWidget *box = QApplication::activeModalWidget())
+                QTest::keyClick(box, key);
+        });
+        table.window->gm_submnu[2]->trigger();
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), before) << key;
+        file.close();
+        EXPECT_EQ(player_name_text(table.form->record().player_rec).substr(0, 3), "Ann") << key;
+    }
+    // Yes does reset: the name prompt follows and takes a new name.
+    Box_Answerer boxes(QMessageBox::Yes, "Bea");
+    table.window->gm_submnu[2]->trigger();
+    EXPECT_EQ(player_name_text(table.form->record().player_rec).substr(0, 3), "Bea");
 }
 
 } // namespace
