@@ -84,9 +84,22 @@ def the_table():
     desktop = pyatspi.Registry.getDesktop(0)
     for app in (desktop.getChildAtIndex(i) for i in range(desktop.childCount)):
         if app is not None and app.name == "Plenk":
-            for w in (app.getChildAtIndex(i) for i in range(app.childCount)):
-                for n in pyatspi.findAllDescendants(w, lambda n: n.name == "Table" and n.getRole() == pyatspi.ROLE_PANEL):
-                    return n
+            found = find_panel(app, "Table")
+            if found is not None:
+                return found
+    return None
+
+
+def find_panel(node, name):
+    """A depth-first search that skips a child gone while the window is still being built."""
+    for child in (node.getChildAtIndex(i) for i in range(node.childCount)):
+        if child is None:
+            continue
+        if child.name == name and child.getRole() == pyatspi.ROLE_PANEL:
+            return child
+        found = find_panel(child, name)
+        if found is not None:
+            return found
     return None
 
 
