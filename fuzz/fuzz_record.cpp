@@ -2,6 +2,7 @@
 // must come back the same, and its name must survive a trip through text.
 #include "record/player_record.h"
 #include "record/record_file.h"
+#include "tests/support/english.h"
 #include "tests/support/random_game.h"
 
 #include <cstdint>

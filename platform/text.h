@@ -31,8 +31,5 @@ Text with_count(Text text, int count);
 // `pattern` with each %1..%9 that has an argument replaced by it, in one
 // pass: what an argument holds is never read as a place for another.
 std::string fill(const std::string &pattern, const std::vector<std::string> &args);
-// The text in the code's English. A counted text writes its English plural
-// as "(s)" after the word: "%n card(s)".
-std::string english(const Text &text);
 
 } // namespace plenk

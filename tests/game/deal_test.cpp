@@ -1,5 +1,5 @@
 #include "game/deal.h"
-#include "platform/headless_platform.h"
+#include "tests/support/headless_platform.h"
 
 #include <gtest/gtest.h>
 

@@ -2,6 +2,7 @@
 #include "game/human_selection.h"
 #include "platform/qt/surface_constants.h"
 #include "tests/qt/qt_support.h"
+#include "tests/support/english.h"
 #include "ui/table_layout.h"
 #include "ui/table_words.h"
 

@@ -1,7 +1,7 @@
 #include "record/record_file.h"
 
 #include "platform/file_services.h"
-#include "platform/headless_platform.h"
+#include "tests/support/headless_platform.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "game/game_context.h"
-#include "platform/headless_platform.h"
 #include "record/record_file.h"
+#include "tests/support/headless_platform.h"
 #include "ui/table_show.h"
 
 #include <array>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "game/game_state.h"
-#include "platform/headless_platform.h"
+#include "tests/support/headless_platform.h"
 #include "ui/table_renderer.h"
 
 #include <array>

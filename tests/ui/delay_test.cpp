@@ -1,4 +1,4 @@
-#include "platform/headless_platform.h"
+#include "tests/support/headless_platform.h"
 #include "ui/table_renderer.h"
 
 #include <gtest/gtest.h>

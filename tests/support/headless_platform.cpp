@@ -1,7 +1,8 @@
-#include "platform/headless_platform.h"
+#include "tests/support/headless_platform.h"
 
 #include "platform/file_services.h"
 #include "platform/record_place.h"
+#include "tests/support/english.h"
 
 #include <algorithm>
 #include <cstdlib>
