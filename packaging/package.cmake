@@ -19,8 +19,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://plenk.example.org/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# ICU turns a name typed in any script into the letters the record holds.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "kdegames-card-data-kf5, libicu72")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS kdegames-card-data-kf5)
 # Qt's own translations put the standard buttons (Yes, No, OK) into the
 # player's language. On a Wayland desktop Qt runs natively only with its
 # Wayland plugin; without it the game falls back to Xwayland. Noto CJK

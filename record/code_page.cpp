@@ -52,11 +52,11 @@ struct Code_Page {
         UParseError where;
         status = U_ZERO_ERROR;
         to_latin.reset(icu::Transliterator::createFromRules(
-            "Plenk-Latin", icu::UnicodeString(to_latin_rules), UTRANS_FORWARD, where, status));
+            u"Plenk-Latin", icu::UnicodeString(to_latin_rules), UTRANS_FORWARD, where, status));
         if (U_FAILURE(status))
             to_latin.reset();
         status = U_ZERO_ERROR;
-        to_ascii.reset(icu::Transliterator::createInstance("Latin-ASCII", UTRANS_FORWARD, status));
+        to_ascii.reset(icu::Transliterator::createInstance(u"Latin-ASCII", UTRANS_FORWARD, status));
         if (U_FAILURE(status))
             to_ascii.reset();
         status = U_ZERO_ERROR;
