@@ -22,8 +22,10 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS kdegames-card-data-kf5)
 # Qt's own translations put the standard buttons (Yes, No, OK) into the
 # player's language. On a Wayland desktop Qt runs natively only with its
-# Wayland plugin; without it the game falls back to Xwayland.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, qt6-translations-l10n, qt6-wayland")
+# Wayland plugin; without it the game falls back to Xwayland. Noto CJK
+# draws Japanese, Chinese and Korean.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "fonts-liberation, fonts-noto-cjk, qt6-translations-l10n, qt6-wayland")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)

@@ -1,8 +1,8 @@
 #include "record/player_record.h"
 
 #include "platform/text_marker.h"
-#include "record/letter_fold.h"
-#include "record/text_codec.h"
+#include "record/code_page.h"
+#include "record/utf8_text.h"
 
 #include <algorithm>
 

@@ -4,10 +4,10 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ pkg-config clang-format
+  cmake ninja-build g++ pkg-config clang-format libicu-dev
   qt6-base-dev qt6-base-private-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
-  kdegames-card-data-kf5 fonts-liberation
+  kdegames-card-data-kf5 fonts-liberation fonts-noto-cjk
   desktop-file-utils
   dpkg-dev lintian appstream file
   xvfb xauth xdotool openbox dbus at-spi2-core python3-pyatspi orca speech-dispatcher

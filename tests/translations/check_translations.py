@@ -31,8 +31,8 @@ SYSTEM_REASON = "not an ordinary file"
 LITERAL = re.compile(r'"((?:[^"\\\n]|\\.)*)"')
 COMMENT = re.compile(r'//[^\n]*|/\*.*?\*/', re.S)
 # Log lines are for developers, and the player's texts are narrow strings:
-# the UTF-32 letter tables of the name's code page are no words.
-NOT_FOR_THE_PLAYER = re.compile(r'\bqC(?:Debug|Info|Warning|Critical)\(.*?;|\bU"(?:[^"\\\n]|\\.)*"', re.S)
+# ICU's rules and names for the name's code page (UTF-16 literals) are no words.
+NOT_FOR_THE_PLAYER = re.compile(r'\bqC(?:Debug|Info|Warning|Critical)\(.*?;|\b[uU]"(?:[^"\\\n]|\\.)*"', re.S)
 
 
 def literals(path):

@@ -1,20 +1,12 @@
-#include "record/text_codec.h"
+#include "record/utf8_text.h"
 
-#include <algorithm>
-#include <array>
+#include <cstdint>
 
 namespace plenk {
 
 namespace {
 
 constexpr char32_t replacement = 0xFFFD;
-
-// Bytes 0x80..0x9F; every other byte is the Latin-1 character of its number.
-constexpr std::array<char32_t, 32> high_block = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-};
 
 bool in_range(uint8_t byte, uint8_t low, uint8_t high) {
     return byte >= low && byte <= high;
@@ -92,21 +84,6 @@ void append_utf8(std::string &out, char32_t c) {
         put(0x80 | ((c >> 6) & 0x3F));
         put(0x80 | (c & 0x3F));
     }
-}
-
-uint8_t to_windows_1252(char32_t c) {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
-        return static_cast<uint8_t>(c);
-    const auto *found = std::find(high_block.begin(), high_block.end(), c);
-    if (found == high_block.end())
-        return '?';
-    return static_cast<uint8_t>(0x80 + (found - high_block.begin()));
-}
-
-char32_t from_windows_1252(uint8_t byte) {
-    if (byte >= 0x80 && byte < 0xA0)
-        return high_block[byte - 0x80];
-    return byte;
 }
 
 } // namespace plenk
