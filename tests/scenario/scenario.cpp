@@ -73,11 +73,13 @@ const std::map<std::string, Box_Answer> answers{
 // The platform as a scenario watches it: its calls, what the screen reader is
 // told and each save become the lines of one transcript, in order, with the
 // player's texts in the loaded language and the folders named, not spelled.
-// Repaints read "paint" (each card under `detail`), the frames of a slide one
-// line: a frame is the repaint right after the wait between frames.
+// Repaints read "paint", the frames of a slide one line "slide"; under
+// `detail` with each card drawn and where the slide starts and ends. A frame
+// is a repaint made while the table's state says a card is moving.
 struct Transcript_Platform : Fixed_Random_Platform {
     std::vector<std::string> lines;
     bool detail = false;
+    const Game_State *table = nullptr;
 
     std::string named(std::string text) {
         for (const auto &[folder, name] :
@@ -104,6 +106,12 @@ struct Transcript_Platform : Fixed_Random_Platform {
     std::string input_box(const Text &prompt) override {
         return Headless_Platform::input_box(shown(prompt));
     }
+    void refresh_surface() override {
+        Headless_Platform::refresh_surface();
+        if (table != nullptr && table->animating == flag_true)
+            moving_[calls().size() - 1] =
+                std::to_string(table->anim_x) + "," + std::to_string(table->anim_y);
+    }
     std::string write_record_file(const std::string &path,
                                   const std::vector<uint8_t> &record) override {
         const std::string reason = Headless_Platform::write_record_file(path, record);
@@ -114,12 +122,15 @@ struct Transcript_Platform : Fixed_Random_Platform {
   private:
     void end_slide() {
         if (slide_frames_ > 0)
-            lines.push_back("slide " + slide_ + " in " + std::to_string(slide_frames_) + " frames");
+            lines.push_back(detail ? "slide " + slide_from_ + " -> " + slide_to_ + " in " +
+                                         std::to_string(slide_frames_) + " frames"
+                                   : "slide");
         slide_frames_ = 0;
     }
-    bool after_wait_ = false;
+    // The moving card's place at each repaint of a slide, by the repaint's call.
+    std::map<std::size_t, std::string> moving_;
     int slide_frames_ = 0;
-    std::string slide_, slide_card_;
+    std::string slide_from_, slide_to_;
 };
 
 // The card library orders its faces by rank, then suit: index 4 is the Two of Clubs.
@@ -160,27 +171,24 @@ std::string describe(const Platform_Call &c, const std::string &text) {
 
 void Transcript_Platform::flush() {
     std::vector<Platform_Call> calls = this->calls();
+    std::map<std::size_t, std::string> moving;
+    moving.swap(moving_);
     clear_log();
     std::vector<Platform_Call> frame;
-    for (const Platform_Call &c : calls) {
-        const bool frame_after_wait = after_wait_;
-        after_wait_ = c.kind == Kind::Pump || (after_wait_ && c.kind != Kind::Refresh);
+    for (std::size_t i = 0; i < calls.size(); ++i) {
+        const Platform_Call &c = calls[i];
         if (c.kind == Kind::Draw)
             frame.push_back(c);
         if (c.kind == Kind::Pump || c.kind == Kind::Draw || c.kind == Kind::Clear)
             continue;
-        std::string line = "paint";
-        if (c.kind == Kind::Refresh && frame_after_wait && !frame.empty()) {
-            // The moving card is drawn first, under everything else.
-            const std::string card = drawn(frame.front());
-            const std::string what = card.substr(0, card.find(' '));
-            if (slide_frames_ == 0 || what != slide_card_)
-                end_slide(), slide_card_ = what, slide_ = card;
-            slide_ = slide_.substr(0, slide_.find(" ->")) + " -> " + card.substr(what.size() + 1);
+        if (const auto at = moving.find(i); at != moving.end()) {
+            slide_from_ = slide_frames_ == 0 ? at->second : slide_from_;
+            slide_to_ = at->second;
             ++slide_frames_;
             frame.clear();
             continue;
         }
+        std::string line = "paint";
         for (const Platform_Call &d : frame)
             line += detail ? "\n  " + drawn(d) : "";
         frame.clear();
@@ -284,6 +292,7 @@ struct Scenario {
 
     Scenario() {
         os.keep_log = true;
+        os.table = &g;
         form.on_announce([this](const Text &words) { os.add("say " + os.shown(words)); });
         events.show.on_announce([this](const Text &words) { os.add("say " + os.shown(words)); });
     }
