@@ -29,7 +29,6 @@ class Table_News {
     Round_Plays round_;
     Round_Plays last_round_;
     int human_place_ = 0; // 0 until the human finishes
-
 };
 
 } // namespace plenk
