@@ -137,6 +137,18 @@ TEST_F(Keyboard_Table, TheAccessibleTreeFollowsTheGame) {
             const QPoint corner = thing(i, words)->rect().topLeft() + QPoint(1, 1);
             EXPECT_TRUE(i >= words.hand_cards ||
                         tree->child(0)->childAt(corner.x(), corner.y()) == thing(i, words));
+            // On the hand's bottom edge, and right of its last card, the list
+            // names the card a press there plays.
+            for (const QPoint edge :
+                 {QPoint(t.x + 1, t.y + t.height), QPoint(t.x + t.width, t.y + 1)}) {
+                if (i >= words.hand_cards)
+                    break;
+                const int16_t pressed = slot_under_press(table.g(), edge.x(), edge.y());
+                const QPoint global = table.window->surface->mapToGlobal(edge);
+                QAccessibleInterface *named = tree->child(0)->childAt(global.x(), global.y());
+                EXPECT_EQ(named, pressed >= 0 ? thing(pressed, words) : nullptr)
+                    << english(t.name) << " at " << edge.x() << "," << edge.y();
+            }
             EXPECT_EQ(thing(i, words)->state().disabled,
                       t.kind == Thing_Kind::Hand_Card && !t.playable)
                 << english(t.name);

@@ -91,10 +91,12 @@ class Hand_Accessible : public QAccessibleInterface {
     QObject *object() const override { return nullptr; }
     QWindow *window() const override { return table_->window(); }
     QAccessibleInterface *childAt(int x, int y) const override {
-        for (int i = 0; i < childCount(); ++i)
-            if (table_->thing(i)->rect().contains(x, y))
-                return table_->thing(i);
-        return nullptr;
+        // Hit as a press hits the hand, its right and bottom edges included,
+        // so the card named is the card a press there plays.
+        const QWidget *surface = static_cast<QWidget *>(table_->object());
+        const QPoint at = surface->mapFromGlobal(QPoint(x, y));
+        const int i = thing_at(table_->words(), at.x(), at.y());
+        return i >= 0 && i < table_->words().hand_cards ? table_->thing(i) : nullptr;
     }
     QAccessibleInterface *parent() const override { return const_cast<Table_Accessible *>(table_); }
     QAccessibleInterface *child(int index) const override {
