@@ -2,6 +2,39 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>About</name>
+    <message>
+        <source>Plenk %1
+
+A shedding card game for one player against three computer seats.
+
+Free software under the GNU General Public License, version 3 or later.</source>
+        <extracomment>%1 is the game&apos;s version, such as 1.10.</extracomment>
+        <translation>Plenk %1
+
+Ein Ablegespiel für einen Spieler gegen drei Computergegner.
+
+Freie Software unter der GNU General Public License, Version 3 oder später.</translation>
+    </message>
+    <message>
+        <source>
+
+Cards: the &quot;Standard&quot; deck of the desktop&apos;s card games (KDE), under the GNU General Public License, version 2 or later; its authors are listed in %1.</source>
+        <extracomment>%1 is the file that lists the deck&apos;s authors.</extracomment>
+        <translation>
+
+Karten: das Blatt „Standard“ der Kartenspiele des Desktops (KDE), unter der GNU General Public License, Version 2 oder später; seine Autoren sind in %1 aufgeführt.</translation>
+    </message>
+    <message>
+        <source>
+
+Cards: painted by the game itself, as the desktop&apos;s card deck is not installed.</source>
+        <translation>
+
+Karten: vom Spiel selbst gezeichnet, da das Kartenblatt des Desktops nicht installiert ist.</translation>
+    </message>
+</context>
+<context>
     <name>Play</name>
     <message>
         <source>Player takes all card</source>
@@ -87,15 +120,15 @@
     <name>Rules</name>
     <message>
         <source>The aim of the game is to be the first to get rid of all your cards.
-When the game starts, one card of the deck is turned face up, and its suit becomes the reference suit.
-You may only play a card of the reference suit.
-If you have no card of that suit, you draw from the deck, one card at a time, until a card of that suit turns up.
+When the game starts, one card of the stock is turned face up, and its suit becomes the suit to follow.
+You may only play a card of the suit to follow.
+If you have no card of that suit, you draw from the stock, one card at a time, until a card of that suit turns up.
 This drawing is called &quot;Plenking&quot;.
-If you cannot plenk because the deck is used up, you take the cards played on the table instead.
-Whoever plays the highest card of a round leads the next round, and the suit of the card led becomes the reference suit for the others.
+If you cannot plenk because the stock is used up, you take the cards played on the table instead.
+Whoever plays the highest card of a round leads the next round, and the suit of the card led becomes the suit to follow for the others.
 Hint: remember an opponent&apos;s &quot;weakness suit&quot;, so that you can make that player plenk as often as possible.
-Hint: once the deck is used up, keep in mind the highest card of each suit that has already been played.</source>
-        <extracomment>One point to a line, so that each rule stands on its own; the window is small, so the text should be no longer than the English.</extracomment>
+Hint: once the stock is used up, keep in mind the highest card of each suit that has already been played.</source>
+        <extracomment>One point to a line, so that each rule stands on its own; the window is small, so the text should be no longer than the English. &quot;Stock&quot;, &quot;the suit to follow&quot; and &quot;plenk&quot; are the words the rest of the game uses.</extracomment>
         <translation>Ziel des Spiels ist es, als Erster alle Karten loszuwerden.
 Zu Beginn wird eine Karte vom Stapel aufgedeckt; ihre Farbe muss bedient werden.
 Sie dürfen nur eine Karte dieser Farbe spielen.
@@ -105,6 +138,27 @@ Ist der Stapel aufgebraucht und Sie können nicht plenken, nehmen Sie stattdesse
 Wer die höchste Karte eines Stichs spielt, spielt zum nächsten Stich aus, und die Farbe seiner Karte müssen die anderen bedienen.
 Tipp: Merken Sie sich die Fehlfarbe eines Gegners, um ihn so oft wie möglich plenken zu lassen.
 Tipp: Ist der Stapel aufgebraucht, merken Sie sich die höchste schon gespielte Karte jeder Farbe.</translation>
+    </message>
+    <message>
+        <source>Everyone is dealt five cards. Aces are high, above the king.
+You play first in the first round; then everyone plays in turn, you, COM 1 on the right, COM 2 at the top and COM 3 on the left.
+Your draws and takes happen by themselves. The status line under the table says what happens and whose turn it is.
+After a take, the seat still playing whose card on the table was highest leads; if there is none, the one who took leads.
+Whoever plays their last card has finished. The game ends when the third seat finishes, and your place (first, second, third or lost) is counted in your record: Game, Show Rank.
+Mouse: click a card of your hand to play it, with any button. Resting the pointer on a hand, the middle or a played card names it; on a card you may not play it says why.
+Keys: Left and Right move the mark over your hand, Home and End jump to the first and last card, Enter or Space plays the marked card.
+T reads the cards on the table and the suit to follow, C each seat&apos;s card count, S the open card or the stock, L the last round.
+Ctrl+N deals a new game, Ctrl+Q ends the program, F1 shows the rules.</source>
+        <extracomment>One point to a line. The window grows to hold the text. The key names are those printed on the keys; T, C, S and L stay these letters in every language, as the game reads exactly these keys.</extracomment>
+        <translation>Jeder bekommt fünf Karten. Das Ass ist am höchsten, über dem König.
+Im ersten Stich spielen Sie zuerst; danach spielen alle der Reihe nach: Sie, COM 1 rechts, COM 2 oben und COM 3 links.
+Ihr Ziehen und Aufnehmen geschieht von selbst. Die Statuszeile unter dem Tisch sagt, was geschieht und wer am Zug ist.
+Nach dem Aufnehmen spielt aus, wer noch mitspielt und die höchste Karte auf dem Tisch hatte; gibt es keinen, spielt aus, wer aufgenommen hat.
+Wer seine letzte Karte spielt, ist fertig. Das Spiel endet, wenn der Dritte fertig ist, und Ihr Platz (Erster, Zweiter, Dritter oder verloren) wird in Ihrer Bilanz gezählt: Spiel, Bilanz anzeigen.
+Maus: Klicken Sie eine Karte Ihrer Hand an, um sie zu spielen, mit jeder Maustaste. Ruht der Zeiger auf einer Hand, der Mitte oder einer gespielten Karte, wird sie benannt; auf einer Karte, die Sie nicht spielen dürfen, wird gesagt, warum.
+Tasten: Pfeil links und rechts bewegen die Markierung über Ihre Hand, Pos1 und Ende springen zur ersten und letzten Karte, Eingabe oder Leertaste spielt die markierte Karte.
+T liest die Karten auf dem Tisch und die zu bedienende Farbe, C die Kartenzahl jedes Platzes, S die aufgedeckte Karte oder den Stapel, L den letzten Stich.
+Strg+N gibt ein neues Spiel, Strg+Q beendet das Programm, F1 zeigt die Regeln.</translation>
     </message>
 </context>
 <context>
@@ -461,6 +515,22 @@ Tipp: Ist der Stapel aufgebraucht, merken Sie sich die höchste schon gespielte 
     <message>
         <source>How to Play</source>
         <translation>Spielregeln</translation>
+    </message>
+    <message>
+        <source>Getting Started</source>
+        <translation>Erste Schritte</translation>
+    </message>
+    <message>
+        <source>&amp;Getting Started</source>
+        <translation>&amp;Erste Schritte</translation>
+    </message>
+    <message>
+        <source>&amp;About Plenk</source>
+        <translation>Ü&amp;ber Plenk</translation>
+    </message>
+    <message>
+        <source>About Plenk</source>
+        <translation>Über Plenk</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,39 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>About</name>
+    <message>
+        <source>Plenk %1
+
+A shedding card game for one player against three computer seats.
+
+Free software under the GNU General Public License, version 3 or later.</source>
+        <extracomment>%1 is the game&apos;s version, such as 1.10.</extracomment>
+        <translation>Plenk %1
+
+Un juego de cartas de descarte para un jugador contra tres rivales del ordenador.
+
+Software libre bajo la Licencia Pública General de GNU, versión 3 o posterior.</translation>
+    </message>
+    <message>
+        <source>
+
+Cards: the &quot;Standard&quot; deck of the desktop&apos;s card games (KDE), under the GNU General Public License, version 2 or later; its authors are listed in %1.</source>
+        <extracomment>%1 is the file that lists the deck&apos;s authors.</extracomment>
+        <translation>
+
+Cartas: la baraja «Standard» de los juegos de cartas del escritorio (KDE), bajo la Licencia Pública General de GNU, versión 2 o posterior; sus autores figuran en %1.</translation>
+    </message>
+    <message>
+        <source>
+
+Cards: painted by the game itself, as the desktop&apos;s card deck is not installed.</source>
+        <translation>
+
+Cartas: dibujadas por el propio juego, porque la baraja del escritorio no está instalada.</translation>
+    </message>
+</context>
+<context>
     <name>Play</name>
     <message>
         <source>Player takes all card</source>
@@ -87,15 +120,15 @@
     <name>Rules</name>
     <message>
         <source>The aim of the game is to be the first to get rid of all your cards.
-When the game starts, one card of the deck is turned face up, and its suit becomes the reference suit.
-You may only play a card of the reference suit.
-If you have no card of that suit, you draw from the deck, one card at a time, until a card of that suit turns up.
+When the game starts, one card of the stock is turned face up, and its suit becomes the suit to follow.
+You may only play a card of the suit to follow.
+If you have no card of that suit, you draw from the stock, one card at a time, until a card of that suit turns up.
 This drawing is called &quot;Plenking&quot;.
-If you cannot plenk because the deck is used up, you take the cards played on the table instead.
-Whoever plays the highest card of a round leads the next round, and the suit of the card led becomes the reference suit for the others.
+If you cannot plenk because the stock is used up, you take the cards played on the table instead.
+Whoever plays the highest card of a round leads the next round, and the suit of the card led becomes the suit to follow for the others.
 Hint: remember an opponent&apos;s &quot;weakness suit&quot;, so that you can make that player plenk as often as possible.
-Hint: once the deck is used up, keep in mind the highest card of each suit that has already been played.</source>
-        <extracomment>One point to a line, so that each rule stands on its own; the window is small, so the text should be no longer than the English.</extracomment>
+Hint: once the stock is used up, keep in mind the highest card of each suit that has already been played.</source>
+        <extracomment>One point to a line, so that each rule stands on its own; the window is small, so the text should be no longer than the English. &quot;Stock&quot;, &quot;the suit to follow&quot; and &quot;plenk&quot; are the words the rest of the game uses.</extracomment>
         <translation>El objetivo del juego es ser el primero en quedarse sin cartas.
 Al empezar, se descubre una carta del mazo, y su palo pasa a ser el palo de salida.
 Solo puedes jugar cartas del palo de salida.
@@ -105,6 +138,27 @@ Si no puedes plenkear porque se ha acabado el mazo, te llevas en su lugar las ca
 Quien juega la carta más alta de una baza sale en la siguiente, y el palo de la carta de salida es el que deben seguir los demás.
 Consejo: recuerda qué palo le falta a cada rival, para hacerle plenkear tantas veces como puedas.
 Consejo: cuando se acabe el mazo, recuerda la carta más alta ya jugada de cada palo.</translation>
+    </message>
+    <message>
+        <source>Everyone is dealt five cards. Aces are high, above the king.
+You play first in the first round; then everyone plays in turn, you, COM 1 on the right, COM 2 at the top and COM 3 on the left.
+Your draws and takes happen by themselves. The status line under the table says what happens and whose turn it is.
+After a take, the seat still playing whose card on the table was highest leads; if there is none, the one who took leads.
+Whoever plays their last card has finished. The game ends when the third seat finishes, and your place (first, second, third or lost) is counted in your record: Game, Show Rank.
+Mouse: click a card of your hand to play it, with any button. Resting the pointer on a hand, the middle or a played card names it; on a card you may not play it says why.
+Keys: Left and Right move the mark over your hand, Home and End jump to the first and last card, Enter or Space plays the marked card.
+T reads the cards on the table and the suit to follow, C each seat&apos;s card count, S the open card or the stock, L the last round.
+Ctrl+N deals a new game, Ctrl+Q ends the program, F1 shows the rules.</source>
+        <extracomment>One point to a line. The window grows to hold the text. The key names are those printed on the keys; T, C, S and L stay these letters in every language, as the game reads exactly these keys.</extracomment>
+        <translation>Cada uno recibe cinco cartas. El as es la carta más alta, por encima del rey.
+En la primera baza juegas tú primero; después juegan todos por turno: tú, COM 1 a la derecha, COM 2 arriba y COM 3 a la izquierda.
+Tus robos y tus recogidas se hacen solos. La barra de estado bajo la mesa dice lo que pasa y a quién le toca.
+Tras una recogida sale quien sigue jugando y tenía la carta más alta en la mesa; si no hay nadie, sale quien recogió.
+Quien juega su última carta ha terminado. La partida acaba cuando termina el tercero, y tu puesto (primero, segundo, tercero o perdido) se cuenta en tu historial: Partida, Ver historial.
+Ratón: haz clic en una carta de tu mano para jugarla, con cualquier botón. Con el puntero sobre una mano, el centro o una carta jugada, se nombra; sobre una carta que no puedes jugar, se dice por qué.
+Teclas: las flechas izquierda y derecha mueven la marca por tu mano, Inicio y Fin saltan a la primera y la última carta, Intro o Espacio juega la carta marcada.
+T lee las cartas de la mesa y el palo de salida, C las cartas de cada jugador, S la carta descubierta o el mazo, L la última baza.
+Ctrl+N reparte una partida nueva, Ctrl+Q cierra el programa, F1 muestra las reglas.</translation>
     </message>
 </context>
 <context>
@@ -461,6 +515,22 @@ Consejo: cuando se acabe el mazo, recuerda la carta más alta ya jugada de cada 
     <message>
         <source>How to Play</source>
         <translation>Cómo se juega</translation>
+    </message>
+    <message>
+        <source>Getting Started</source>
+        <translation>Primeros pasos</translation>
+    </message>
+    <message>
+        <source>&amp;Getting Started</source>
+        <translation>&amp;Primeros pasos</translation>
+    </message>
+    <message>
+        <source>&amp;About Plenk</source>
+        <translation>&amp;Acerca de Plenk</translation>
+    </message>
+    <message>
+        <source>About Plenk</source>
+        <translation>Acerca de Plenk</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,39 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>About</name>
+    <message>
+        <source>Plenk %1
+
+A shedding card game for one player against three computer seats.
+
+Free software under the GNU General Public License, version 3 or later.</source>
+        <extracomment>%1 is the game&apos;s version, such as 1.10.</extracomment>
+        <translation>Plenk %1
+
+Un jeu de défausse pour un joueur contre trois adversaires joués par l’ordinateur.
+
+Logiciel libre sous la licence publique générale GNU, version 3 ou ultérieure.</translation>
+    </message>
+    <message>
+        <source>
+
+Cards: the &quot;Standard&quot; deck of the desktop&apos;s card games (KDE), under the GNU General Public License, version 2 or later; its authors are listed in %1.</source>
+        <extracomment>%1 is the file that lists the deck&apos;s authors.</extracomment>
+        <translation>
+
+Cartes&#xa0;: le jeu «&#xa0;Standard&#xa0;» des jeux de cartes du bureau (KDE), sous la licence publique générale GNU, version 2 ou ultérieure&#xa0;; ses auteurs sont cités dans %1.</translation>
+    </message>
+    <message>
+        <source>
+
+Cards: painted by the game itself, as the desktop&apos;s card deck is not installed.</source>
+        <translation>
+
+Cartes&#xa0;: dessinées par le jeu lui-même, car le jeu de cartes du bureau n’est pas installé.</translation>
+    </message>
+</context>
+<context>
     <name>Play</name>
     <message>
         <source>Player takes all card</source>
@@ -87,15 +120,15 @@
     <name>Rules</name>
     <message>
         <source>The aim of the game is to be the first to get rid of all your cards.
-When the game starts, one card of the deck is turned face up, and its suit becomes the reference suit.
-You may only play a card of the reference suit.
-If you have no card of that suit, you draw from the deck, one card at a time, until a card of that suit turns up.
+When the game starts, one card of the stock is turned face up, and its suit becomes the suit to follow.
+You may only play a card of the suit to follow.
+If you have no card of that suit, you draw from the stock, one card at a time, until a card of that suit turns up.
 This drawing is called &quot;Plenking&quot;.
-If you cannot plenk because the deck is used up, you take the cards played on the table instead.
-Whoever plays the highest card of a round leads the next round, and the suit of the card led becomes the reference suit for the others.
+If you cannot plenk because the stock is used up, you take the cards played on the table instead.
+Whoever plays the highest card of a round leads the next round, and the suit of the card led becomes the suit to follow for the others.
 Hint: remember an opponent&apos;s &quot;weakness suit&quot;, so that you can make that player plenk as often as possible.
-Hint: once the deck is used up, keep in mind the highest card of each suit that has already been played.</source>
-        <extracomment>One point to a line, so that each rule stands on its own; the window is small, so the text should be no longer than the English.</extracomment>
+Hint: once the stock is used up, keep in mind the highest card of each suit that has already been played.</source>
+        <extracomment>One point to a line, so that each rule stands on its own; the window is small, so the text should be no longer than the English. &quot;Stock&quot;, &quot;the suit to follow&quot; and &quot;plenk&quot; are the words the rest of the game uses.</extracomment>
         <translation>Le but du jeu est d’être le premier à se débarrasser de toutes ses cartes.
 Au début, une carte du talon est retournée&#xa0;; sa couleur devient la couleur demandée.
 Vous ne pouvez jouer qu’une carte de la couleur demandée.
@@ -105,6 +138,27 @@ Si vous ne pouvez pas plenker parce que le talon est épuisé, vous ramassez les
 Qui joue la plus haute carte d’un pli entame le pli suivant, et la couleur de la carte entamée devient la couleur demandée aux autres.
 Astuce&#xa0;: retenez la couleur qui manque à un adversaire pour le faire plenker le plus souvent possible.
 Astuce&#xa0;: une fois le talon épuisé, retenez la plus haute carte déjà jouée dans chaque couleur.</translation>
+    </message>
+    <message>
+        <source>Everyone is dealt five cards. Aces are high, above the king.
+You play first in the first round; then everyone plays in turn, you, COM 1 on the right, COM 2 at the top and COM 3 on the left.
+Your draws and takes happen by themselves. The status line under the table says what happens and whose turn it is.
+After a take, the seat still playing whose card on the table was highest leads; if there is none, the one who took leads.
+Whoever plays their last card has finished. The game ends when the third seat finishes, and your place (first, second, third or lost) is counted in your record: Game, Show Rank.
+Mouse: click a card of your hand to play it, with any button. Resting the pointer on a hand, the middle or a played card names it; on a card you may not play it says why.
+Keys: Left and Right move the mark over your hand, Home and End jump to the first and last card, Enter or Space plays the marked card.
+T reads the cards on the table and the suit to follow, C each seat&apos;s card count, S the open card or the stock, L the last round.
+Ctrl+N deals a new game, Ctrl+Q ends the program, F1 shows the rules.</source>
+        <extracomment>One point to a line. The window grows to hold the text. The key names are those printed on the keys; T, C, S and L stay these letters in every language, as the game reads exactly these keys.</extracomment>
+        <translation>Chacun reçoit cinq cartes. L’as est la plus forte, au-dessus du roi.
+Vous jouez le premier au premier pli&#xa0;; ensuite chacun joue à son tour&#xa0;: vous, COM 1 à droite, COM 2 en haut et COM 3 à gauche.
+Vos pioches et vos ramassages se font tout seuls. La barre d’état sous la table dit ce qui se passe et à qui c’est le tour.
+Après un ramassage, entame celui qui joue encore et dont la carte sur la table était la plus forte&#xa0;; s’il n’y en a pas, celui qui a ramassé entame.
+Qui joue sa dernière carte a fini. La partie se termine quand le troisième a fini, et votre place (premier, deuxième, troisième ou perdu) est comptée dans votre palmarès&#xa0;: Partie, Voir le palmarès.
+Souris&#xa0;: cliquez sur une carte de votre main pour la jouer, avec n’importe quel bouton. Le pointeur posé sur une main, le centre ou une carte jouée la nomme&#xa0;; sur une carte que vous ne pouvez pas jouer, il dit pourquoi.
+Touches&#xa0;: les flèches gauche et droite déplacent la marque sur votre main, Origine et Fin vont à la première et à la dernière carte, Entrée ou Espace joue la carte marquée.
+T lit les cartes sur la table et la couleur demandée, C le nombre de cartes de chacun, S la carte retournée ou le talon, L le dernier pli.
+Ctrl+N distribue une nouvelle partie, Ctrl+Q quitte le programme, F1 affiche les règles.</translation>
     </message>
 </context>
 <context>
@@ -461,6 +515,22 @@ Astuce&#xa0;: une fois le talon épuisé, retenez la plus haute carte déjà jou
     <message>
         <source>How to Play</source>
         <translation>Règles du jeu</translation>
+    </message>
+    <message>
+        <source>Getting Started</source>
+        <translation>Premiers pas</translation>
+    </message>
+    <message>
+        <source>&amp;Getting Started</source>
+        <translation>&amp;Premiers pas</translation>
+    </message>
+    <message>
+        <source>&amp;About Plenk</source>
+        <translation>À &amp;propos de Plenk</translation>
+    </message>
+    <message>
+        <source>About Plenk</source>
+        <translation>À propos de Plenk</translation>
     </message>
 </context>
 </TS>

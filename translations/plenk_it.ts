@@ -2,6 +2,39 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>About</name>
+    <message>
+        <source>Plenk %1
+
+A shedding card game for one player against three computer seats.
+
+Free software under the GNU General Public License, version 3 or later.</source>
+        <extracomment>%1 is the game&apos;s version, such as 1.10.</extracomment>
+        <translation>Plenk %1
+
+Un gioco di carte in cui liberarsi delle carte, per un giocatore contro tre avversari del computer.
+
+Software libero sotto la GNU General Public License, versione 3 o successiva.</translation>
+    </message>
+    <message>
+        <source>
+
+Cards: the &quot;Standard&quot; deck of the desktop&apos;s card games (KDE), under the GNU General Public License, version 2 or later; its authors are listed in %1.</source>
+        <extracomment>%1 is the file that lists the deck&apos;s authors.</extracomment>
+        <translation>
+
+Carte: il mazzo «Standard» dei giochi di carte del desktop (KDE), sotto la GNU General Public License, versione 2 o successiva; i suoi autori sono elencati in %1.</translation>
+    </message>
+    <message>
+        <source>
+
+Cards: painted by the game itself, as the desktop&apos;s card deck is not installed.</source>
+        <translation>
+
+Carte: disegnate dal gioco stesso, perché il mazzo del desktop non è installato.</translation>
+    </message>
+</context>
+<context>
     <name>Play</name>
     <message>
         <source>Player takes all card</source>
@@ -87,15 +120,15 @@
     <name>Rules</name>
     <message>
         <source>The aim of the game is to be the first to get rid of all your cards.
-When the game starts, one card of the deck is turned face up, and its suit becomes the reference suit.
-You may only play a card of the reference suit.
-If you have no card of that suit, you draw from the deck, one card at a time, until a card of that suit turns up.
+When the game starts, one card of the stock is turned face up, and its suit becomes the suit to follow.
+You may only play a card of the suit to follow.
+If you have no card of that suit, you draw from the stock, one card at a time, until a card of that suit turns up.
 This drawing is called &quot;Plenking&quot;.
-If you cannot plenk because the deck is used up, you take the cards played on the table instead.
-Whoever plays the highest card of a round leads the next round, and the suit of the card led becomes the reference suit for the others.
+If you cannot plenk because the stock is used up, you take the cards played on the table instead.
+Whoever plays the highest card of a round leads the next round, and the suit of the card led becomes the suit to follow for the others.
 Hint: remember an opponent&apos;s &quot;weakness suit&quot;, so that you can make that player plenk as often as possible.
-Hint: once the deck is used up, keep in mind the highest card of each suit that has already been played.</source>
-        <extracomment>One point to a line, so that each rule stands on its own; the window is small, so the text should be no longer than the English.</extracomment>
+Hint: once the stock is used up, keep in mind the highest card of each suit that has already been played.</source>
+        <extracomment>One point to a line, so that each rule stands on its own; the window is small, so the text should be no longer than the English. &quot;Stock&quot;, &quot;the suit to follow&quot; and &quot;plenk&quot; are the words the rest of the game uses.</extracomment>
         <translation>Lo scopo del gioco è restare per primi senza carte.
 All&apos;inizio si scopre una carta del mazzo, e il suo seme diventa il seme a cui rispondere.
 Puoi giocare solo una carta di quel seme.
@@ -105,6 +138,27 @@ Se non puoi plenkare perché il mazzo è finito, prendi invece le carte giocate 
 Chi gioca la carta più alta di una mano apre la mano successiva, e gli altri devono rispondere al seme della carta di apertura.
 Consiglio: ricorda quale seme manca a ogni avversario, per farlo plenkare il più spesso possibile.
 Consiglio: finito il mazzo, tieni a mente la carta più alta già giocata di ogni seme.</translation>
+    </message>
+    <message>
+        <source>Everyone is dealt five cards. Aces are high, above the king.
+You play first in the first round; then everyone plays in turn, you, COM 1 on the right, COM 2 at the top and COM 3 on the left.
+Your draws and takes happen by themselves. The status line under the table says what happens and whose turn it is.
+After a take, the seat still playing whose card on the table was highest leads; if there is none, the one who took leads.
+Whoever plays their last card has finished. The game ends when the third seat finishes, and your place (first, second, third or lost) is counted in your record: Game, Show Rank.
+Mouse: click a card of your hand to play it, with any button. Resting the pointer on a hand, the middle or a played card names it; on a card you may not play it says why.
+Keys: Left and Right move the mark over your hand, Home and End jump to the first and last card, Enter or Space plays the marked card.
+T reads the cards on the table and the suit to follow, C each seat&apos;s card count, S the open card or the stock, L the last round.
+Ctrl+N deals a new game, Ctrl+Q ends the program, F1 shows the rules.</source>
+        <extracomment>One point to a line. The window grows to hold the text. The key names are those printed on the keys; T, C, S and L stay these letters in every language, as the game reads exactly these keys.</extracomment>
+        <translation>Ognuno riceve cinque carte. L’asso è la carta più alta, sopra il re.
+Nella prima mano giochi tu per primo; poi si gioca a turno: tu, COM 1 a destra, COM 2 in alto e COM 3 a sinistra.
+Le tue pescate e le tue prese avvengono da sole. La barra di stato sotto il tavolo dice che cosa succede e a chi tocca.
+Dopo una presa apre chi è ancora in gioco e aveva la carta più alta sul tavolo; se non c’è nessuno, apre chi ha preso.
+Chi gioca l’ultima carta ha finito. La partita finisce quando finisce il terzo, e il tuo posto (primo, secondo, terzo o perso) viene contato nelle tue statistiche: Partita, Mostra statistiche.
+Mouse: fai clic su una carta della tua mano per giocarla, con qualsiasi pulsante. Il puntatore fermo su una mano, sul centro o su una carta giocata la nomina; su una carta che non puoi giocare dice perché.
+Tasti: le frecce sinistra e destra spostano il segno sulla tua mano, Home e Fine vanno alla prima e all’ultima carta, Invio o Spazio gioca la carta segnata.
+T legge le carte sul tavolo e il seme a cui rispondere, C le carte di ciascuno, S la carta scoperta o il mazzo, L l’ultima mano.
+Ctrl+N distribuisce una nuova partita, Ctrl+Q chiude il programma, F1 mostra le regole.</translation>
     </message>
 </context>
 <context>
@@ -461,6 +515,22 @@ Consiglio: finito il mazzo, tieni a mente la carta più alta già giocata di ogn
     <message>
         <source>How to Play</source>
         <translation>Come si gioca</translation>
+    </message>
+    <message>
+        <source>Getting Started</source>
+        <translation>Primi passi</translation>
+    </message>
+    <message>
+        <source>&amp;Getting Started</source>
+        <translation>&amp;Primi passi</translation>
+    </message>
+    <message>
+        <source>&amp;About Plenk</source>
+        <translation>Informazioni &amp;su Plenk</translation>
+    </message>
+    <message>
+        <source>About Plenk</source>
+        <translation>Informazioni su Plenk</translation>
     </message>
 </context>
 </TS>

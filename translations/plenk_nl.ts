@@ -2,6 +2,39 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl">
 <context>
+    <name>About</name>
+    <message>
+        <source>Plenk %1
+
+A shedding card game for one player against three computer seats.
+
+Free software under the GNU General Public License, version 3 or later.</source>
+        <extracomment>%1 is the game&apos;s version, such as 1.10.</extracomment>
+        <translation>Plenk %1
+
+Een kaartspel waarin je je kaarten kwijt moet, voor één speler tegen drie computerspelers.
+
+Vrije software onder de GNU General Public License, versie 3 of later.</translation>
+    </message>
+    <message>
+        <source>
+
+Cards: the &quot;Standard&quot; deck of the desktop&apos;s card games (KDE), under the GNU General Public License, version 2 or later; its authors are listed in %1.</source>
+        <extracomment>%1 is the file that lists the deck&apos;s authors.</extracomment>
+        <translation>
+
+Kaarten: het spel ‘Standard’ van de kaartspellen van het bureaublad (KDE), onder de GNU General Public License, versie 2 of later; de makers staan in %1.</translation>
+    </message>
+    <message>
+        <source>
+
+Cards: painted by the game itself, as the desktop&apos;s card deck is not installed.</source>
+        <translation>
+
+Kaarten: door het spel zelf getekend, omdat de kaarten van het bureaublad niet geïnstalleerd zijn.</translation>
+    </message>
+</context>
+<context>
     <name>Play</name>
     <message>
         <source>Player takes all card</source>
@@ -87,15 +120,15 @@
     <name>Rules</name>
     <message>
         <source>The aim of the game is to be the first to get rid of all your cards.
-When the game starts, one card of the deck is turned face up, and its suit becomes the reference suit.
-You may only play a card of the reference suit.
-If you have no card of that suit, you draw from the deck, one card at a time, until a card of that suit turns up.
+When the game starts, one card of the stock is turned face up, and its suit becomes the suit to follow.
+You may only play a card of the suit to follow.
+If you have no card of that suit, you draw from the stock, one card at a time, until a card of that suit turns up.
 This drawing is called &quot;Plenking&quot;.
-If you cannot plenk because the deck is used up, you take the cards played on the table instead.
-Whoever plays the highest card of a round leads the next round, and the suit of the card led becomes the reference suit for the others.
+If you cannot plenk because the stock is used up, you take the cards played on the table instead.
+Whoever plays the highest card of a round leads the next round, and the suit of the card led becomes the suit to follow for the others.
 Hint: remember an opponent&apos;s &quot;weakness suit&quot;, so that you can make that player plenk as often as possible.
-Hint: once the deck is used up, keep in mind the highest card of each suit that has already been played.</source>
-        <extracomment>One point to a line, so that each rule stands on its own; the window is small, so the text should be no longer than the English.</extracomment>
+Hint: once the stock is used up, keep in mind the highest card of each suit that has already been played.</source>
+        <extracomment>One point to a line, so that each rule stands on its own; the window is small, so the text should be no longer than the English. &quot;Stock&quot;, &quot;the suit to follow&quot; and &quot;plenk&quot; are the words the rest of the game uses.</extracomment>
         <translation>Het doel van het spel is als eerste al je kaarten kwijt te raken.
 Aan het begin wordt er een kaart van de stapel opengelegd, en die kleur moet worden bekend.
 Je mag alleen een kaart van die kleur spelen.
@@ -105,6 +138,27 @@ Kun je niet plenken omdat de stapel op is, dan pak je in plaats daarvan de kaart
 Wie de hoogste kaart van een slag speelt, komt uit in de volgende slag, en de anderen moeten de kleur van die kaart bekennen.
 Tip: onthoud welke kleur een tegenstander mist, zodat je hem zo vaak mogelijk laat plenken.
 Tip: is de stapel op, onthoud dan van elke kleur de hoogste kaart die al gespeeld is.</translation>
+    </message>
+    <message>
+        <source>Everyone is dealt five cards. Aces are high, above the king.
+You play first in the first round; then everyone plays in turn, you, COM 1 on the right, COM 2 at the top and COM 3 on the left.
+Your draws and takes happen by themselves. The status line under the table says what happens and whose turn it is.
+After a take, the seat still playing whose card on the table was highest leads; if there is none, the one who took leads.
+Whoever plays their last card has finished. The game ends when the third seat finishes, and your place (first, second, third or lost) is counted in your record: Game, Show Rank.
+Mouse: click a card of your hand to play it, with any button. Resting the pointer on a hand, the middle or a played card names it; on a card you may not play it says why.
+Keys: Left and Right move the mark over your hand, Home and End jump to the first and last card, Enter or Space plays the marked card.
+T reads the cards on the table and the suit to follow, C each seat&apos;s card count, S the open card or the stock, L the last round.
+Ctrl+N deals a new game, Ctrl+Q ends the program, F1 shows the rules.</source>
+        <extracomment>One point to a line. The window grows to hold the text. The key names are those printed on the keys; T, C, S and L stay these letters in every language, as the game reads exactly these keys.</extracomment>
+        <translation>Iedereen krijgt vijf kaarten. De aas is het hoogst, boven de heer.
+In de eerste slag speel jij eerst; daarna speelt iedereen om de beurt: jij, COM 1 rechts, COM 2 boven en COM 3 links.
+Je trekken en pakken gaan vanzelf. De statusregel onder de tafel zegt wat er gebeurt en wie aan de beurt is.
+Na het pakken komt uit wie nog meespeelt en de hoogste kaart op tafel had; is er niemand, dan komt uit wie pakte.
+Wie zijn laatste kaart speelt, is uit. Het spel eindigt als de derde uit is, en je plaats (eerste, tweede, derde of verloren) telt mee in je statistiek: Spel, Statistiek bekijken.
+Muis: klik op een kaart van je hand om die te spelen, met elke knop. Rust de aanwijzer op een hand, het midden of een gespeelde kaart, dan wordt die genoemd; op een kaart die je niet mag spelen staat waarom.
+Toetsen: de pijltjes links en rechts verplaatsen de markering over je hand, Home en End springen naar de eerste en laatste kaart, Enter of de spatiebalk speelt de gemarkeerde kaart.
+T leest de kaarten op tafel en de kleur die je moet bekennen, C het aantal kaarten van iedereen, S de open kaart of de stapel, L de laatste slag.
+Ctrl+N deelt een nieuw spel, Ctrl+Q sluit het programma, F1 toont de regels.</translation>
     </message>
 </context>
 <context>
@@ -461,6 +515,22 @@ Tip: is de stapel op, onthoud dan van elke kleur de hoogste kaart die al gespeel
     <message>
         <source>How to Play</source>
         <translation>Spelregels</translation>
+    </message>
+    <message>
+        <source>Getting Started</source>
+        <translation>Aan de slag</translation>
+    </message>
+    <message>
+        <source>&amp;Getting Started</source>
+        <translation>&amp;Aan de slag</translation>
+    </message>
+    <message>
+        <source>&amp;About Plenk</source>
+        <translation>&amp;Over Plenk</translation>
+    </message>
+    <message>
+        <source>About Plenk</source>
+        <translation>Over Plenk</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,39 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl">
 <context>
+    <name>About</name>
+    <message>
+        <source>Plenk %1
+
+A shedding card game for one player against three computer seats.
+
+Free software under the GNU General Public License, version 3 or later.</source>
+        <extracomment>%1 is the game&apos;s version, such as 1.10.</extracomment>
+        <translation>Plenk %1
+
+Gra karciana, w której trzeba pozbyć się kart, dla jednego gracza przeciw trzem przeciwnikom komputerowym.
+
+Wolne oprogramowanie na licencji GNU General Public License, w wersji 3 lub późniejszej.</translation>
+    </message>
+    <message>
+        <source>
+
+Cards: the &quot;Standard&quot; deck of the desktop&apos;s card games (KDE), under the GNU General Public License, version 2 or later; its authors are listed in %1.</source>
+        <extracomment>%1 is the file that lists the deck&apos;s authors.</extracomment>
+        <translation>
+
+Karty: talia „Standard” gier karcianych pulpitu (KDE), na licencji GNU General Public License, w wersji 2 lub późniejszej; jej autorzy są wymienieni w %1.</translation>
+    </message>
+    <message>
+        <source>
+
+Cards: painted by the game itself, as the desktop&apos;s card deck is not installed.</source>
+        <translation>
+
+Karty: narysowane przez samą grę, bo talia pulpitu nie jest zainstalowana.</translation>
+    </message>
+</context>
+<context>
     <name>Play</name>
     <message>
         <source>Player takes all card</source>
@@ -87,15 +120,15 @@
     <name>Rules</name>
     <message>
         <source>The aim of the game is to be the first to get rid of all your cards.
-When the game starts, one card of the deck is turned face up, and its suit becomes the reference suit.
-You may only play a card of the reference suit.
-If you have no card of that suit, you draw from the deck, one card at a time, until a card of that suit turns up.
+When the game starts, one card of the stock is turned face up, and its suit becomes the suit to follow.
+You may only play a card of the suit to follow.
+If you have no card of that suit, you draw from the stock, one card at a time, until a card of that suit turns up.
 This drawing is called &quot;Plenking&quot;.
-If you cannot plenk because the deck is used up, you take the cards played on the table instead.
-Whoever plays the highest card of a round leads the next round, and the suit of the card led becomes the reference suit for the others.
+If you cannot plenk because the stock is used up, you take the cards played on the table instead.
+Whoever plays the highest card of a round leads the next round, and the suit of the card led becomes the suit to follow for the others.
 Hint: remember an opponent&apos;s &quot;weakness suit&quot;, so that you can make that player plenk as often as possible.
-Hint: once the deck is used up, keep in mind the highest card of each suit that has already been played.</source>
-        <extracomment>One point to a line, so that each rule stands on its own; the window is small, so the text should be no longer than the English.</extracomment>
+Hint: once the stock is used up, keep in mind the highest card of each suit that has already been played.</source>
+        <extracomment>One point to a line, so that each rule stands on its own; the window is small, so the text should be no longer than the English. &quot;Stock&quot;, &quot;the suit to follow&quot; and &quot;plenk&quot; are the words the rest of the game uses.</extracomment>
         <translation>Celem gry jest pozbyć się wszystkich kart przed innymi.
 Na początku odkrywa się jedną kartę z talii, a jej kolor staje się obowiązujący.
 Możesz zagrać tylko kartę w obowiązującym kolorze.
@@ -105,6 +138,27 @@ Jeśli nie możesz plenkować, bo talia się skończyła, bierzesz zamiast tego 
 Kto zagra najwyższą kartę w lewie, wychodzi w następnej, a pozostali muszą dokładać do koloru jego karty.
 Rada: zapamiętaj, jakiego koloru brakuje przeciwnikowi, aby jak najczęściej zmuszać go do plenkowania.
 Rada: gdy talia się skończy, pamiętaj najwyższą już zagraną kartę w każdym kolorze.</translation>
+    </message>
+    <message>
+        <source>Everyone is dealt five cards. Aces are high, above the king.
+You play first in the first round; then everyone plays in turn, you, COM 1 on the right, COM 2 at the top and COM 3 on the left.
+Your draws and takes happen by themselves. The status line under the table says what happens and whose turn it is.
+After a take, the seat still playing whose card on the table was highest leads; if there is none, the one who took leads.
+Whoever plays their last card has finished. The game ends when the third seat finishes, and your place (first, second, third or lost) is counted in your record: Game, Show Rank.
+Mouse: click a card of your hand to play it, with any button. Resting the pointer on a hand, the middle or a played card names it; on a card you may not play it says why.
+Keys: Left and Right move the mark over your hand, Home and End jump to the first and last card, Enter or Space plays the marked card.
+T reads the cards on the table and the suit to follow, C each seat&apos;s card count, S the open card or the stock, L the last round.
+Ctrl+N deals a new game, Ctrl+Q ends the program, F1 shows the rules.</source>
+        <extracomment>One point to a line. The window grows to hold the text. The key names are those printed on the keys; T, C, S and L stay these letters in every language, as the game reads exactly these keys.</extracomment>
+        <translation>Każdy dostaje pięć kart. As jest najwyższy, wyżej niż król.
+W pierwszej lewie zagrywasz pierwszy; potem wszyscy grają po kolei: ty, COM 1 po prawej, COM 2 u góry i COM 3 po lewej.
+Twoje dobieranie i branie kart dzieje się samo. Pasek stanu pod stołem mówi, co się dzieje i czyj jest ruch.
+Po wzięciu kart wychodzi ten, kto jeszcze gra i miał na stole najwyższą kartę; jeśli nikogo takiego nie ma, wychodzi ten, kto wziął.
+Kto zagra ostatnią kartę, kończy. Gra kończy się, gdy skończy trzeci, a twoje miejsce (pierwsze, drugie, trzecie lub przegrana) liczy się w twoich statystykach: Gra, Pokaż statystyki.
+Mysz: kliknij kartę w ręce, aby ją zagrać, dowolnym przyciskiem. Wskaźnik zatrzymany na ręce, środku stołu lub zagranej karcie podaje jej nazwę; na karcie, której nie możesz zagrać, mówi dlaczego.
+Klawisze: strzałki w lewo i w prawo przesuwają znacznik po ręce, Home i End skaczą do pierwszej i ostatniej karty, Enter lub spacja zagrywa zaznaczoną kartę.
+T czyta karty na stole i obowiązujący kolor, C liczbę kart każdego gracza, S odkrytą kartę lub talię, L ostatnią lewę.
+Ctrl+N rozdaje nową grę, Ctrl+Q zamyka program, F1 pokazuje zasady.</translation>
     </message>
 </context>
 <context>
@@ -465,6 +519,22 @@ Rada: gdy talia się skończy, pamiętaj najwyższą już zagraną kartę w każ
     <message>
         <source>How to Play</source>
         <translation>Zasady gry</translation>
+    </message>
+    <message>
+        <source>Getting Started</source>
+        <translation>Pierwsze kroki</translation>
+    </message>
+    <message>
+        <source>&amp;Getting Started</source>
+        <translation>&amp;Pierwsze kroki</translation>
+    </message>
+    <message>
+        <source>&amp;About Plenk</source>
+        <translation>&amp;O grze Plenk</translation>
+    </message>
+    <message>
+        <source>About Plenk</source>
+        <translation>O grze Plenk</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,39 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>About</name>
+    <message>
+        <source>Plenk %1
+
+A shedding card game for one player against three computer seats.
+
+Free software under the GNU General Public License, version 3 or later.</source>
+        <extracomment>%1 is the game&apos;s version, such as 1.10.</extracomment>
+        <translation>Plenk %1
+
+Um jogo de cartas de descarte para um jogador contra três adversários do computador.
+
+Software livre sob a Licença Pública Geral GNU, versão 3 ou posterior.</translation>
+    </message>
+    <message>
+        <source>
+
+Cards: the &quot;Standard&quot; deck of the desktop&apos;s card games (KDE), under the GNU General Public License, version 2 or later; its authors are listed in %1.</source>
+        <extracomment>%1 is the file that lists the deck&apos;s authors.</extracomment>
+        <translation>
+
+Cartas: o baralho “Standard” dos jogos de cartas da área de trabalho (KDE), sob a Licença Pública Geral GNU, versão 2 ou posterior; seus autores estão listados em %1.</translation>
+    </message>
+    <message>
+        <source>
+
+Cards: painted by the game itself, as the desktop&apos;s card deck is not installed.</source>
+        <translation>
+
+Cartas: desenhadas pelo próprio jogo, pois o baralho da área de trabalho não está instalado.</translation>
+    </message>
+</context>
+<context>
     <name>Play</name>
     <message>
         <source>Player takes all card</source>
@@ -87,15 +120,15 @@
     <name>Rules</name>
     <message>
         <source>The aim of the game is to be the first to get rid of all your cards.
-When the game starts, one card of the deck is turned face up, and its suit becomes the reference suit.
-You may only play a card of the reference suit.
-If you have no card of that suit, you draw from the deck, one card at a time, until a card of that suit turns up.
+When the game starts, one card of the stock is turned face up, and its suit becomes the suit to follow.
+You may only play a card of the suit to follow.
+If you have no card of that suit, you draw from the stock, one card at a time, until a card of that suit turns up.
 This drawing is called &quot;Plenking&quot;.
-If you cannot plenk because the deck is used up, you take the cards played on the table instead.
-Whoever plays the highest card of a round leads the next round, and the suit of the card led becomes the reference suit for the others.
+If you cannot plenk because the stock is used up, you take the cards played on the table instead.
+Whoever plays the highest card of a round leads the next round, and the suit of the card led becomes the suit to follow for the others.
 Hint: remember an opponent&apos;s &quot;weakness suit&quot;, so that you can make that player plenk as often as possible.
-Hint: once the deck is used up, keep in mind the highest card of each suit that has already been played.</source>
-        <extracomment>One point to a line, so that each rule stands on its own; the window is small, so the text should be no longer than the English.</extracomment>
+Hint: once the stock is used up, keep in mind the highest card of each suit that has already been played.</source>
+        <extracomment>One point to a line, so that each rule stands on its own; the window is small, so the text should be no longer than the English. &quot;Stock&quot;, &quot;the suit to follow&quot; and &quot;plenk&quot; are the words the rest of the game uses.</extracomment>
         <translation>O objetivo do jogo é ser o primeiro a se livrar de todas as cartas.
 No início, uma carta do monte é virada, e o naipe dela passa a ser o naipe a seguir.
 Você só pode jogar cartas do naipe a seguir.
@@ -105,6 +138,27 @@ Se não puder plenkar porque o monte acabou, você pega as cartas jogadas na mes
 Quem joga a carta mais alta de uma rodada sai na seguinte, e os outros devem seguir o naipe da carta de saída.
 Dica: lembre qual naipe falta a cada adversário, para fazê-lo plenkar o máximo de vezes possível.
 Dica: quando o monte acabar, lembre a carta mais alta já jogada de cada naipe.</translation>
+    </message>
+    <message>
+        <source>Everyone is dealt five cards. Aces are high, above the king.
+You play first in the first round; then everyone plays in turn, you, COM 1 on the right, COM 2 at the top and COM 3 on the left.
+Your draws and takes happen by themselves. The status line under the table says what happens and whose turn it is.
+After a take, the seat still playing whose card on the table was highest leads; if there is none, the one who took leads.
+Whoever plays their last card has finished. The game ends when the third seat finishes, and your place (first, second, third or lost) is counted in your record: Game, Show Rank.
+Mouse: click a card of your hand to play it, with any button. Resting the pointer on a hand, the middle or a played card names it; on a card you may not play it says why.
+Keys: Left and Right move the mark over your hand, Home and End jump to the first and last card, Enter or Space plays the marked card.
+T reads the cards on the table and the suit to follow, C each seat&apos;s card count, S the open card or the stock, L the last round.
+Ctrl+N deals a new game, Ctrl+Q ends the program, F1 shows the rules.</source>
+        <extracomment>One point to a line. The window grows to hold the text. The key names are those printed on the keys; T, C, S and L stay these letters in every language, as the game reads exactly these keys.</extracomment>
+        <translation>Cada um recebe cinco cartas. O ás é a carta mais alta, acima do rei.
+Na primeira rodada você joga primeiro; depois todos jogam na sua vez: você, COM 1 à direita, COM 2 em cima e COM 3 à esquerda.
+Suas compras e as cartas que você pega acontecem sozinhas. A barra de status embaixo da mesa diz o que acontece e de quem é a vez.
+Depois de alguém pegar as cartas da mesa, sai quem ainda está jogando e tinha a carta mais alta na mesa; se não houver ninguém, sai quem pegou.
+Quem joga a última carta terminou. A partida acaba quando o terceiro termina, e o seu lugar (primeiro, segundo, terceiro ou perdeu) é contado no seu histórico: Partida, Ver histórico.
+Mouse: clique numa carta da sua mão para jogá-la, com qualquer botão. Com o ponteiro parado sobre uma mão, o centro ou uma carta jogada, ela é nomeada; sobre uma carta que você não pode jogar, é dito o porquê.
+Teclas: as setas para a esquerda e para a direita movem a marca pela sua mão, Home e End vão para a primeira e a última carta, Enter ou Espaço joga a carta marcada.
+T lê as cartas na mesa e o naipe a seguir, C quantas cartas cada um tem, S a carta virada ou o monte, L a última rodada.
+Ctrl+N dá cartas para uma nova partida, Ctrl+Q fecha o programa, F1 mostra as regras.</translation>
     </message>
 </context>
 <context>
@@ -461,6 +515,22 @@ Dica: quando o monte acabar, lembre a carta mais alta já jogada de cada naipe.<
     <message>
         <source>How to Play</source>
         <translation>Como jogar</translation>
+    </message>
+    <message>
+        <source>Getting Started</source>
+        <translation>Primeiros passos</translation>
+    </message>
+    <message>
+        <source>&amp;Getting Started</source>
+        <translation>&amp;Primeiros passos</translation>
+    </message>
+    <message>
+        <source>&amp;About Plenk</source>
+        <translation>&amp;Sobre o Plenk</translation>
+    </message>
+    <message>
+        <source>About Plenk</source>
+        <translation>Sobre o Plenk</translation>
     </message>
 </context>
 </TS>

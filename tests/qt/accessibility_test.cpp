@@ -8,14 +8,17 @@
 
 #include <QAccessible>
 #include <QHelpEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QToolTip>
 #include <QtGui/private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
 
 #include <map>
+#include <set>
 
 // The table played from the keyboard, with the toolkit's accessibility
 // switched on as a screen reader would, through its platform layer.
@@ -261,6 +264,53 @@ TEST_F(Keyboard_Table, HoverShowsTheSameWordsAsATooltip) {
     EXPECT_FALSE(hover({705, 275}).empty()) << "a seat's hand";
     hover({5, 5}); // the bare table hides the tooltip again
     EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 2000));
+}
+
+} // namespace plenk::test
+
+namespace plenk::test {
+
+// Each notice heard, with the status line's words at that moment.
+static std::vector<std::pair<QString, QString>> notices;
+static const QLabel *status_line = nullptr;
+
+// The status line shows every sentence the screen reader hears, as it is
+// heard, through a whole game played by keys: from how to start, over the
+// deal, turns, plenks, rounds and takes, to the place and how to go on. No
+// menu item under the pointer wipes it, and it never takes the keys.
+TEST_F(Keyboard_Table, TheStatusLineShowsWhatIsHeardAsItIsHeard) {
+    Game_Window &w = *table.window;
+    status_line = w.status_lbl;
+    EXPECT_EQ(status_line->text(), "No game yet. To start one, choose Game, Deal or press Ctrl+N.");
+    QAccessible::installUpdateHandler([](QAccessibleEvent *event) {
+        QAccessibleInterface *about = event->accessibleInterface();
+        if (event->type() == QAccessible::ObjectShow && about != nullptr &&
+            about->role() == QAccessible::Notification)
+            notices.emplace_back(about->text(QAccessible::Name), status_line->text());
+    });
+    Box_Answerer boxes(QMessageBox::No);
+    key(Qt::Key_N, Qt::ControlModifier);
+    for (int keys = 0; keys < 500 && table.g().game_over != flag_true; ++keys) {
+        // What a menu item under the pointer does to a status bar.
+        w.gm_submnu[1]->showStatusText(w.Gm_mnu);
+        key(Qt::Key_Return);
+        EXPECT_FALSE(w.statusBar()->hasFocus() || status_line->hasFocus());
+    }
+    ASSERT_EQ(table.g().game_over, flag_true);
+    ASSERT_GT(notices.size(), 10u);
+    std::set<std::string> kinds;
+    for (const auto &[heard_now, shown] : notices) {
+        EXPECT_EQ(shown, heard_now);
+        for (const char *kind : {"Cards dealt", "Your turn", "plenk", "the round", "takes all",
+                                 "finished", "Game over"})
+            if (heard_now.contains(QLatin1String(kind), Qt::CaseInsensitive))
+                kinds.insert(kind);
+    }
+    EXPECT_TRUE(kinds.count("Your turn") && kinds.count("the round") && kinds.count("Game over"))
+        << "turns, rounds and the end are shown";
+    EXPECT_TRUE(status_line->text().startsWith("Game over: you "));
+    EXPECT_TRUE(status_line->text().endsWith(". Game, Deal or Ctrl+N starts the next game"));
+    notices.clear();
 }
 
 } // namespace plenk::test

@@ -105,16 +105,78 @@ TEST(Game_Window, IsFixedAndCentredWithMenusThatReachTheirCommandsAndBoxesThatSh
     EXPECT_EQ(buttons_seen, QStringList({"400", "14000", "400"})) << "OK; Yes and No; OK";
 }
 
-TEST(Help_Window, HoldsTheGameUntilClosedAndShowsEveryRule) {
+// Each Help item opens its page while a card moves, and the game waits until
+// it is closed. The rules are the nine points in the words the game uses; the
+// guide names every key the game reads and is shown whole; About names the
+// version and both licences.
+TEST(Help_Window, EachPageHoldsTheGameUntilClosedAndShowsItsWholeText) {
     Game_Table table;
     table.window->start();
-    Help_Window &help = *table.window->Form2;
-    bool modal = false;
-    repeat_until([&] { return help.isVisible() && (modal = help.isModal(), help.close()); },
-                 table.window.get());
-    table.window->Help_mnu->actions()[0]->trigger();
-    EXPECT_TRUE(modal && !help.isVisible());
-    expect_like_reference(help.grab().toImage(), "help_window.png");
+    Game_Window &w = *table.window;
+    const QList<QAction *> items = w.Help_mnu->actions();
+    ASSERT_EQ(items.size(), 4) << "How to Play, Getting Started, a line, About Plenk";
+    EXPECT_TRUE(items[0] == w.Help_submnu && items[1] == w.guide_item && items[2]->isSeparator() &&
+                items[3] == w.about_item);
+    struct Seen {
+        QString title, text;
+        bool modal = false, whole = false, game_waits = false;
+    };
+    const auto open = [&](QAction *item) {
+        w.gm_submnu[0]->trigger();
+        Seen seen;
+        std::pair<int16_t, int16_t> slide_at;
+        bool opened = false;
+        table.os->on_wait = [&] {
+            if (opened || table.g().animating != flag_true)
+                return;
+            opened = true;
+            slide_at = {table.g().anim_x, table.g().anim_y};
+            repeat_until(
+                [&] {
+                    auto *page = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+                    if (page == nullptr)
+                        return false;
+                    const QLabel *text = qobject_cast<QMessageBox *>(page) != nullptr
+                                             ? page->findChild<QLabel *>("qt_msgbox_label")
+                                             : page->findChild<QLabel *>();
+                    seen = {page->windowTitle(), text->text(), page->isModal(),
+                            text->heightForWidth(text->width()) <= text->height() &&
+                                text->geometry().bottom() < page->height(),
+                            slide_at == std::pair(table.g().anim_x, table.g().anim_y) &&
+                                table.g().animating == flag_true};
+                    page->close();
+                    return true;
+                },
+                &w);
+            item->trigger();
+        };
+        QTest::keyClick(w.surface, Qt::Key_Return); // the marked card slides to the table
+        table.os->on_wait = nullptr;
+        return seen;
+    };
+    Box_Answerer boxes(QMessageBox::No);
+    const Seen rules = open(w.Help_submnu);
+    EXPECT_EQ(rules.title, "How to Play");
+    EXPECT_EQ(rules.text.count('\n'), 8) << "nine points, one a line";
+    EXPECT_TRUE(rules.text.contains("stock") && rules.text.contains("the suit to follow") &&
+                !rules.text.contains("deck") && !rules.text.contains("reference"));
+    const Seen guide = open(w.guide_item);
+    EXPECT_EQ(guide.title, "Getting Started");
+    for (const char *told :
+         {"five cards", "Aces are high", "by themselves", "third seat", "After a take", "click",
+          "Left and Right", "Home and End", "Enter or Space", "T reads", "C each",
+          "S the open card", "L the last round", "Ctrl+N", "Ctrl+Q", "F1"})
+        EXPECT_TRUE(guide.text.contains(told)) << told;
+    const Seen about = open(w.about_item);
+    EXPECT_EQ(about.title, "About Plenk");
+    EXPECT_TRUE(about.text.startsWith("Plenk " PLENK_VERSION "\n"));
+    EXPECT_TRUE(about.text.contains("General Public License, version 3 or later") &&
+                about.text.contains("version 2 or later") &&
+                about.text.contains("kdegames-card-data-kf5/copyright"));
+    for (const Seen &page : {rules, guide, about})
+        EXPECT_TRUE(page.modal && page.whole && page.game_waits) << page.title.toStdString();
+    EXPECT_EQ(w.guide_window->minimumSize(), w.guide_window->maximumSize());
+    expect_like_reference(w.Form2->grab().toImage(), "help_window.png");
 }
 
 // The game blocks in a pause right after showing the label or a drawing: it
@@ -257,6 +319,18 @@ TEST(Translations, ReachEverySurface) {
              const QLabel *rules = t.window->Form2->Label1;
              EXPECT_LE(rules->heightForWidth(rules->width()), rules->height()) << "rules cut off";
              return t.window->Form2->windowTitle() + '|' + rules->text().section('\n', 0, 0);
+         }},
+        {"guide window",
+         [](Game_Table &t, Box_Answerer &) {
+             const QLabel *guide = t.window->guide_window->Label1;
+             EXPECT_LE(guide->heightForWidth(guide->width()), guide->height()) << "guide cut off";
+             EXPECT_LE(t.window->guide_window->height(), 700) << "taller than a small screen";
+             return t.window->guide_window->windowTitle() + '|' + guide->text();
+         }},
+        {"About box",
+         [](Game_Table &t, Box_Answerer &boxes) {
+             t.window->about_item->trigger();
+             return boxes.title + '|' + boxes.text;
          }},
     };
     ensure_application();

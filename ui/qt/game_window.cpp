@@ -8,6 +8,7 @@
 #include "ui/form1.h"
 #include "ui/qt/check_item_accessible.h"
 #include "ui/qt/game_icon.h"
+#include "ui/qt/help_texts.h"
 #include "ui/qt/help_window.h"
 #include "ui/qt/menu_bar_style.h"
 #include "ui/qt/refusal_cue.h"
@@ -26,6 +27,7 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
@@ -53,12 +55,18 @@ Game_Window::Game_Window(Qt_Platform &os, Form1 &form)
     QApplication::setWindowIcon(game_icon());
     setCentralWidget(surface);
     build_label();
+    Form2 =
+        new Help_Window(this, QCoreApplication::translate("Window", "How to Play"), rules_text(),
+                        QSize(help_width, help_height),
+                        QRect(help_text_left, help_text_top, help_text_width, help_text_height));
+    guide_window = new Help_Window(this, QCoreApplication::translate("Window", "Getting Started"),
+                                   guide_text(), QSize(guide_width, 0),
+                                   QRect(help_text_left, help_text_top, guide_text_width, 0));
     build_menus();
     build_status_line();
     // The window is exactly the menu bar over the table over the status
     // line, and stays so.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    Form2 = new Help_Window(this);
     build_accessibility();
     build_cues();
 
@@ -151,6 +159,9 @@ void Game_Window::build_menus() {
 
     Help_mnu = menuBar()->addMenu(QCoreApplication::translate("Window", "&Help"));
     Help_submnu = Help_mnu->addAction(QCoreApplication::translate("Window", "How to Play"));
+    guide_item = Help_mnu->addAction(QCoreApplication::translate("Window", "&Getting Started"));
+    Help_mnu->addSeparator();
+    about_item = Help_mnu->addAction(QCoreApplication::translate("Window", "&About Plenk"));
 
     for (std::size_t i = 0; i < gm_submnu.size(); ++i)
         gm_submnu[i]->setData(static_cast<int>(i));
@@ -177,6 +188,10 @@ void Game_Window::build_menus() {
         form_.tbl_submnu_Click(index_of(action));
     });
     connect(Help_submnu, &QAction::triggered, this, [this] { form_.Help_submnu_Click(); });
+    // Pages to read, with nothing of the game in them: the window shows them
+    // itself, and the game waits while one is open, as for the rules.
+    connect(guide_item, &QAction::triggered, guide_window, &QDialog::exec);
+    connect(about_item, &QAction::triggered, this, &Game_Window::show_about);
 
     // However a menu closes, the keys go back to the table, unless another
     // menu of the bar opened or a box took them.
@@ -192,11 +207,26 @@ void Game_Window::build_menus() {
     menuBar()->setStyle(style);
 }
 
+void Game_Window::show_about() {
+    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::translate("Window", "About Plenk"),
+                    about_text(), QMessageBox::Ok, this);
+    box.setTextFormat(Qt::PlainText);
+    box.setIconPixmap(game_icon().pixmap(about_icon_px));
+    box.exec();
+}
+
 void Game_Window::build_status_line() {
     // Words only: it takes no focus, and its grip would offer a size the
     // window does not take.
     statusBar()->setSizeGripEnabled(false);
     statusBar()->setFocusPolicy(Qt::NoFocus);
+    // A label of the bar's own, not the bar's passing message, which any
+    // menu item under the pointer would wipe. Its text never widens the
+    // window.
+    status_lbl = new QLabel(statusBar());
+    status_lbl->setTextFormat(Qt::PlainText);
+    status_lbl->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    statusBar()->addWidget(status_lbl, 1);
 }
 
 void Game_Window::build_accessibility() {
@@ -211,8 +241,8 @@ void Game_Window::build_accessibility() {
     // The status line shows what the screen reader hears, as it is said.
     form_.on_announce([this](const Text &words) {
         const QString said = translated(words);
+        status_lbl->setText(said);
         table_accessible->announce(said);
-        statusBar()->showMessage(said);
     });
     surface->installEventFilter(this);
     take_lbl->installEventFilter(this);
@@ -256,8 +286,8 @@ void Game_Window::update_pointer() {
 
 bool Game_Window::eventFilter(QObject *watched, QEvent *event) {
     if (watched == take_lbl && event->type() == QEvent::Show) {
+        status_lbl->setText(take_lbl->text());
         table_accessible->announce(take_lbl->text());
-        statusBar()->showMessage(take_lbl->text());
     }
     if (watched == surface &&
         (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter))
@@ -295,8 +325,7 @@ void Game_Window::start() {
     // A screen reader asking as the window shows hears the loaded game's table.
     table_accessible->refresh();
     // Before the first deal the table says how to start.
-    statusBar()->showMessage(
-        translated(table_words(form_.state(), form_.awaiting_human()).description));
+    status_lbl->setText(translated(table_words(form_.state(), form_.awaiting_human()).description));
     adjustSize();
     setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
                                     screen()->availableGeometry()));

@@ -18,7 +18,7 @@ class Table_Accessible;
 class Table_Surface;
 
 // The game window: the 750 by 550 table below the menu bar, the announcement
-// label on it and the help window. Every choice, press and close request is
+// label on it and the help windows. Every choice, press and close request is
 // handed to Form1, which decides what it means.
 class Game_Window : public QMainWindow {
   public:
@@ -30,6 +30,8 @@ class Game_Window : public QMainWindow {
 
     Table_Surface *surface;
     QLabel *take_lbl;
+    // The status line's words: what the screen reader last heard.
+    QLabel *status_lbl;
     QMenu *Gm_mnu;
     QMenu *tbl_mnu;
     QMenu *Help_mnu;
@@ -38,7 +40,11 @@ class Game_Window : public QMainWindow {
     // Default, Blue Sky & Sea.
     std::array<QAction *, 2> tbl_submnu{};
     QAction *Help_submnu;
+    // Beside the rules: the newcomer's guide, and who made the game.
+    QAction *guide_item;
+    QAction *about_item;
     Help_Window *Form2;
+    Help_Window *guide_window;
     // The table as assistive technology sees it.
     Table_Accessible *table_accessible;
     // The answer shown over a refused card.
@@ -55,6 +61,7 @@ class Game_Window : public QMainWindow {
     void build_status_line();
     void build_accessibility();
     void build_cues();
+    void show_about();
     // The game moves on by itself, or waits again: the pointer and the
     // Game menu's items say whether it takes a choice.
     void set_busy(bool busy);

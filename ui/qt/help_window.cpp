@@ -2,7 +2,6 @@
 
 #include "ui/qt/window_constants.h"
 
-#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPalette>
@@ -10,40 +9,17 @@
 
 namespace plenk {
 
-QString rules_text() {
-    //: One point to a line, so that each rule stands on its own; the window is
-    //: small, so the text should be no longer than the English.
-    return QCoreApplication::translate(
-        "Rules",
-        "The aim of the game is to be the first to get rid of all your cards.\n"
-        "When the game starts, one card of the deck is turned face up, and its suit becomes "
-        "the reference suit.\n"
-        "You may only play a card of the reference suit.\n"
-        "If you have no card of that suit, you draw from the deck, one card at a time, until "
-        "a card of that suit turns up.\n"
-        "This drawing is called \"Plenking\".\n"
-        "If you cannot plenk because the deck is used up, you take the cards played on the "
-        "table instead.\n"
-        "Whoever plays the highest card of a round leads the next round, and the suit of the "
-        "card led becomes the reference suit for the others.\n"
-        "Hint: remember an opponent's \"weakness suit\", so that you can make that player "
-        "plenk as often as possible.\n"
-        "Hint: once the deck is used up, keep in mind the highest card of each suit that has "
-        "already been played.");
-}
-
-Help_Window::Help_Window(QWidget *parent)
+Help_Window::Help_Window(QWidget *parent, const QString &title, const QString &text, QSize area,
+                         QRect text_box)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       Label1(new QLabel(this)) {
-    setWindowTitle(QCoreApplication::translate("Window", "How to Play"));
-    setFixedSize(help_width, help_height);
+    setWindowTitle(title);
     QPalette colours = palette();
     colours.setColor(QPalette::Window, QColor::fromRgb(help_rgb));
     setPalette(colours);
     setAutoFillBackground(true);
 
-    Label1->setGeometry(help_text_left, help_text_top, help_text_width, help_text_height);
     QPalette text_colours = Label1->palette();
     text_colours.setColor(QPalette::WindowText, Qt::white);
     Label1->setPalette(text_colours);
@@ -57,7 +33,13 @@ Help_Window::Help_Window(QWidget *parent)
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label1->setWordWrap(true);
     Label1->setTextFormat(Qt::PlainText);
-    Label1->setText(rules_text());
+    Label1->setText(text);
+    if (text_box.height() == 0) {
+        text_box.setHeight(Label1->heightForWidth(text_box.width()));
+        area.setHeight(text_box.bottom() + 1 + text_box.top());
+    }
+    Label1->setGeometry(text_box);
+    setFixedSize(area);
 }
 
 } // namespace plenk

@@ -6,10 +6,13 @@ class QLabel;
 
 namespace plenk {
 
-// "How to Play": the rules on dark green, closed with its close box.
+// A page of help: white text on dark green, closed with its close box.
 class Help_Window : public QDialog {
   public:
-    explicit Help_Window(QWidget *parent = nullptr);
+    // `area` is the drawing area and `text_box` the text's place in it; a
+    // text box of no height grows the window to hold the whole text.
+    Help_Window(QWidget *parent, const QString &title, const QString &text, QSize area,
+                QRect text_box);
 
     QLabel *Label1;
 
@@ -17,8 +20,5 @@ class Help_Window : public QDialog {
     // Centred over the game window each time it opens, once its size is final.
     void showEvent(QShowEvent *event) override;
 };
-
-// The rules of the game, one point a sentence.
-QString rules_text();
 
 } // namespace plenk

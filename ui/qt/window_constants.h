@@ -27,5 +27,10 @@ constexpr int32_t help_text_width = 393;
 constexpr int32_t help_text_height = 281;
 constexpr uint32_t help_rgb = 0x004000; // dark green
 constexpr int32_t help_font_px = 13; // bold sans serif, in pixels as the text's box is sized for it
+// The game's icon in the About box.
+constexpr int32_t about_icon_px = 64;
+// The newcomer's guide: in the help window's look, wider, as tall as its text.
+constexpr int32_t guide_width = 600;
+constexpr int32_t guide_text_width = guide_width - 2 * help_text_left;
 
 } // namespace plenk
