@@ -72,5 +72,40 @@ TEST(RecordBytes, NameThenFiveSigned16BitLittleEndianCounters) {
     }
 }
 
+// Which counter each finish raises, for every seat, place and whether the
+// human had already finished: the human's own place, a lost game when a
+// computer seat takes the third place before the human, nothing else. A
+// counter at its ceiling stays there.
+TEST(FinishCounting, TheHumansPlaceOrALostGameAndNothingElse) {
+    const struct {
+        int16_t seat;
+        int place;
+        bool human_finished;
+        int counter; // -1: none
+    } rows[] = {
+        {0, 1, false, 1},  {0, 2, false, 2},  {0, 3, false, 3}, {0, 1, true, 1},
+        {0, 2, true, 2},   {0, 3, true, 3}, // as reported, whatever came first
+        {1, 1, false, -1}, {2, 2, false, -1}, {3, 3, false, 4}, {1, 3, false, 4},
+        {1, 2, true, -1},  {2, 3, true, -1},  {3, 1, true, -1},
+    };
+    for (const auto &r : rows) {
+        SCOPED_TRACE(testing::Message() << "seat " << r.seat << ", place " << r.place
+                                        << (r.human_finished ? ", human out" : ""));
+        EXPECT_EQ(finish_counter(r.seat, r.place, r.human_finished), r.counter);
+        Player_Record record;
+        record.rank_count = {7, 7, 7, 7, 7};
+        count_finish(record, r.seat, r.place, r.human_finished);
+        for (std::size_t counter = 0; counter < 5; ++counter)
+            EXPECT_EQ(record.rank_count[counter], 7 + (static_cast<int>(counter) == r.counter))
+                << counter;
+    }
+    Player_Record full;
+    full.rank_count = {0, 32767, 0, 0, 32766};
+    count_finish(full, 0, 1, false);
+    count_finish(full, 2, 3, false);
+    count_finish(full, 2, 3, false);
+    EXPECT_EQ(full.rank_count, (std::array<int16_t, 5>{0, 32767, 0, 0, 32767}));
+}
+
 } // namespace
 } // namespace plenk
