@@ -2,6 +2,7 @@
 
 #include "platform/file_services.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -26,13 +27,35 @@ bool target_folder_takes_new_files(const std::string &path) {
            folder_takes_new_files(slash == std::string::npos ? "./" : target.substr(0, slash + 1));
 }
 
+// A folder of the effective user's own. Root running with a user's HOME
+// must neither make nor change anything there: the user would lose it.
+bool own_folder(const std::string &path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == ::geteuid();
+}
+
+// The path itself, or the nearest folder above it that is there.
+std::string nearest_present(std::string path) {
+    struct stat info {};
+    while (path.size() > 1 && ::stat(path.c_str(), &info) != 0)
+        path = path.substr(0, std::max<std::size_t>(path.rfind('/'), 1));
+    return path;
+}
+
 // Makes the folder and those missing above it, each the user's alone, as the
-// XDG rules ask of a data folder made for the user.
+// XDG rules ask of a data folder made for the user; each only inside a folder
+// of the user's own.
 bool user_folder_ready(const std::string &folder) {
     if (folder.empty())
         return false;
     for (std::size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {
-        ::mkdir(folder.substr(0, slash).c_str(), private_folder_mode);
+        const std::string part = folder.substr(0, slash);
+        struct stat info {};
+        if (::stat(part.c_str(), &info) != 0) {
+            const std::string above = part.substr(0, std::max<std::size_t>(part.rfind('/'), 1));
+            if (!own_folder(above) || ::mkdir(part.c_str(), private_folder_mode) != 0)
+                return false;
+        }
         if (slash == std::string::npos)
             break;
     }
@@ -77,10 +100,13 @@ Record_Place locate_record(const std::string &program_folder, const std::string 
 }
 
 std::string user_data_folder(const char *xdg_data_home, const char *home) {
+    // The environment's folders count only where they are the user's own.
     std::string data_home = absolute(xdg_data_home);
+    if (!data_home.empty() && !own_folder(nearest_present(data_home)))
+        data_home.clear();
     if (data_home.empty()) {
         std::string home_folder = absolute(home);
-        if (home_folder.empty()) {
+        if (!own_folder(home_folder)) {
             const passwd *entry = ::getpwuid(::geteuid());
             home_folder = entry != nullptr ? absolute(entry->pw_dir) : "";
         }

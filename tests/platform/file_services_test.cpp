@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <optional>
 #include <pwd.h>
 #include <sched.h>
 #include <sys/mount.h>
@@ -263,7 +264,7 @@ TEST_F(In_Temp_Folder, ASaveCostsTheSameForAFileOfAnyLength) {
 }
 
 // Where the record lives, decided as nobody: the program's folder is nobody's
-// to read only, the home folder nobody's to write.
+// to read only, the home folder nobody's own.
 // Where it is loaded from and saved to: 'P' beside the program, 'U' in the user's folder, '-' none.
 struct Place_Case {
     const char *name;
@@ -293,6 +294,10 @@ const Place_Case places[] = {
      'U', 'U'},
     {"NothingInAReadOnlyFolder", [](auto, auto) {}, '-', 'U'},
     {"NoUserFolderCanBeMade", no_home, '-', 'P'},
+    // Nothing is made in another's folder, even one that everyone may write.
+    {"RecordBesideAndAHomeOfAnotherUser",
+     [](auto p, auto h) { beside(p, h), ::chown(h.c_str(), 1234, 1234), ::chmod(h.c_str(), 0777); },
+     'P', 'P'},
     {"RecordWhereNoUserFolderCanBeMade", [](auto p, auto h) { beside(p, h), no_home(p, h); }, 'P',
      'P'},
     {"ProgramFolderUnknown", [](auto, auto) {}, '-', 'U', false},
@@ -307,7 +312,7 @@ struct Record_Location : In_Temp_Folder, testing::WithParamInterface<Place_Case>
 TEST_P(Record_Location, DependsOnWhatIsThere) {
     const fs::path program = dir / "program", home = dir / "home";
     fs::create_directory(program), fs::create_directory(home);
-    ::chmod(dir.c_str(), 0755), ::chmod(home.c_str(), 0777);
+    ::chmod(dir.c_str(), 0755), ::chown(home.c_str(), 65534, 65534);
     GetParam().make(program, home);
     const bool made_here = !fs::exists(home / "Plenk");
     auto where = [&](char place) {
@@ -365,21 +370,37 @@ TEST_F(In_Temp_Folder, StaleTemporariesAreRemovedByTheirExactName) {
 }
 
 // The user's data folder, by the XDG rules: relative paths are ignored, and
-// without a home of its own the game keeps nothing in "/".
-TEST(User_Data_Folder, ComesFromAbsolutePathsOnly) {
+// without a home of its own the game keeps nothing in "/". A folder of the
+// environment counts only where it is the effective user's own: root with a
+// user's HOME (or a user given another's) keeps to the password database's.
+TEST_F(In_Temp_Folder, TheUserDataFolderIsTheUsersOwn) {
     const std::string passwd_home = ::getpwuid(::geteuid())->pw_dir;
     const std::string from_passwd = passwd_home == "/" ? "" : passwd_home + "/.local/share/Plenk";
-    const std::tuple<const char *, const char *, std::string> cases[] = {
-        {"/x/data", "/home/a", "/x/data/Plenk"},
-        {"x/data", "/home/a", "/home/a/.local/share/Plenk"},
-        {nullptr, "/home/a/", "/home/a/.local/share/Plenk"},
-        {"", nullptr, from_passwd},
-        {nullptr, "home/a", from_passwd},
-        {nullptr, "/", ""},
+    const std::string mine = (dir / "mine").string();
+    fs::create_directory(mine);
+    // Another user's folder: one made here and given away, or, without the
+    // right to give it, the system's.
+    std::string theirs = (dir / "theirs").string();
+    fs::create_directory(theirs);
+    if (::chown(theirs.c_str(), 1234, 1234) != 0)
+        theirs = "/usr";
+    const std::optional<std::string> unset;
+    const std::tuple<std::string, std::optional<std::string>, std::string> cases[] = {
+        {mine + "/data", mine, mine + "/data/Plenk"}, // made later, inside the user's own
+        {"x/data", mine, mine + "/.local/share/Plenk"},
+        {"", mine + "/", mine + "/.local/share/Plenk"},
+        {"", unset, from_passwd},
+        {"", "home/a", from_passwd},
+        {"", mine + "/gone", from_passwd},
+        {"", theirs, from_passwd},
+        {theirs + "/data", mine, mine + "/.local/share/Plenk"},
+        {"", "/", ::geteuid() == 0 ? "" : from_passwd},
     };
     for (const auto &[xdg, home, expected] : cases)
-        EXPECT_EQ(user_data_folder(xdg, home), expected)
-            << (xdg ? xdg : "(unset)") << ", " << (home ? home : "(unset)");
+        EXPECT_EQ(
+            user_data_folder(xdg.empty() ? nullptr : xdg.c_str(), home ? home->c_str() : nullptr),
+            expected)
+            << (xdg.empty() ? "(unset)" : xdg) << ", " << home.value_or("(unset)");
 }
 
 // The system calls of the file services, made to fail: the next `times` calls
