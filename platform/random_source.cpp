@@ -1,6 +1,8 @@
 #include "platform/random_source.h"
 
 #include <bit>
+#include <cerrno>
+#include <sys/random.h>
 
 namespace plenk {
 
@@ -14,6 +16,18 @@ uint64_t mix(uint64_t z) {
 }
 
 } // namespace
+
+Random_Source::Random_Source(uint64_t start)
+    : state_(start == 0 ? fixed_start : mix(fixed_start ^ start)) {}
+
+uint64_t system_random_bits() {
+    uint64_t bits = 0;
+    ssize_t got = -1;
+    do
+        got = ::getrandom(&bits, sizeof bits, 0);
+    while (got < 0 && errno == EINTR);
+    return got == static_cast<ssize_t>(sizeof bits) ? bits : 0;
+}
 
 void Random_Source::reseed(float seed) {
     state_ = mix(state_ ^ (uint64_t{std::bit_cast<uint32_t>(seed)} * 0xD6E8FEB86659FD93ull)) +

@@ -14,6 +14,7 @@
 #include <QFontMetrics>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLoggingCategory>
 #include <QMessageBox>
 #include <QTime>
 #include <QTimer>
@@ -22,6 +23,8 @@
 #include <cstdlib>
 
 namespace plenk {
+
+Q_LOGGING_CATEGORY(random_log, "plenk.random", QtWarningMsg)
 
 namespace {
 
@@ -33,6 +36,12 @@ constexpr int title_room = 110;
 Qt_Platform::Qt_Platform(std::string folder, QString deck_path)
     : folder_(std::move(folder)), deck_(std::move(deck_path)) {
     ticks_.start();
+    // A new starting state at every start, so that a clock standing still
+    // does not deal the same games again.
+    const uint64_t start = system_random_bits();
+    if (start == 0)
+        qCWarning(random_log) << "the system gave no random bits; games follow the clock alone";
+    random_ = Random_Source(start);
 }
 
 int32_t Qt_Platform::cdtInit(int32_t &width, int32_t &height) {

@@ -45,5 +45,18 @@ TEST(Random_Source, ReseedingMixesInAndNeverRestarts) {
     EXPECT_GE(seen.size(), 995u);
 }
 
+// A starting state from the system: two starts differ, and a system that
+// gives nothing (0) leaves the fixed start.
+TEST(Random_Source, StartsFromTheSystemsRandomBits) {
+    const uint64_t one = system_random_bits(), two = system_random_bits();
+    EXPECT_TRUE(one != 0 && two != 0 && one != two);
+    Random_Source fixed, none(0), first(one), second(two);
+    const std::vector<float> from_fixed = draws(fixed, 8);
+    EXPECT_EQ(draws(none, 8), from_fixed);
+    EXPECT_NE(draws(first, 8), from_fixed);
+    first = Random_Source(one), second.reseed(43200.0f), first.reseed(43200.0f);
+    EXPECT_NE(draws(first, 8), draws(second, 8)) << "the same clock after different starts";
+}
+
 } // namespace
 } // namespace plenk

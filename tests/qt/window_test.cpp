@@ -380,5 +380,29 @@ TEST(Game_Window, ResetRecordKeepsTheRecordUnlessYesIsChosen) {
     EXPECT_EQ(player_name_text(table.form->record().player_rec).substr(0, 3), "Bea");
 }
 
+// Two starts on a clock that stands still deal two different games: the
+// generator starts from the system's random source at every start.
+TEST(Starts, DealDifferentGamesWhenTheClockStandsStill) {
+    struct Frozen_Clock : Quick_Clock_Platform {
+        using Quick_Clock_Platform::Quick_Clock_Platform;
+        float clock_seconds() override { return 43200.0f; }
+    };
+    ensure_application();
+    std::set<std::vector<int16_t>> decks;
+    for (int start = 0; start < 2; ++start) {
+        QTemporaryDir folder;
+        ASSERT_TRUE(write_file_start(folder.filePath("data.dat").toStdString(),
+                                     encode_record({make_player_name("Ann")}))
+                        .empty());
+        Frozen_Clock os(folder.path().toStdString());
+        Form1 form(os);
+        Game_Window window(os, form);
+        window.start();
+        window.gm_submnu[0]->trigger();
+        decks.emplace(form.state().deck.begin(), form.state().deck.end());
+    }
+    EXPECT_EQ(decks.size(), 2u);
+}
+
 } // namespace
 } // namespace plenk::test
