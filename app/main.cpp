@@ -9,7 +9,12 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include <csignal>
+
 int main(int argc, char *argv[]) {
+    // Over a file-size limit a write then fails with EFBIG, which the game
+    // tells as it tells a full disk, instead of the signal ending it.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Plenk"));
     // Lets the desktop match the window to its menu entry and icon.

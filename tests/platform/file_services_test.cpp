@@ -166,9 +166,11 @@ void prepare(const Case &c, const fs::path &dir) {
         need(::chmod(dir.c_str(), 0755) == 0), become_nobody();
     if (c.where == Where::No_Umask || c.where == Where::Umask_077)
         ::umask(c.where == Where::No_Umask ? 0 : 077);
-    const rlimit ten_bytes{10, 10};
+    // Below a record's size: the save starts, then fails, as the program
+    // (which ignores the signal) sees it.
+    const rlimit below_a_record{20, 20};
     if (c.where == Where::Size_Limit)
-        std::signal(SIGXFSZ, SIG_IGN), ::setrlimit(RLIMIT_FSIZE, &ten_bytes);
+        std::signal(SIGXFSZ, SIG_IGN), ::setrlimit(RLIMIT_FSIZE, &below_a_record);
 }
 
 struct File_Outcome : In_Temp_Folder, testing::WithParamInterface<Case> {};
