@@ -58,8 +58,10 @@ void Table_Show::took(int16_t seat, const std::vector<int16_t> &taken, int16_t l
 }
 
 void Table_Show::round_won(int16_t seat) {
-    os_.Sleep(pause_ms);
+    // Said as the pause begins, so that the status line shows the winner
+    // while the round's cards are still on view.
     tell(news_.round_won(seat, g_.game_over == flag_true));
+    os_.Sleep(pause_ms);
 }
 
 bool Table_Show::finished(int16_t seat, int place) {

@@ -242,6 +242,8 @@ void Game_Window::build_accessibility() {
     form_.on_announce([this](const Text &words) {
         const QString said = translated(words);
         status_lbl->setText(said);
+        // Painted now: a pause that follows handles no paint events.
+        status_lbl->repaint();
         table_accessible->announce(said);
     });
     surface->installEventFilter(this);
