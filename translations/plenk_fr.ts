@@ -522,7 +522,7 @@ Ctrl+N distribue une nouvelle partie, Ctrl+Q quitte le programme, F1 affiche les
     </message>
     <message>
         <source>&amp;Getting Started</source>
-        <translation>&amp;Premiers pas</translation>
+        <translation>P&amp;remiers pas</translation>
     </message>
     <message>
         <source>&amp;About Plenk</source>

@@ -341,6 +341,23 @@ TEST(Translations, ReachEverySurface) {
         table.window->start();
         Box_Answerer boxes(QMessageBox::No);
         boxes.on_box = check_box_fits;
+        // Within the menu bar and each menu, no two items share an access key.
+        const QMenu *menus[] = {table.window->Gm_mnu, table.window->tbl_mnu,
+                                table.window->Help_mnu};
+        QList<QList<QAction *>> groups{table.window->menuBar()->actions()};
+        for (const QMenu *menu : menus)
+            groups.push_back(menu->actions());
+        for (const QList<QAction *> &group : groups) {
+            std::set<QChar> keys;
+            for (const QAction *item : group) {
+                const QString text = item->text().replace("&&", "");
+                const qsizetype at = text.indexOf('&');
+                if (at >= 0 && at + 1 < text.size()) {
+                    EXPECT_TRUE(keys.insert(text[at + 1].toLower()).second)
+                        << language << ": " << text.toStdString();
+                }
+            }
+        }
         for (const auto &row : rows) {
             const QString read = row.read(table, boxes);
             EXPECT_FALSE(read.isEmpty()) << language << ": " << row.surface;
