@@ -10,6 +10,7 @@
 #include <QMessageBox>
 
 #include <csignal>
+#include <cstdio>
 
 int main(int argc, char *argv[]) {
     // Over a file-size limit a write then fails with EFBIG, which the game
@@ -30,13 +31,18 @@ int main(int argc, char *argv[]) {
         break;
     case plenk::Single_Instance::Claim::First_Shown:
         return 0;
-    case plenk::Single_Instance::Claim::Unanswered:
-        QMessageBox::warning(
-            nullptr, QStringLiteral("Plenk"),
-            QCoreApplication::translate("Program", "Plenk is already running, but its window could "
-                                                   "not be brought to the front."));
+    case plenk::Single_Instance::Claim::Unanswered: {
+        const QString running = QCoreApplication::translate(
+            "Program", "Plenk is already running, but its window could not be brought to the "
+                       "front.");
+        // Also for a start from a terminal or a launcher's log.
+        std::fprintf(stderr, "plenk: %s\n", running.toLocal8Bit().constData());
+        QMessageBox::warning(nullptr, QStringLiteral("Plenk"), running);
         return 1;
     }
+    }
+    // The record's own lock follows the new file each save puts in its place.
+    platform.on_record_written([&instance] { instance.record_replaced(); });
     plenk::Form1 form(platform);
     plenk::Game_Window window(platform, form);
     instance.serve(&window);

@@ -134,6 +134,31 @@ Record_Lock::State lock(const std::string &path, int &fd, bool make) {
     return Record_Lock::State::Unavailable;
 }
 
+// A write lock on the record file itself, which every copy that sees the
+// record sees too, whatever its mount namespace or runtime folder. Only a
+// writer of the record can take a write lock, so no other user can hold it
+// against the game; a reader's lock on it is no copy of the game's and
+// leaves the record unlocked this way.
+Record_Lock::State lock_record_file(const std::string &target, int &fd) {
+    fd = ::open(target.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    struct stat info {};
+    if (fd >= 0 && (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)))
+        ::close(fd), fd = -1;
+    if (fd < 0)
+        return Record_Lock::State::Unavailable;
+    struct flock whole {};
+    whole.l_type = F_WRLCK;
+    whole.l_whence = SEEK_SET;
+    if (::fcntl(fd, F_OFD_SETLK, &whole) == 0)
+        return Record_Lock::State::Ours;
+    struct flock held {};
+    held.l_type = F_WRLCK;
+    held.l_whence = SEEK_SET;
+    const bool by_a_copy = ::fcntl(fd, F_OFD_GETLK, &held) == 0 && held.l_type == F_WRLCK;
+    ::close(fd), fd = -1;
+    return by_a_copy ? Record_Lock::State::Another_Copys : Record_Lock::State::Unavailable;
+}
+
 // Removes what the user's copies killed outright left: each lock no one
 // holds, and the socket beside it.
 void remove_dead_copies_files(const std::string &folder) {
@@ -179,7 +204,7 @@ Record_Lock::~Record_Lock() {
 }
 
 void Record_Lock::release() {
-    for (int *fd : {&name_fd_, &file_fd_})
+    for (int *fd : {&name_fd_, &file_fd_, &record_fd_})
         if (*fd >= 0)
             ::close(*fd), *fd = -1;
     held_by_another_ = -1;
@@ -196,9 +221,17 @@ void Record_Lock::take() {
         ::stat(slash == std::string::npos ? "." : target.substr(0, slash + 1).c_str(), &folder) !=
             0)
         return;
+    // A copy beyond this one's lock folder, in a mount namespace of its own,
+    // may play on the record: then this one does not, and cannot reach it.
+    const auto another_beyond = [&] {
+        return lock_record_file(target, record_fd_) == State::Another_Copys;
+    };
     folder_ = lock_folder();
-    if (folder_.empty())
+    if (folder_.empty()) {
+        if (another_beyond())
+            state_ = State::Another_Copys;
         return;
+    }
     const std::string name = target.substr(slash + 1);
     name_lock_ = folder_ + "/name-" + hex(folder.st_dev) + "-" + hex(folder.st_ino) + "-" +
                  hex(name_hash(name)) + ".lock";
@@ -212,6 +245,8 @@ void Record_Lock::take() {
     state_ = lock(name_lock_, name_fd_, true);
     if (state_ == State::Another_Copys)
         held_by_another_ = name_fd_;
+    if (state_ == State::Unavailable && another_beyond())
+        state_ = State::Another_Copys;
     if (state_ != State::Ours)
         return;
     const State of_file =
@@ -225,6 +260,14 @@ void Record_Lock::take() {
     }
     if (of_file == State::Unavailable)
         file_lock_.clear();
+    if (another_beyond()) {
+        ::unlink(name_lock_.c_str());
+        if (!file_lock_.empty())
+            ::unlink(file_lock_.c_str());
+        release();
+        state_ = State::Another_Copys;
+        return;
+    }
     remove_dead_copies_files(folder_);
     keep(leftovers.socket, socket_path());
     keep(leftovers.name_lock, name_lock_);
@@ -232,6 +275,14 @@ void Record_Lock::take() {
     keep(leftovers.folder, folder_);
     leftovers.owner = ::getpid();
     remove_leftovers_at_end();
+}
+
+void Record_Lock::record_replaced() {
+    if (record_fd_ >= 0)
+        ::close(record_fd_), record_fd_ = -1;
+    const std::string target = record_path_.empty() ? "" : link_target(record_path_);
+    if (!target.empty())
+        lock_record_file(target, record_fd_);
 }
 
 Record_Lock::State Record_Lock::retry() {

@@ -12,6 +12,9 @@ namespace plenk {
 // a lock when its holder ends, however it ends; the holder leaves a note in
 // its lock files for later copies, where it listens, and removes its files
 // as it ends, also by a signal or through `std::exit` or `std::quick_exit`.
+// The record file itself is locked as well, so that copies that do not share
+// the lock folder (another mount namespace, another /tmp) still find each
+// other; only a writer of the record can take that lock.
 class Record_Lock {
   public:
     enum class State { Ours, Another_Copys, Unavailable };
@@ -31,6 +34,9 @@ class Record_Lock {
     void leave_note(const std::string &note);
     // For another copy: the holder's note; empty until it is whole.
     std::string note() const;
+    // After a save put a new file in the record's place: the lock on the
+    // record file itself moves to it.
+    void record_replaced();
 
   private:
     void take();
@@ -40,6 +46,7 @@ class Record_Lock {
     std::string folder_;
     std::string name_lock_, file_lock_; // paths; the second empty when there is no file yet
     int name_fd_ = -1, file_fd_ = -1;
+    int record_fd_ = -1;       // the record file itself, write-locked while it is ours
     int held_by_another_ = -1; // the descriptor of the lock another copy holds
     State state_ = State::Unavailable;
 };

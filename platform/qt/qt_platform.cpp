@@ -220,7 +220,10 @@ File_Read Qt_Platform::read_record_file(const std::string &path, std::size_t len
 
 std::string Qt_Platform::write_record_file(const std::string &path,
                                            const std::vector<uint8_t> &record) {
-    return write_file_start(path, record);
+    std::string failed = write_file_start(path, record);
+    if (failed.empty() && written_)
+        written_();
+    return failed;
 }
 
 void Qt_Platform::end_program() {

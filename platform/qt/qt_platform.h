@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 
 #include <array>
+#include <functional>
 #include <string>
 
 class QAction;
@@ -36,6 +37,8 @@ class Qt_Platform : public Platform {
 
     Card_Deck &deck() { return deck_; }
     void attach(const Window_Parts &parts) { parts_ = parts; }
+    // Runs after every save that wrote the record.
+    void on_record_written(std::function<void()> written) { written_ = std::move(written); }
 
     int32_t cdtInit(int32_t &width, int32_t &height) override;
     int32_t cdtDraw(int32_t hdc, int32_t x, int32_t y, int32_t card, int32_t mode,
@@ -80,6 +83,7 @@ class Qt_Platform : public Platform {
     Card_Deck deck_;
     Window_Parts parts_;
     Random_Source random_;
+    std::function<void()> written_;
     QElapsedTimer ticks_;
 };
 

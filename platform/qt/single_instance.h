@@ -18,7 +18,8 @@ namespace plenk {
 // holds the record's lock and listens on a local socket beside it, named in
 // the lock files; a later copy asks it there to bring its window to the
 // front, handing over the token its launcher gave it, which a desktop may ask
-// for before it lets a window come forward.
+// for before it lets a window come forward. A copy that finds the record
+// held but no one to ask (a copy in another mount namespace) says so.
 class Single_Instance : public QObject {
   public:
     enum class Claim { First, First_Shown, Unanswered };
@@ -34,6 +35,8 @@ class Single_Instance : public QObject {
     // Brings the window, or the box it has open, to the front whenever a
     // later copy asks.
     void serve(QWidget *window);
+    // A save put a new file in the record's place.
+    void record_replaced() { lock_.record_replaced(); }
 
   private:
     void listen();

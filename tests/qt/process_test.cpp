@@ -9,6 +9,7 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <poll.h>
 #include <sched.h>
 #include <sstream>
 #include <sys/file.h>
@@ -251,6 +252,53 @@ TEST_P(Second_Start, RaisesTheFirstWindowAfterASave) {
 INSTANTIATE_TEST_SUITE_P(First_Copies, Second_Start, testing::ValuesIn(first_copies),
                          [](const auto &info) { return std::string(info.param.name); });
 
+// Where a started copy writes what it says on its standard error.
+static int child_stderr = -1;
+
+// A copy in a mount namespace of its own, with a lock folder of its own (as a
+// sandbox with a private /tmp and no shared /run/user has), on the record a
+// first copy plays on and has saved to: it finds the record itself held and
+// does not play, and says it cannot reach the first.
+TEST_F(Program_Copy, ACopyThatSharesNoLockFolderDoesNotPlayOnTheSameRecord) {
+    Single_Instance first(record.string());
+    ASSERT_EQ(first.claim(), Single_Instance::Claim::First);
+    // Having saved: a new file in the record's place, which its lock follows.
+    Qt_Platform os(folder.string());
+    os.on_record_written([&first] { first.record_replaced(); });
+    ASSERT_TRUE(
+        os.write_record_file(record.string(), encode_record({make_player_name("Ann")})).empty());
+    int said[2];
+    ASSERT_EQ(::pipe(said), 0);
+    child_stderr = said[1];
+    const pid_t beyond = start({}, [] {
+        const std::string locks = lock_folder();
+        if (locks.empty() || ::unshare(CLONE_NEWNS) != 0 ||
+            ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+            ::mount("tmpfs", locks.c_str(), "tmpfs", 0, "mode=0700") != 0)
+            ::_exit(cannot_set_up);
+        ::dup2(child_stderr, 2);
+    });
+    ::close(said[1]);
+    std::string heard;
+    int status = -1;
+    wait_for([&] {
+        char buffer[512];
+        pollfd ready{said[0], POLLIN, 0};
+        if (::poll(&ready, 1, 0) > 0) {
+            const ssize_t n = ::read(said[0], buffer, sizeof buffer);
+            heard.append(buffer, n > 0 ? static_cast<std::size_t>(n) : 0);
+        }
+        status = status < 0 ? ended(beyond) : status;
+        return heard.find("already running") != std::string::npos || status >= 0 ||
+               !fs::exists(stale);
+    });
+    ::close(said[0]);
+    if (status == cannot_set_up)
+        GTEST_SKIP() << "no mount of its own here";
+    EXPECT_TRUE(fs::exists(stale)) << "the copy went on to the record";
+    EXPECT_THAT(heard, testing::HasSubstr("already running"));
+}
+
 // However a signal ends the program, nothing of its claim on the record is
 // left behind.
 TEST_F(Program_Copy, EndedByASignalLeavesNothingBehind) {
@@ -327,6 +375,32 @@ const Lone_Start_Case lone_starts[] = {
          fs::create_directory(t.elsewhere.parent_path());
          leave_dead_copy(t.record), leave_dead_copy(t.elsewhere);
      }},
+    // Another user who may read the record locks it for reading: no copy of
+    // the game, and no lock that keeps the game from its record.
+    {"AnotherUserReadLocksTheRecord",
+     [](Program_Copy &t) {
+         if (::geteuid() != 0)
+             GTEST_SKIP() << "no other user to become without root";
+         int ready[2];
+         ASSERT_EQ(::pipe(ready), 0);
+         const pid_t other = ::fork();
+         if (other == 0) {
+             struct flock shared {};
+             shared.l_type = F_RDLCK;
+             shared.l_whence = SEEK_SET;
+             // Open for reading, as the other user may, then become that user.
+             const int record = ::open(t.record.c_str(), O_RDONLY);
+             if (::setgid(65534) == 0 && ::setuid(65534) == 0 &&
+                 ::fcntl(record, F_OFD_SETLK, &shared) == 0 && ::write(ready[1], "1", 1) == 1)
+                 ::pause();
+             ::_exit(1);
+         }
+         t.children.push_back(other);
+         ::close(ready[1]);
+         char byte = 0;
+         EXPECT_EQ(::read(ready[0], &byte, 1), 1) << "the other user could not lock it";
+         ::close(ready[0]);
+     }},
     // Over the limit a write fails; the game goes on. (This process ignores
     // the signal, and the program would inherit that.)
     {"NoFileMayGrow", [](Program_Copy &) {}, [] { file_size_limit(0); }},
@@ -346,6 +420,8 @@ struct Lone_Start : Program_Copy, testing::WithParamInterface<Lone_Start_Case> {
 TEST_P(Lone_Start, PlaysOnItsRecord) {
     const Lone_Start_Case &c = GetParam();
     c.set_up(*this);
+    if (IsSkipped())
+        return;
     const pid_t copy = start({}, c.before);
     int status = -1;
     wait_for(
