@@ -69,14 +69,11 @@ bool Headless_Platform::set_background_picture(const std::string &path) {
     File_Read head = read_file_start(path, 2);
     bool picture =
         head.ok && head.bytes.size() == 2 && head.bytes[0] == 0xFF && head.bytes[1] == 0xD8;
-    if (picture)
-        background_ = path;
     log({Kind::Background, {picture ? 1 : 0}, path, {}});
     return picture;
 }
 
 void Headless_Platform::clear_background_picture() {
-    background_.clear();
     log({Kind::Background, {1}, {}, {}});
 }
 
@@ -86,7 +83,6 @@ void Headless_Platform::set_label_caption(const Text &caption) {
 }
 
 void Headless_Platform::set_label_visible(bool visible) {
-    label_visible_ = visible;
     log({Kind::Label_Visible, {visible ? 1 : 0}, {}, {}});
 }
 
@@ -96,7 +92,6 @@ void Headless_Platform::refresh_label() {
 
 void Headless_Platform::set_focus_mark(bool visible, int32_t x, int32_t y, int32_t width,
                                        int32_t height) {
-    focus_mark_ = {visible ? 1 : 0, x, y, width, height};
     log({Kind::Focus_Mark, {visible ? 1 : 0, x, y, width, height}, {}, {}});
 }
 
@@ -143,8 +138,6 @@ std::string Headless_Platform::input_box(const Text &shown) {
 
 void Headless_Platform::show_help_window() {
     log({Kind::Help_Window, {}, {}, {}});
-    if (help_window_action)
-        help_window_action();
 }
 
 void Headless_Platform::Sleep(uint32_t ms) {

@@ -63,9 +63,6 @@ class Headless_Platform : public Platform {
     std::function<Box_Answer(const std::string &text, const std::string &title)> box_answerer;
     // Runs `event` inside the first pump that reaches counter time `at`.
     void post_event(uint32_t at, std::function<void()> event);
-    void post_event(std::function<void()> event) { post_event(tick_, std::move(event)); }
-    // Runs inside show_help_window, standing for what the user does there.
-    std::function<void()> help_window_action;
     void seed(uint64_t seed);
     void set_clock(float seconds) { clock_ = seconds; }
     // Long runs keep no log, only the counts.
@@ -75,10 +72,6 @@ class Headless_Platform : public Platform {
     const std::vector<Platform_Call> &calls() const { return calls_; }
     std::vector<Platform_Call> calls_of(Platform_Call::Kind kind) const;
     void clear_log() { calls_.clear(); }
-    bool label_visible() const { return label_visible_; }
-    const std::string &label_caption() const { return label_caption_; }
-    const std::string &background() const { return background_; }
-    std::size_t unanswered_boxes() const { return box_answers_.size() + input_answers_.size(); }
 
     // --- Platform ------------------------------------------------------------
     int32_t cdtInit(int32_t &width, int32_t &height) override;
@@ -116,8 +109,6 @@ class Headless_Platform : public Platform {
 
     // Stands the program in another folder, as an installed copy would be.
     void set_program_folder(std::string folder) { program_folder_ = std::move(folder); }
-    // The mark as last set: visible, then x, y, width, height.
-    const std::array<int32_t, 5> &focus_mark() const { return focus_mark_; }
 
     // The counter can be set to test its wrap-around.
     void set_tick(uint32_t tick) { tick_ = tick; }
@@ -137,11 +128,8 @@ class Headless_Platform : public Platform {
     Random_Source random_;
     std::string folder_;
     std::string program_folder_;
-    std::array<int32_t, 5> focus_mark_{};
     std::string label_caption_;
-    std::string background_;
     std::array<bool, 2> checks_{};
-    bool label_visible_ = false;
     uint32_t tick_ = 1000;
     float clock_ = 43200.0f;
 };
