@@ -33,9 +33,9 @@ struct Game_Outcome {
 };
 
 // Plays whole games from random seeds: the human presses random points over
-// its hand with random buttons until a card plays, and answers "You win!" at
-// random. With checking on, the rules are checked after every card played,
-// drawn or taken, and at the end of each game; a broken rule throws.
+// its hand until a card plays, and answers "You win!" at random. With
+// checking on, the rules are checked after every card played, drawn or
+// taken, and at the end of each game; a broken rule throws.
 class Random_Game_Runner : private Table_Show {
   public:
     explicit Random_Game_Runner(bool check_rules);
