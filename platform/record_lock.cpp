@@ -294,13 +294,18 @@ std::string Record_Lock::socket_path() const {
     return name_lock_.substr(0, name_lock_.size() - 5) + ".socket";
 }
 
-void Record_Lock::leave_note(const std::string &note) {
+bool Record_Lock::leave_note(const std::string &note) {
     if (state_ != State::Ours)
-        return;
+        return false;
     const std::string line = note + "\n";
+    bool written = true;
     for (const int fd : {name_fd_, file_fd_})
-        if (fd >= 0 && ::ftruncate(fd, 0) == 0)
-            (void)!::pwrite(fd, line.data(), line.size(), 0);
+        if (fd >= 0)
+            written =
+                ::ftruncate(fd, 0) == 0 &&
+                ::pwrite(fd, line.data(), line.size(), 0) == static_cast<ssize_t>(line.size()) &&
+                written;
+    return written;
 }
 
 std::string Record_Lock::note() const {

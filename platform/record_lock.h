@@ -30,8 +30,8 @@ class Record_Lock {
     State retry();
     // For the holder: where it may listen, beside its locks.
     std::string socket_path() const;
-    // For the holder: replaces the note.
-    void leave_note(const std::string &note);
+    // For the holder: replaces the note; false when it could not be written whole.
+    bool leave_note(const std::string &note);
     // For another copy: the holder's note; empty until it is whole.
     std::string note() const;
     // After a save put a new file in the record's place: the lock on the

@@ -15,15 +15,20 @@ namespace plenk {
 
 namespace {
 
+Q_LOGGING_CATEGORY(picture_log, "plenk.picture", QtWarningMsg)
+
 // Qt's decoders report damaged or truncated data only as a warning and still
 // hand back a picture, the missing part filled in. Such a warning, caught
 // while reading, makes the picture count as undecodable.
+// The complaint is kept, and logged as the picture's once the watch ends.
 bool decoder_complained = false;
+QString complaint;
 QtMessageHandler previous_handler = nullptr;
 
 void watch_decoder(QtMsgType type, const QMessageLogContext &context, const QString &message) {
     if (context.category != nullptr && std::strncmp(context.category, "qt.gui.imageio", 14) == 0) {
         decoder_complained = true;
+        complaint = message;
         return;
     }
     if (previous_handler != nullptr)
@@ -33,6 +38,7 @@ void watch_decoder(QtMsgType type, const QMessageLogContext &context, const QStr
 struct Decoder_Watch {
     Decoder_Watch() {
         decoder_complained = false;
+        complaint.clear();
         previous_handler = qInstallMessageHandler(watch_decoder);
     }
     ~Decoder_Watch() { qInstallMessageHandler(previous_handler); }
@@ -45,13 +51,7 @@ bool fit_to_decode(const std::optional<Jpeg_Frame> &frame) {
            (frame->sequential || int64_t{frame->width} * frame->height <= held_picture_pixels);
 }
 
-} // namespace
-
-bool jpeg_fit_to_decode(const std::vector<uint8_t> &head) {
-    return fit_to_decode(read_jpeg_frame(head));
-}
-
-std::optional<QImage> load_background_picture(const QString &path, QSize shown) {
+std::optional<QImage> read_picture(const QString &path, QSize shown) {
     // Opened once: the decoder reads the very file the walk checked, not
     // whatever is put at the name meanwhile. Not blocking, a pipe cannot hold
     // the open.
@@ -79,6 +79,20 @@ std::optional<QImage> load_background_picture(const QString &path, QSize shown) 
     if (image.isNull() || decoder_complained)
         return std::nullopt;
     return image;
+}
+
+} // namespace
+
+bool jpeg_fit_to_decode(const std::vector<uint8_t> &head) {
+    return fit_to_decode(read_jpeg_frame(head));
+}
+
+std::optional<QImage> load_background_picture(const QString &path, QSize shown) {
+    std::optional<QImage> picture = read_picture(path, shown);
+    if (!picture)
+        qCWarning(picture_log) << "not used as the table's picture:" << path
+                               << (complaint.isEmpty() ? QString() : complaint);
+    return picture;
 }
 
 } // namespace plenk

@@ -4,9 +4,16 @@
 #include "platform/qt/surface_constants.h"
 
 #include <QImage>
+#include <QLoggingCategory>
 #include <QPainter>
 
 namespace plenk {
+
+namespace {
+
+Q_LOGGING_CATEGORY(deck_log, "plenk.deck", QtWarningMsg)
+
+} // namespace
 
 Card_Deck::Card_Deck(QString path) : path_(std::move(path)) {}
 
@@ -24,8 +31,11 @@ const QPixmap &Card_Deck::pixmap(const Card_Picture &picture, qreal ratio) {
 
 QPixmap Card_Deck::render(const Card_Picture &picture, const QString &element, QSize device_size,
                           qreal ratio) {
-    if (!renderer_)
+    if (!renderer_) {
         renderer_ = std::make_unique<QSvgRenderer>(path_);
+        if (!renderer_->isValid())
+            qCWarning(deck_log) << "no card deck at" << path_ << "- the game paints its own cards";
+    }
     QImage image(device_size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     {
@@ -33,6 +43,8 @@ QPixmap Card_Deck::render(const Card_Picture &picture, const QString &element, Q
         if (renderer_->isValid() && renderer_->elementExists(element)) {
             renderer_->render(&painter, element, QRectF(QPointF(0, 0), QSizeF(device_size)));
         } else {
+            if (renderer_->isValid())
+                qCWarning(deck_log) << "the deck has no card" << element << "- painted instead";
             painter.scale(ratio, ratio);
             paint_placeholder_card(painter, QRectF(0, 0, deck_card_width, deck_card_height),
                                    picture);

@@ -4,6 +4,7 @@
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QLocalSocket>
+#include <QLoggingCategory>
 #include <QThread>
 #include <QWidget>
 
@@ -12,6 +13,8 @@
 namespace plenk {
 
 namespace {
+
+Q_LOGGING_CATEGORY(instance_log, "plenk.instance", QtWarningMsg)
 
 constexpr int answer_ms = 3000;
 // How long a later copy waits for a first one that has the lock but does not
@@ -68,8 +71,10 @@ void Single_Instance::listen() {
     // One a killed holder of the lock left.
     QLocalServer::removeServer(socket_path);
     server_.setSocketOptions(QLocalServer::UserAccessOption);
-    if (!server_.listen(socket_path))
+    if (!server_.listen(socket_path)) {
+        qCWarning(instance_log) << "a later copy cannot reach this one:" << server_.errorString();
         return;
+    }
     QObject::connect(&server_, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket *socket = server_.nextPendingConnection()) {
             QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
@@ -84,7 +89,8 @@ void Single_Instance::listen() {
             });
         }
     });
-    lock_.leave_note(path);
+    if (!lock_.leave_note(path))
+        qCWarning(instance_log) << "a later copy cannot find this one: its note is not written";
 }
 
 bool Single_Instance::ask_to_show(const QString &socket_path) {

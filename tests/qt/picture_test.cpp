@@ -110,9 +110,19 @@ TEST(Table_Picture, EachFileIsShownOrRefusedLeavingThePlainTable) {
         SCOPED_TRACE(file.what);
         QTemporaryDir folder;
         EXPECT_EQ(jpeg_fit_to_decode({file.bytes.begin(), file.bytes.end()}), file.fits);
+        // A refusal is logged once, under the picture's own category.
+        static std::vector<std::string> logged;
+        logged.clear();
+        const QtMessageHandler was = qInstallMessageHandler(
+            [](QtMsgType, const QMessageLogContext &context, const QString &) {
+                logged.emplace_back(context.category != nullptr ? context.category : "");
+            });
         const std::optional<QImage> shown =
             load_background_picture(put_picture(folder, file.bytes), QSize(750, 550));
+        qInstallMessageHandler(was);
         EXPECT_EQ(shown.has_value(), file.shown);
+        EXPECT_EQ(logged, file.shown ? std::vector<std::string>{}
+                                     : std::vector<std::string>{"plenk.picture"});
         // Only the part the table shows is decoded.
         QBuffer buffer(const_cast<QByteArray *>(&file.bytes));
         if (shown) {
