@@ -43,11 +43,6 @@ bool write_all(int fd, const uint8_t *data, std::size_t size, off_t offset) {
     return true;
 }
 
-std::string folder_of(const std::string &path) {
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? "./" : path.substr(0, slash + 1);
-}
-
 // The file the path names once every link is followed, also when the last
 // link dangles; false with the reason when the links go round, or when a link
 // is another user's: one planted in a shared folder is never followed, save
@@ -169,6 +164,11 @@ bool temporary_name(const std::string &name) {
 }
 
 } // namespace
+
+std::string folder_of(const std::string &path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? "./" : path.substr(0, slash + 1);
+}
 
 bool File_Exists(const std::string &path) {
     struct stat info {};

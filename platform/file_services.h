@@ -27,6 +27,9 @@ File_Read read_file_start(const std::string &path, std::size_t length);
 // is ever written, and no link of another user's followed.
 std::string write_file_start(const std::string &path, const std::vector<uint8_t> &head);
 
+// The folder a file's path lies in, with its closing slash; "./" for a bare name.
+std::string folder_of(const std::string &path);
+
 // The path of the file `path` names once its links are followed, as the
 // record is reached; empty when they go round or one is another user's.
 std::string link_target(const std::string &path);

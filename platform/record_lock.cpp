@@ -217,9 +217,7 @@ void Record_Lock::take() {
     const std::size_t slash = target.rfind('/');
     struct stat folder {
     }, file{};
-    if (target.empty() ||
-        ::stat(slash == std::string::npos ? "." : target.substr(0, slash + 1).c_str(), &folder) !=
-            0)
+    if (target.empty() || ::stat(folder_of(target).c_str(), &folder) != 0)
         return;
     // A copy beyond this one's lock folder, in a mount namespace of its own,
     // may play on the record: then this one does not, and cannot reach it.

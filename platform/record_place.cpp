@@ -22,9 +22,7 @@ bool something_at(const std::string &path) {
 
 bool target_folder_takes_new_files(const std::string &path) {
     const std::string target = link_target(path);
-    const std::size_t slash = target.rfind('/');
-    return !target.empty() &&
-           folder_takes_new_files(slash == std::string::npos ? "./" : target.substr(0, slash + 1));
+    return !target.empty() && folder_takes_new_files(folder_of(target));
 }
 
 // A folder of the effective user's own. Root running with a user's HOME
