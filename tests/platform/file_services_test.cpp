@@ -225,6 +225,11 @@ TEST_P(File_Outcome, ReadAndSave) {
     });
 }
 
+// A case is named by its name in test reports, not by its bytes.
+void PrintTo(const Case &c, std::ostream *out) {
+    *out << c.name;
+}
+
 INSTANTIATE_TEST_SUITE_P(Files, File_Outcome, testing::ValuesIn(cases),
                          [](const auto &info) { return std::string(info.param.name); });
 
@@ -334,6 +339,10 @@ TEST_P(Record_Location, DependsOnWhatIsThere) {
                (!made_here || ::stat((home / "Plenk").c_str(), &made) != 0 ||
                 (made.st_mode & 07777) == 0700);
     });
+}
+
+void PrintTo(const Place_Case &c, std::ostream *out) {
+    *out << c.name;
 }
 
 INSTANTIATE_TEST_SUITE_P(Places, Record_Location, testing::ValuesIn(places),
@@ -471,6 +480,10 @@ TEST_P(Failing_Call, IsToldAndLeavesTheRecordWholeOrAsItWas) {
     EXPECT_EQ(get(file), c.saved ? record : Bytes(c.size, 'o'));
     for (const auto &entry : fs::directory_iterator(dir))
         EXPECT_EQ(entry.path().filename(), "data.dat");
+}
+
+void PrintTo(const Fault_Case &c, std::ostream *out) {
+    *out << c.name;
 }
 
 INSTANTIATE_TEST_SUITE_P(Calls, Failing_Call, testing::ValuesIn(faults),

@@ -126,6 +126,11 @@ TEST_P(Jpeg_Frame_Header, IsFoundByWalkingTheSegments) {
     std::remove(path.c_str());
 }
 
+// A case is named by its name in test reports, not by its bytes.
+void PrintTo(const Case &c, std::ostream *out) {
+    *out << c.name;
+}
+
 INSTANTIATE_TEST_SUITE_P(Streams, Jpeg_Frame_Header, testing::ValuesIn(cases),
                          [](const auto &info) { return std::string(info.param.name); });
 

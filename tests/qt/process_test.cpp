@@ -249,6 +249,11 @@ TEST_P(Second_Start, RaisesTheFirstWindowAfterASave) {
     EXPECT_TRUE(fs::exists(stale)) << "the second copy went on to its record";
 }
 
+// A case is named by its name in test reports, not by its bytes.
+void PrintTo(const First_Copy_Case &c, std::ostream *out) {
+    *out << c.name;
+}
+
 INSTANTIATE_TEST_SUITE_P(First_Copies, Second_Start, testing::ValuesIn(first_copies),
                          [](const auto &info) { return std::string(info.param.name); });
 
@@ -433,6 +438,10 @@ TEST_P(Lone_Start, PlaysOnItsRecord) {
     EXPECT_EQ(status < 0 ? ended(copy) : status, -1) << "the game ended";
     EXPECT_FALSE(fs::exists("/data.dat"));
     EXPECT_THAT(lock_files_of(elsewhere), testing::IsEmpty());
+}
+
+void PrintTo(const Lone_Start_Case &c, std::ostream *out) {
+    *out << c.name;
 }
 
 INSTANTIATE_TEST_SUITE_P(Environments, Lone_Start, testing::ValuesIn(lone_starts),
