@@ -86,9 +86,10 @@ Record_Place choose_record_place(const std::string &program_folder,
         return {"", beside};
     if (something_at(user))
         return {user, user};
-    if (user_folder_ready(user_folder) || beside.empty())
-        return {"", user};
-    return {"", beside};
+    // Where the user's folder cannot be made either, a failed save names it:
+    // that is where the record would be kept.
+    user_folder_ready(user_folder);
+    return {"", user.empty() ? beside : user};
 }
 
 Record_Place locate_record(const std::string &program_folder, const std::string &user_folder) {

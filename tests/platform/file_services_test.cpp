@@ -300,7 +300,8 @@ const Place_Case places[] = {
      },
      'U', 'U'},
     {"NothingInAReadOnlyFolder", [](auto, auto) {}, '-', 'U'},
-    {"NoUserFolderCanBeMade", no_home, '-', 'P'},
+    // The failed save then names where the record would be kept.
+    {"NoUserFolderCanBeMade", no_home, '-', 'U'},
     // Nothing is made in another's folder, even one that everyone may write.
     {"RecordBesideAndAHomeOfAnotherUser",
      [](auto p, auto h) { beside(p, h), ::chown(h.c_str(), 1234, 1234), ::chmod(h.c_str(), 0777); },
