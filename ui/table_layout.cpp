@@ -76,14 +76,15 @@ Table_Rect label_rect() {
 }
 
 int16_t slot_under_press(const Game_State &g, float x, float y) {
-    const int16_t n = Card_Empty_Slot(g, 0);
-    if (n == 0)
-        return -1;
-    const Table_Rect hand = stack_rect(g, 0);
-    if (x < hand.x || x > hand.x + hand.width || y < hand.y || y > hand.y + hand.height)
+    return hand_slot_at(stack_rect(g, 0), Card_Empty_Slot(g, 0), x, y);
+}
+
+int16_t hand_slot_at(const Table_Rect &hand, int16_t cards, float x, float y) {
+    if (cards == 0 || x < hand.x || x > hand.x + hand.width || y < hand.y ||
+        y > hand.y + hand.height)
         return -1;
     const int slot = static_cast<int>(std::floor((x - hand.x) / card_step));
-    return static_cast<int16_t>(slot > n - 1 ? n - 1 : slot);
+    return static_cast<int16_t>(slot > cards - 1 ? cards - 1 : slot);
 }
 
 } // namespace plenk

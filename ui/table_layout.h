@@ -44,5 +44,7 @@ Table_Rect label_rect();
 // ones included; the slot is the 15-pixel strip from the hand's left edge,
 // the last card taking the rest.
 int16_t slot_under_press(const Game_State &g, float x, float y);
+// The same rule for a hand of `cards` laid in `hand`.
+int16_t hand_slot_at(const Table_Rect &hand, int16_t cards, float x, float y);
 
 } // namespace plenk

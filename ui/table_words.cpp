@@ -95,17 +95,19 @@ Table_Words table_words(const Game_State &g, bool human_to_play) {
 
 int thing_at(const Table_Words &words, int32_t x, int32_t y) {
     // Searched from the end: the table spots, the centre, the seats, then the
-    // hand. The hand is hit as a press hits it, its right and bottom edges
-    // counting as inside.
-    for (int i = static_cast<int>(words.things.size()) - 1; i >= 0; --i) {
+    // hand, which is hit as a press hits it.
+    for (int i = static_cast<int>(words.things.size()) - 1; i >= words.hand_cards; --i) {
         const Table_Thing &t = words.things[static_cast<std::size_t>(i)];
-        const bool hand = i < words.hand_cards;
-        const int32_t right = t.x + t.width + (hand && i == words.hand_cards - 1 ? 1 : 0);
-        const int32_t bottom = t.y + t.height + (hand ? 1 : 0);
-        if (x >= t.x && x < right && y >= t.y && y < bottom)
+        if (x >= t.x && x < t.x + t.width && y >= t.y && y < t.y + t.height)
             return i;
     }
-    return -1;
+    if (words.hand_cards == 0)
+        return -1;
+    const Table_Thing &first = words.things.front();
+    const Table_Thing &last = words.things[static_cast<std::size_t>(words.hand_cards - 1)];
+    const Table_Rect hand{first.x, first.y, last.x + last.width - first.x, first.height};
+    return hand_slot_at(hand, static_cast<int16_t>(words.hand_cards), static_cast<float>(x),
+                        static_cast<float>(y));
 }
 
 } // namespace plenk
