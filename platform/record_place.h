@@ -8,12 +8,13 @@ namespace plenk {
 
 // Where the record "data.dat" is loaded from and saved to. Beside the
 // program when a record is there that can be written, or when none is there
-// and that folder, not one under /usr, takes new files; else in the user's data folder, made when
-// missing inside a folder of the user's own, the record beside the program,
-// if any, loaded from where it is.
-// Where no user folder can be made for a new record, still there, so that a
-// failed save names where the record would be kept. An empty program folder counts as one that has
-// nothing. Temporary files an interrupted save left beside the record are removed.
+// and that folder, not one under /usr, takes new files; else in the user's
+// data folder, made when missing inside a folder of the user's own, the
+// record beside the program, if any, loaded from where it is. Where no user
+// folder can be made for a new record, still there, so that a failed save
+// names where the record would be kept. An empty program folder counts as
+// one that has nothing. Temporary files an interrupted save left beside the
+// record are removed.
 Record_Place locate_record(const std::string &program_folder, const std::string &user_folder);
 // The same place, removing nothing: for the copy that has yet to claim the
 // record. It may make the user's data folder.
