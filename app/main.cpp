@@ -9,13 +9,10 @@
 #include <QApplication>
 #include <QMessageBox>
 
-#include <csignal>
 #include <cstdio>
 
 int main(int argc, char *argv[]) {
-    // Over a file-size limit a write then fails with EFBIG, which the game
-    // tells as it tells a full disk, instead of the signal ending it.
-    std::signal(SIGXFSZ, SIG_IGN);
+    plenk::writes_over_limits_fail();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Plenk"));
     // Lets the desktop match the window to its menu entry and icon.

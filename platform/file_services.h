@@ -46,6 +46,10 @@ bool folder_takes_new_files(const std::string &folder);
 // own ordinary files with the name only the game's temporary files have.
 void remove_stale_temporaries(const std::string &path);
 
+// For the whole process: a write over a file-size limit fails with EFBIG,
+// told as a full disk is, instead of the limit's signal ending the program.
+void writes_over_limits_fail();
+
 // The folder of the running program, from its real path as the system gives
 // its bytes; empty when the system cannot tell.
 std::string executable_folder();

@@ -3,6 +3,7 @@
 #include "tests/qt/qt_support.h"
 
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QPainter>
 #include <gmock/gmock.h>
 
@@ -106,6 +107,40 @@ TEST(Ending, DuringAPauseEndsTheProcessAtOnce) {
             std::exit(1);
         },
         ::testing::ExitedWithCode(0), ::testing::Not(::testing::HasSubstr("ran to its end")));
+}
+
+// Under a file-size limit below a record's 35 bytes, a whole game ends with
+// its save failing and the player told, as the program starts itself, not
+// with the limit's signal; the record stays as it was and nothing is left
+// beside it.
+TEST(File_Size_Limit, ASaveOverItIsToldAndTheGameEndsAsUsual) {
+    ::testing::FLAGS_gtest_death_test_style = "fast";
+    QTemporaryDir folder;
+    const std::string data_file = (folder.path() + "/data.dat").toStdString();
+    ASSERT_TRUE(write_file_start(data_file, encode_record({make_player_name("Zed")})).empty());
+    EXPECT_EXIT(
+        {
+            std::signal(SIGXFSZ, SIG_DFL);
+            writes_over_limits_fail();
+            rlimit below_a_record{};
+            below_a_record.rlim_cur = below_a_record.rlim_max = 20;
+            ::setrlimit(RLIMIT_FSIZE, &below_a_record);
+            Game_Table table(false, folder.path());
+            Box_Answerer boxes(QMessageBox::No);
+            std::string told;
+            boxes.on_box = [&] { told += boxes.text.toStdString() + "\n"; };
+            table.window->start();
+            table.window->gm_submnu[0]->trigger();
+            for (int keys = 0; keys < 2000 && table.g().game_over != flag_true; ++keys)
+                QTest::keyClick(table.window->surface, Qt::Key_Return);
+            // Told by the exit status: the limit holds for what the child writes too.
+            std::exit(table.g().game_over != flag_true                   ? 1
+                      : told.find("File too large") == std::string::npos ? 2
+                                                                         : 0);
+        },
+        ::testing::ExitedWithCode(0), "");
+    EXPECT_EQ(read_file_start(data_file, 100).bytes, encode_record({make_player_name("Zed")}));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"data.dat"});
 }
 
 // With two device pixels per table pixel, each card is rendered once at the
