@@ -2,6 +2,7 @@
 
 #include "game/cards.h"
 #include "game/hand.h"
+#include "game/round_end.h"
 
 #include <vector>
 
@@ -30,31 +31,17 @@ void plenk(Game_Context &ctx, int16_t cur_player, int16_t target_suit) {
 
 void Take_Card(Game_Context &ctx, int16_t cur_player) {
     Game_State &g = ctx.g;
+    // Every card on the table goes to the taker, in seat order, those of
+    // finished seats too; only unfinished seats' cards compete for the lead.
     std::vector<int16_t> taken;
-    int16_t leader = cur_player;
-    int16_t best = -1;
-    for (int16_t i = 0; i < 4; ++i) {
-        const Seat &seat = g.seat[i];
-        if (seat.table_card == no_card)
-            continue;
-        taken.push_back(seat.table_card);
-        if (seat.finished != flag_true) {
-            int16_t v = card_strength(seat.table_card);
-            if (v > best) {
-                best = v;
-                leader = i;
-            }
-        }
-    }
+    for (const Seat &seat : g.seat)
+        if (seat.table_card != no_card)
+            taken.push_back(seat.table_card);
+    const int16_t leader = next_leader(g, cur_player);
     ctx.view.took(cur_player, taken, leader);
-    for (Seat &seat : g.seat)
-        seat.table_card = no_card;
     for (int16_t card : taken)
         g.seat[cur_player].card[Card_Empty_Slot(g, cur_player)] = card;
-    g.lead_suit = -1;
-    g.open_card = no_card;
-    ctx.view.Draw_Card();
-    g.turn_seat = leader;
+    clear_table(ctx, leader);
 }
 
 } // namespace plenk

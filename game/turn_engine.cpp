@@ -4,6 +4,7 @@
 #include "game/computer_player.h"
 #include "game/hand.h"
 #include "game/plenk.h"
+#include "game/round_end.h"
 
 namespace plenk {
 
@@ -50,24 +51,10 @@ void Finalize_Round(Game_Context &ctx) {
             return;
         }
     }
-    int16_t winner = -1;
-    int16_t best = -1;
-    for (int16_t i = 0; i < 4; ++i) {
-        if (g.seat[i].finished == flag_true)
-            continue;
-        int16_t v = card_strength(g.seat[i].table_card);
-        if (v > best) {
-            best = v;
-            winner = i;
-        }
-    }
+    // Every unfinished seat has a card on the table here.
+    const int16_t winner = next_leader(g, -1);
     ctx.view.round_won(winner);
-    for (Seat &seat : g.seat)
-        seat.table_card = no_card;
-    g.lead_suit = -1;
-    g.open_card = no_card;
-    ctx.view.Draw_Card();
-    g.turn_seat = winner;
+    clear_table(ctx, winner);
 }
 
 } // namespace plenk
