@@ -70,6 +70,12 @@ Table_Rect centre_rect(const Game_State &g) {
             g.card_w, g.card_h};
 }
 
+Centre centre_holds(const Game_State &g) {
+    if (g.open_card != no_card)
+        return Centre::Open_Card;
+    return g.deck_pos <= pack_size - 1 ? Centre::Stock : Centre::Nothing;
+}
+
 Table_Rect label_rect() {
     constexpr Table_Rect take_label{216, 256, 313, 25};
     return take_label;

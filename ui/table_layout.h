@@ -36,6 +36,10 @@ Table_Rect anchor_rect(const Game_State &g, int16_t seat);
 Table_Rect spot_rect(const Game_State &g, int16_t seat);
 // The middle of the table: the open card, else the stock.
 Table_Rect centre_rect(const Game_State &g);
+// What lies there: the open card while it is on the table, else the stock's
+// top card, face down, while any is left, else nothing.
+enum class Centre { Open_Card, Stock, Nothing };
+Centre centre_holds(const Game_State &g);
 // The label that names a take, across the middle of the table.
 Table_Rect label_rect();
 

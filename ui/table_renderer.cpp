@@ -35,10 +35,16 @@ void Table_Renderer::Draw_Card() {
     if (g_.animating == flag_true)
         back({g_.anim_x, g_.anim_y, g_.card_w, g_.card_h});
 
-    if (g_.open_card != no_card)
+    switch (centre_holds(g_)) {
+    case Centre::Open_Card:
         face(centre_rect(g_), g_.open_card);
-    else if (g_.deck_pos <= pack_size - 1)
+        break;
+    case Centre::Stock:
         back(centre_rect(g_));
+        break;
+    case Centre::Nothing:
+        break;
+    }
 
     for (int16_t i = 0; i < 4; ++i) {
         const Seat &seat = g_.seat[i];

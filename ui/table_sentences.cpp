@@ -3,6 +3,7 @@
 #include "game/cards.h"
 #include "game/hand.h"
 #include "platform/text_marker.h"
+#include "ui/table_layout.h"
 
 #include <array>
 #include <string>
@@ -156,11 +157,15 @@ Text seat_counts_words(const Game_State &g) {
 }
 
 Text centre_words(const Game_State &g) {
-    if (g.open_card != no_card)
+    switch (centre_holds(g)) {
+    case Centre::Open_Card:
         return with_args(QT_TRANSLATE_NOOP("Table", "Open card: %1"), {card_name(g.open_card)});
-    if (g.deck_pos <= pack_size - 1)
+    case Centre::Stock:
         return with_args(QT_TRANSLATE_NOOP("Table", "Stock: %1"),
                          {cards_count(pack_size - g.deck_pos)});
+    case Centre::Nothing:
+        break;
+    }
     return QT_TRANSLATE_NOOP("Table", "The stock is empty");
 }
 

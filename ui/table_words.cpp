@@ -56,8 +56,7 @@ Table_Words table_words(const Game_State &g, bool human_to_play) {
             false, stack_rect(g, s));
     }
 
-    // The middle holds the open card, else the stock while any is left.
-    if (dealt && (g.open_card != no_card || g.deck_pos <= pack_size - 1))
+    if (dealt && centre_holds(g) != Centre::Nothing)
         add(Thing_Kind::Centre, -1, centre_words(g), false, centre_rect(g));
 
     for (int16_t s = 0; s < 4 && dealt; ++s) {
