@@ -213,7 +213,7 @@ void Record_Lock::release() {
 void Record_Lock::take() {
     release();
     state_ = State::Unavailable;
-    const std::string target = record_path_.empty() ? "" : link_target(record_path_);
+    const std::string target = record_target();
     const std::size_t slash = target.rfind('/');
     struct stat folder {
     }, file{};
@@ -275,10 +275,14 @@ void Record_Lock::take() {
     remove_leftovers_at_end();
 }
 
+std::string Record_Lock::record_target() const {
+    return record_path_.empty() ? "" : link_target(record_path_);
+}
+
 void Record_Lock::record_replaced() {
     if (record_fd_ >= 0)
         ::close(record_fd_), record_fd_ = -1;
-    const std::string target = record_path_.empty() ? "" : link_target(record_path_);
+    const std::string target = record_target();
     if (!target.empty())
         lock_record_file(target, record_fd_);
 }

@@ -41,6 +41,8 @@ class Record_Lock {
   private:
     void take();
     void release();
+    // The file the record's path leads to, links followed; empty when none.
+    std::string record_target() const;
 
     std::string record_path_;
     std::string folder_;

@@ -292,6 +292,17 @@ void PrintTo(const First_Copy_Case &c, std::ostream *out) {
 INSTANTIATE_TEST_SUITE_P(First_Copies, Second_Start, testing::ValuesIn(first_copies),
                          [](const auto &info) { return std::string(info.param.name); });
 
+// In a started copy: a mount namespace of its own with an empty lock folder
+// (mounted with `flags`), as a sandbox with a private /tmp and no shared
+// /run/user gives; the copy ends with `cannot_set_up` where that cannot be had.
+void lock_folder_of_its_own(unsigned long flags) {
+    const std::string locks = lock_folder();
+    if (locks.empty() || ::unshare(CLONE_NEWNS) != 0 ||
+        ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+        ::mount("tmpfs", locks.c_str(), "tmpfs", flags, "mode=0700") != 0)
+        ::_exit(cannot_set_up);
+}
+
 // Where a started copy writes what it says on its standard error.
 static int child_stderr = -1;
 
@@ -311,11 +322,7 @@ TEST_F(Program_Copy, ACopyThatSharesNoLockFolderDoesNotPlayOnTheSameRecord) {
     ASSERT_EQ(::pipe(said), 0);
     child_stderr = said[1];
     const pid_t beyond = start({}, [] {
-        const std::string locks = lock_folder();
-        if (locks.empty() || ::unshare(CLONE_NEWNS) != 0 ||
-            ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
-            ::mount("tmpfs", locks.c_str(), "tmpfs", 0, "mode=0700") != 0)
-            ::_exit(cannot_set_up);
+        lock_folder_of_its_own(0);
         ::dup2(child_stderr, 2);
     });
     ::close(said[1]);
@@ -446,13 +453,7 @@ const Lone_Start_Case lone_starts[] = {
     {"NoFileMayGrow", [](Program_Copy &) {}, [] { file_size_limit(0); }},
     // No lock can be made: the game plays without one.
     {"ALockFolderOnAReadOnlyDisk", [](Program_Copy &) {},
-     [] {
-         const std::string locks = lock_folder();
-         if (locks.empty() || ::unshare(CLONE_NEWNS) != 0 ||
-             ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
-             ::mount("tmpfs", locks.c_str(), "tmpfs", MS_RDONLY, "mode=0700") != 0)
-             ::_exit(cannot_set_up);
-     }},
+     [] { lock_folder_of_its_own(MS_RDONLY); }},
 };
 
 struct Lone_Start : Program_Copy, testing::WithParamInterface<Lone_Start_Case> {};
