@@ -532,5 +532,29 @@ Strg+N gibt ein neues Spiel, Strg+Q beendet das Programm, F1 zeigt die Regeln.</
         <source>About Plenk</source>
         <translation>Über Plenk</translation>
     </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Ver&amp;größern</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Ver&amp;kleinern</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Originalgröße</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Vollbild</translation>
+    </message>
+    <message>
+        <source>&amp;Cards</source>
+        <translation>Kar&amp;ten</translation>
+    </message>
+    <message>
+        <source>No card decks installed</source>
+        <translation>Keine Kartenblätter installiert</translation>
+    </message>
 </context>
 </TS>

@@ -532,5 +532,29 @@ Ctrl+N reparte una partida nueva, Ctrl+Q cierra el programa, F1 muestra las regl
         <source>About Plenk</source>
         <translation>Acerca de Plenk</translation>
     </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Ampliar</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>&amp;Reducir</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Tamaño real</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Pantalla completa</translation>
+    </message>
+    <message>
+        <source>&amp;Cards</source>
+        <translation>&amp;Cartas</translation>
+    </message>
+    <message>
+        <source>No card decks installed</source>
+        <translation>No hay barajas instaladas</translation>
+    </message>
 </context>
 </TS>

@@ -532,5 +532,29 @@ Ctrl+N distribue une nouvelle partie, Ctrl+Q quitte le programme, F1 affiche les
         <source>About Plenk</source>
         <translation>À propos de Plenk</translation>
     </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Zoom &amp;avant</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Zoom a&amp;rrière</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Taille réelle</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Plein écran</translation>
+    </message>
+    <message>
+        <source>&amp;Cards</source>
+        <translation>&amp;Cartes</translation>
+    </message>
+    <message>
+        <source>No card decks installed</source>
+        <translation>Aucun jeu de cartes installé</translation>
+    </message>
 </context>
 </TS>

@@ -532,5 +532,29 @@ Ctrl+N distribuisce una nuova partita, Ctrl+Q chiude il programma, F1 mostra le 
         <source>About Plenk</source>
         <translation>Informazioni su Plenk</translation>
     </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Ingrandisci</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>&amp;Rimpicciolisci</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>Dimensione &amp;effettiva</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Schermo intero</translation>
+    </message>
+    <message>
+        <source>&amp;Cards</source>
+        <translation>&amp;Carte</translation>
+    </message>
+    <message>
+        <source>No card decks installed</source>
+        <translation>Nessun mazzo di carte installato</translation>
+    </message>
 </context>
 </TS>

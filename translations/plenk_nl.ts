@@ -532,5 +532,29 @@ Ctrl+N deelt een nieuw spel, Ctrl+Q sluit het programma, F1 toont de regels.</tr
         <source>About Plenk</source>
         <translation>Over Plenk</translation>
     </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Inzoomen</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>&amp;Uitzoomen</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Ware grootte</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Volledig scherm</translation>
+    </message>
+    <message>
+        <source>&amp;Cards</source>
+        <translation>&amp;Kaarten</translation>
+    </message>
+    <message>
+        <source>No card decks installed</source>
+        <translation>Geen kaartspellen geïnstalleerd</translation>
+    </message>
 </context>
 </TS>

@@ -536,5 +536,29 @@ Ctrl+N rozdaje nową grę, Ctrl+Q zamyka program, F1 pokazuje zasady.</translati
         <source>About Plenk</source>
         <translation>O grze Plenk</translation>
     </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>P&amp;owiększ</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Po&amp;mniejsz</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Rzeczywisty rozmiar</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Pełny ekran</translation>
+    </message>
+    <message>
+        <source>&amp;Cards</source>
+        <translation>&amp;Karty</translation>
+    </message>
+    <message>
+        <source>No card decks installed</source>
+        <translation>Brak zainstalowanych talii kart</translation>
+    </message>
 </context>
 </TS>

@@ -532,5 +532,29 @@ Ctrl+N dá cartas para uma nova partida, Ctrl+Q fecha o programa, F1 mostra as r
         <source>About Plenk</source>
         <translation>Sobre o Plenk</translation>
     </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Ampliar</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>&amp;Reduzir</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>Tamanho &amp;original</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Tela cheia</translation>
+    </message>
+    <message>
+        <source>&amp;Cards</source>
+        <translation>&amp;Cartas</translation>
+    </message>
+    <message>
+        <source>No card decks installed</source>
+        <translation>Nenhum baralho instalado</translation>
+    </message>
 </context>
 </TS>

@@ -92,7 +92,7 @@ Table_Words table_words(const Game_State &g, bool human_to_play) {
     return words;
 }
 
-int thing_at(const Table_Words &words, int32_t x, int32_t y) {
+int thing_at(const Table_Words &words, float x, float y) {
     // Searched from the end: the table spots, the centre, the seats, then the
     // hand, which is hit as a press hits it.
     for (int i = static_cast<int>(words.things.size()) - 1; i >= words.hand_cards; --i) {
@@ -105,8 +105,7 @@ int thing_at(const Table_Words &words, int32_t x, int32_t y) {
     const Table_Thing &first = words.things.front();
     const Table_Thing &last = words.things[static_cast<std::size_t>(words.hand_cards - 1)];
     const Table_Rect hand{first.x, first.y, last.x + last.width - first.x, first.height};
-    return hand_slot_at(hand, static_cast<int16_t>(words.hand_cards), static_cast<float>(x),
-                        static_cast<float>(y));
+    return hand_slot_at(hand, static_cast<int16_t>(words.hand_cards), x, y);
 }
 
 } // namespace plenk

@@ -38,8 +38,8 @@ struct Table_Words {
 // be played, and the description says it is the human's turn.
 Table_Words table_words(const Game_State &g, bool human_to_play);
 
-// The index of the thing under table pixel (x, y), -1 for none: the thing
+// The index of the thing under table point (x, y), -1 for none: the thing
 // drawn there, or over the hand the card a press there plays.
-int thing_at(const Table_Words &words, int32_t x, int32_t y);
+int thing_at(const Table_Words &words, float x, float y);
 
 } // namespace plenk

@@ -9,28 +9,29 @@
 
 namespace plenk {
 
-namespace {
-
 Q_LOGGING_CATEGORY(deck_log, "plenk.deck", QtWarningMsg)
-
-} // namespace
 
 Card_Deck::Card_Deck(QString path) : path_(std::move(path)) {}
 
 Card_Deck::~Card_Deck() = default;
 
-const QPixmap &Card_Deck::pixmap(const Card_Picture &picture, qreal ratio) {
+void Card_Deck::set_path(QString path) {
+    path_ = std::move(path);
+    renderer_.reset();
+    cache_.clear();
+}
+
+const QPixmap &Card_Deck::pixmap(const Card_Picture &picture, QSize device_size) {
     const QString element = deck_element(picture);
-    const QSize device_size(qRound(deck_card_width * ratio), qRound(deck_card_height * ratio));
-    const QString key = element + QLatin1Char('@') + QString::number(device_size.width());
+    const QString key = element + QLatin1Char('@') + QString::number(device_size.width()) +
+                        QLatin1Char('x') + QString::number(device_size.height());
     auto found = cache_.constFind(key);
     if (found != cache_.constEnd())
         return *found;
-    return *cache_.insert(key, render(picture, element, device_size, ratio));
+    return *cache_.insert(key, render(picture, element, device_size));
 }
 
-QPixmap Card_Deck::render(const Card_Picture &picture, const QString &element, QSize device_size,
-                          qreal ratio) {
+QPixmap Card_Deck::render(const Card_Picture &picture, const QString &element, QSize device_size) {
     if (!renderer_) {
         renderer_ = std::make_unique<QSvgRenderer>(path_);
         if (!renderer_->isValid())
@@ -45,14 +46,13 @@ QPixmap Card_Deck::render(const Card_Picture &picture, const QString &element, Q
         } else {
             if (renderer_->isValid())
                 qCWarning(deck_log) << "the deck has no card" << element << "- painted instead";
-            painter.scale(ratio, ratio);
+            painter.scale(static_cast<qreal>(device_size.width()) / deck_card_width,
+                          static_cast<qreal>(device_size.height()) / deck_card_height);
             paint_placeholder_card(painter, QRectF(0, 0, deck_card_width, deck_card_height),
                                    picture);
         }
     }
-    QPixmap pixmap = QPixmap::fromImage(std::move(image));
-    pixmap.setDevicePixelRatio(ratio);
-    return pixmap;
+    return QPixmap::fromImage(std::move(image));
 }
 
 } // namespace plenk

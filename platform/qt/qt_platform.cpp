@@ -72,7 +72,7 @@ bool Qt_Platform::set_background_picture(const std::string &path) {
     if (parts_.surface == nullptr)
         return false;
     std::optional<QImage> picture =
-        load_background_picture(QString::fromStdString(path), parts_.surface->size());
+        load_background_picture(QString::fromStdString(path), parts_.surface->table());
     if (!picture)
         return false;
     parts_.surface->set_background(std::move(*picture));

@@ -8,9 +8,8 @@
 
 namespace plenk {
 
-Table_Surface::Table_Surface(Card_Deck &deck, QSize size, QWidget *parent)
-    : QWidget(parent), deck_(deck) {
-    setFixedSize(size);
+Table_Surface::Table_Surface(Card_Deck &deck, QSize table, Placement place, QWidget *parent)
+    : QWidget(parent), deck_(deck), table_(table), place_(std::move(place)) {
     // The pixmap covers every pixel, so nothing need be erased first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Keys reach the table for keyboard play.
@@ -18,15 +17,25 @@ Table_Surface::Table_Surface(Card_Deck &deck, QSize size, QWidget *parent)
     rebuild();
 }
 
+bool Table_Surface::backing_fits() const {
+    const qreal ratio = devicePixelRatioF();
+    return backing_.size() == QSize(qRound(width() * ratio), qRound(height() * ratio)) &&
+           backing_.devicePixelRatio() == ratio;
+}
+
 void Table_Surface::lay_background() {
     const qreal ratio = devicePixelRatioF();
+    // Drawn in device pixels; the ratio is set once the drawing is done.
     background_ = QPixmap(QSize(qRound(width() * ratio), qRound(height() * ratio)));
-    background_.setDevicePixelRatio(ratio);
     background_.fill(QColor::fromRgb(table_rgb));
     if (!picture_.isNull()) {
         QPainter painter(&background_);
-        painter.drawImage(QPoint(0, 0), picture_);
+        // A larger picture is cut off at the table's edge.
+        painter.setClipRect(place_(QRect(QPoint(0, 0), table_), ratio));
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(place_(QRect(QPoint(0, 0), picture_.size()), ratio), picture_);
     }
+    background_.setDevicePixelRatio(ratio);
 }
 
 void Table_Surface::rebuild() {
@@ -36,9 +45,14 @@ void Table_Surface::rebuild() {
         paint_card(card);
 }
 
+void Table_Surface::redraw() {
+    rebuild();
+    update();
+}
+
 void Table_Surface::clear() {
     placed_.clear();
-    if (backing_.devicePixelRatio() != devicePixelRatioF()) {
+    if (!backing_fits()) {
         rebuild();
         return;
     }
@@ -48,8 +62,12 @@ void Table_Surface::clear() {
 }
 
 void Table_Surface::paint_card(const Placed_Card &card) {
-    QPainter painter(&backing_);
-    painter.drawPixmap(card.x, card.y, deck_.pixmap(card.picture, backing_.devicePixelRatio()));
+    const qreal ratio = backing_.devicePixelRatio();
+    const QRect where = place_(QRect(card.x, card.y, deck_card_width, deck_card_height), ratio);
+    // Device pixels for device pixels: no scaling between the deck and the screen.
+    backing_.setDevicePixelRatio(1);
+    QPainter(&backing_).drawPixmap(where.topLeft(), deck_.pixmap(card.picture, where.size()));
+    backing_.setDevicePixelRatio(ratio);
 }
 
 void Table_Surface::draw_card(int32_t x, int32_t y, const Card_Picture &picture) {
@@ -65,30 +83,35 @@ void Table_Surface::refresh() {
 
 void Table_Surface::set_background(QImage picture) {
     picture_ = std::move(picture);
-    rebuild();
-    update();
+    redraw();
 }
 
 void Table_Surface::clear_background() {
     picture_ = QImage();
+    redraw();
+}
+
+void Table_Surface::resizeEvent(QResizeEvent *) {
     rebuild();
-    update();
 }
 
 void Table_Surface::paintEvent(QPaintEvent *event) {
     // The window may have moved to a screen of another pixel ratio.
-    if (backing_.devicePixelRatio() != devicePixelRatioF())
+    if (!backing_fits())
         rebuild();
     QPainter painter(this);
     painter.setClipRect(event->rect());
     painter.drawPixmap(0, 0, backing_);
     if (mark_visible_) {
         painter.setClipping(false);
-        painter.setPen(QPen(QColor::fromRgb(mark_rgb), mark_pen_px));
+        // The pen grows with the table, and lies inside the card's edge, so
+        // the mark never leaves the card.
+        const QRect box = place_(mark_, 1);
+        const qreal pen = place_(QRect(0, 0, mark_pen_px, mark_pen_px), 1).width();
+        painter.setPen(QPen(QColor::fromRgb(mark_rgb), pen));
         painter.setBrush(Qt::NoBrush);
-        // The pen lies inside the card's edge, so the mark never leaves the card.
-        const qreal inset = mark_pen_px / 2.0;
-        painter.drawRect(QRectF(mark_).adjusted(inset, inset, -inset, -inset));
+        const qreal inset = pen / 2.0;
+        painter.drawRect(QRectF(box).adjusted(inset, inset, -inset, -inset));
     }
 }
 
@@ -110,10 +133,8 @@ void Table_Surface::keyPressEvent(QKeyEvent *event) {
 }
 
 void Table_Surface::mousePressEvent(QMouseEvent *event) {
-    if (!mouse_down_)
-        return;
-    const QPointF at = event->position();
-    mouse_down_(static_cast<float>(at.x()), static_cast<float>(at.y()));
+    if (mouse_down_)
+        mouse_down_(event->position());
 }
 
 } // namespace plenk

@@ -12,18 +12,24 @@
 
 namespace plenk {
 
-// The window's persistent drawing surface: a table of a fixed size whose picture
-// lives in a backing pixmap at the window's device pixel ratio. Cards are
-// placed in table pixels and drawn from the deck at device pixels, so they
-// stay sharp on a 2x screen. The widget shows the pixmap, whatever covered it.
+// The window's persistent drawing surface: a table whose picture lives in a
+// backing pixmap of device pixels. What is drawn is placed in table pixels
+// and laid where the window's placement puts it, each card rendered from the
+// deck at the device pixels it covers, so that it stays sharp at every size
+// and on every screen. The widget shows the pixmap, whatever covered it.
 class Table_Surface : public QWidget {
   public:
-    // A press of any button, at a position in table pixels.
-    using Mouse_Down = std::function<void(float x, float y)>;
+    // Where a rectangle of table pixels lies on the widget, at `ratio`
+    // device pixels per widget pixel.
+    using Placement = std::function<QRect(const QRect &table, qreal ratio)>;
+    // A press of any button, at a position in widget pixels.
+    using Mouse_Down = std::function<void(QPointF at)>;
 
-    // `size` in table pixels.
-    Table_Surface(Card_Deck &deck, QSize size, QWidget *parent = nullptr);
+    // `table` in table pixels.
+    Table_Surface(Card_Deck &deck, QSize table, Placement place, QWidget *parent = nullptr);
 
+    // The table's size in table pixels, whatever the widget's.
+    QSize table() const { return table_; }
     // Lays the background colour and picture over the whole table.
     void clear();
     void draw_card(int32_t x, int32_t y, const Card_Picture &picture);
@@ -32,6 +38,9 @@ class Table_Surface : public QWidget {
     // A new background goes under the cards drawn since the last clear.
     void set_background(QImage picture);
     void clear_background();
+    // The placement or the deck changed: everything drawn since the last
+    // clear is laid again.
+    void redraw();
 
     // The keyboard's mark, an outline above the drawing; shown at once.
     void set_mark(bool visible, QRect where);
@@ -45,6 +54,7 @@ class Table_Surface : public QWidget {
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
   private:
     struct Placed_Card {
@@ -52,15 +62,18 @@ class Table_Surface : public QWidget {
         int32_t y;
         Card_Picture picture;
     };
-    // Makes the pixmap anew at the widget's ratio: background, then the cards.
+    // Makes the pixmap anew at the widget's size and ratio: background, then the cards.
     void rebuild();
     void lay_background();
     void paint_card(const Placed_Card &card);
+    bool backing_fits() const;
 
     Card_Deck &deck_;
+    QSize table_;
+    Placement place_;
     QPixmap backing_;
     QImage picture_;
-    // The background as a pixmap at the backing's ratio, ready to copy.
+    // The background at the backing's size, ready to copy.
     QPixmap background_;
     // What was drawn since the last clear, to draw again over a new background.
     std::vector<Placed_Card> placed_;

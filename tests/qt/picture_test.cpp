@@ -217,7 +217,8 @@ TEST(Table_Drawing, MatchesTheReviewedPictures) {
         R"(<svg xmlns="http://www.w3.org/2000/svg" width="71" height="96"><rect id="back" width="71" height="96" fill="#ff00ff"/></svg>)");
     back_only.close();
     Card_Deck deck(back_only.fileName());
-    Table_Surface surface(deck, QSize(table_width, table_height));
+    Scaled_Surface scaled(deck);
+    Table_Surface &surface = scaled.surface;
     QImage background(300, 200, QImage::Format_RGB32);
     background.fill(QColor(40, 80, 200));
     QPainter(&background).fillRect(100, 50, 100, 100, Qt::yellow);
@@ -241,11 +242,9 @@ TEST(Table_Drawing, MatchesTheReviewedPictures) {
     QPainter painter(&sharp);
     for (const auto &[x, picture] :
          {std::pair{0, Card_Picture{false, 12, 2}}, {142, Card_Picture{true, 0, 0}}}) {
-        const QPixmap &card = missing.pixmap(picture, 2.0);
-        EXPECT_EQ(std::pair(card.size(), card.devicePixelRatio()), std::pair(QSize(142, 192), 2.0));
-        QImage device_pixels = card.toImage();
-        device_pixels.setDevicePixelRatio(1);
-        painter.drawImage(x, 0, device_pixels);
+        const QPixmap &card = missing.pixmap(picture, QSize(142, 192));
+        EXPECT_EQ(card.size(), QSize(142, 192));
+        painter.drawImage(x, 0, card.toImage());
     }
     painter.end();
     expect_like_reference(sharp, "placeholder_cards_at_2x.png");

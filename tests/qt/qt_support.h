@@ -9,6 +9,7 @@
 #include "record/player_record.h"
 #include "ui/form1.h"
 #include "ui/qt/game_window.h"
+#include "ui/qt/window_rect.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -37,6 +38,20 @@ inline void ensure_application() {
     new QApplication(argc, argv);
     install_translations(QLocale::c());
 }
+
+// A surface alone, its table at `scale` (its own size by default), the
+// widget as large as the table.
+struct Scaled_Surface {
+    explicit Scaled_Surface(Card_Deck &deck, Table_Scale at = {})
+        : scale(at),
+          surface(deck, QSize(table_width, table_height), [this](const QRect &r, qreal ratio) {
+              return window_rect(scale.at_ratio(ratio), {r.x(), r.y(), r.width(), r.height()});
+          }) {
+        surface.setFixedSize(window_rect(scale, {0, 0, table_width, table_height}).size());
+    }
+    Table_Scale scale;
+    Table_Surface surface;
+};
 
 // The Qt platform on a clock of its own: pauses and the waits between a
 // slide's frames pass at once, while every event is still handled.

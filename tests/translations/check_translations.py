@@ -22,6 +22,8 @@ UNTRANSLATED = {
     "Plenk Ver. 1.10 (made by the Plenk team)",
     "Times New Roman", "Liberation Serif", "Liberation Sans", "MS Sans Serif",
     "No Name",
+    # Keys of the desktop's card deck files.
+    "Name", "Name[%1]",
 }
 # A tool run at build time and the test platform show nothing to a player.
 NOT_SHOWN = ("app/icon_png.cpp", "app/table_picture.cpp", "platform/headless_platform.")

@@ -14,6 +14,7 @@
 #include "ui/qt/refusal_cue.h"
 #include "ui/qt/table_accessible.h"
 #include "ui/qt/window_constants.h"
+#include "ui/qt/window_rect.h"
 #include "ui/table_layout.h"
 #include "ui/table_sentences.h"
 #include "ui/table_words.h"
@@ -28,6 +29,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
@@ -49,7 +51,13 @@ int16_t index_of(const QAction *action) {
 Game_Window::Game_Window(Qt_Platform &os, Form1 &form)
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      surface(new Table_Surface(os.deck(), QSize(table_width, table_height), this)), form_(form) {
+      os_(os), form_(form) {
+    surface = new Table_Surface(
+        os.deck(), QSize(table_width, table_height),
+        [this](const QRect &r, qreal ratio) {
+            return window_rect(scale_.at_ratio(ratio), {r.x(), r.y(), r.width(), r.height()});
+        },
+        this);
     setWindowTitle(window_caption);
     // The icon belongs to the whole program, the name prompt before the window included.
     QApplication::setWindowIcon(game_icon());
@@ -64,15 +72,16 @@ Game_Window::Game_Window(Qt_Platform &os, Form1 &form)
                                    QRect(help_text_left, help_text_top, guide_text_width, 0));
     build_menus();
     build_status_line();
-    // The window is exactly the menu bar over the table over the status
-    // line, and stays so.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
     build_accessibility();
     build_cues();
+    // The window is exactly the menu bar over the table over the status
+    // line, and stays so, until the player asks for another size.
+    apply_scale();
 
     // Any button plays: which one, and the keys held, do not matter.
-    surface->on_mouse_down([this](float x, float y) {
-        form_.Form_MouseDown(x, y);
+    surface->on_mouse_down([this](QPointF at) {
+        const Table_Point p = scale_.to_table(at.x(), at.y());
+        form_.Form_MouseDown(p.x, p.y);
         table_accessible->refresh();
     });
     surface->on_key([this](QKeyEvent *event) {
@@ -124,23 +133,14 @@ Game_Window::Game_Window(Qt_Platform &os, Form1 &form)
 void Game_Window::build_label() {
     // Never seen: the game sets the text before it shows the label.
     take_lbl = new QLabel(QCoreApplication::translate("Window", "COM 2 Takes All Cards"), surface);
-    const Table_Rect place = label_rect();
-    take_lbl->setGeometry(place.x, place.y, place.width, place.height);
     take_lbl->setTextFormat(Qt::PlainText);
     take_lbl->setAlignment(Qt::AlignCenter);
     take_lbl->setFrameStyle(QFrame::Box | QFrame::Plain);
-    take_lbl->setLineWidth(1);
     QPalette colours = take_lbl->palette();
     colours.setColor(QPalette::WindowText, QColor::fromRgb(label_text_rgb));
     colours.setColor(QPalette::Window, Qt::black);
     take_lbl->setPalette(colours);
     take_lbl->setAutoFillBackground(true);
-    QFont font;
-    // "Times New Roman" where it is installed, else its metric-alike.
-    font.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")});
-    font.setPixelSize(label_font_px);
-    font.setBold(true);
-    take_lbl->setFont(font);
     take_lbl->hide();
 }
 
@@ -156,6 +156,7 @@ void Game_Window::build_menus() {
     tbl_submnu[0] = tbl_mnu->addAction(QCoreApplication::translate("Window", "Default"));
     //: "&&" shows a plain "&": the item has no access key.
     tbl_submnu[1] = tbl_mnu->addAction(QCoreApplication::translate("Window", "Blue Sky && Sea"));
+    build_view_items();
 
     Help_mnu = menuBar()->addMenu(QCoreApplication::translate("Window", "&Help"));
     Help_submnu = Help_mnu->addAction(QCoreApplication::translate("Window", "How to Play"));
@@ -181,12 +182,13 @@ void Game_Window::build_menus() {
         // The game may have ended, or begun, with the table as it was drawn.
         table_accessible->refresh();
     });
-    connect(tbl_mnu, &QMenu::triggered, this, [this](QAction *action) {
-        // Qt flips a checkable item before reporting the choice; the game
-        // sets the marks itself, and first reads them as they were.
-        action->setChecked(!action->isChecked());
-        form_.tbl_submnu_Click(index_of(action));
-    });
+    for (QAction *action : tbl_submnu)
+        connect(action, &QAction::triggered, this, [this, action] {
+            // Qt flips a checkable item before reporting the choice; the game
+            // sets the marks itself, and first reads them as they were.
+            action->setChecked(!action->isChecked());
+            form_.tbl_submnu_Click(index_of(action));
+        });
     connect(Help_submnu, &QAction::triggered, this, [this] { form_.Help_submnu_Click(); });
     // Pages to read, with nothing of the game in them: the window shows them
     // itself, and the game waits while one is open, as for the rules.
@@ -195,7 +197,7 @@ void Game_Window::build_menus() {
 
     // However a menu closes, the keys go back to the table, unless another
     // menu of the bar opened or a box took them.
-    for (QMenu *menu : {Gm_mnu, tbl_mnu, Help_mnu})
+    for (QMenu *menu : {Gm_mnu, tbl_mnu, cards_mnu, Help_mnu})
         connect(menu, &QMenu::aboutToHide, this, [this] {
             QTimer::singleShot(0, this, [this] {
                 if (QApplication::activePopupWidget() == nullptr && menuBar()->hasFocus())
@@ -232,7 +234,7 @@ void Game_Window::build_status_line() {
 void Game_Window::build_accessibility() {
     install_check_item_accessible();
     table_accessible = new Table_Accessible(
-        surface, [this] { return table_words(form_.state(), form_.awaiting_human()); },
+        surface, scale_, [this] { return table_words(form_.state(), form_.awaiting_human()); },
         [this] { return int{form_.marked_slot()}; });
     // Registered before anyone asks, so that the table is always seen this way;
     // the cache deletes it with the surface.
@@ -255,8 +257,8 @@ void Game_Window::build_cues() {
     surface->setMouseTracking(true);
     form_.on_busy([this](bool busy) { set_busy(busy); });
     form_.on_refused([this](int16_t slot, const Text &words) {
-        const Table_Rect card = shown_rect(form_.state(), 0, slot);
-        refusal_cue->show_for(QRect(card.x, card.y, card.width, card.height), translated(words));
+        refusal_cue->show_for(window_rect(scale_, shown_rect(form_.state(), 0, slot)),
+                              translated(words), scale_.factor);
     });
 }
 
@@ -278,8 +280,8 @@ void Game_Window::update_pointer() {
     const QPoint at = surface->mapFromGlobal(QCursor::pos());
     if (!busy_ && form_.awaiting_human()) {
         const Game_State &g = form_.state();
-        const int16_t slot =
-            slot_under_press(g, static_cast<float>(at.x()), static_cast<float>(at.y()));
+        const Table_Point p = scale_.to_table(at.x(), at.y());
+        const int16_t slot = slot_under_press(g, p.x, p.y);
         if (slot >= 0)
             shape = human_may_play_slot(g, slot) ? Qt::PointingHandCursor : Qt::ForbiddenCursor;
     }
@@ -291,6 +293,12 @@ bool Game_Window::eventFilter(QObject *watched, QEvent *event) {
         status_lbl->setText(take_lbl->text());
         table_accessible->announce(take_lbl->text());
     }
+    if (watched == surface && event->type() == QEvent::Resize && view_.full_screen) {
+        // The table as large as the screen allows, before the surface lays it anew.
+        const QSize area = static_cast<QResizeEvent *>(event)->size();
+        scale_ = filling_scale({area.width(), area.height()});
+        place_label();
+    }
     if (watched == surface &&
         (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter))
         update_pointer();
@@ -298,7 +306,8 @@ bool Game_Window::eventFilter(QObject *watched, QEvent *event) {
         const auto *help = static_cast<QHelpEvent *>(event);
         const Game_State &g = form_.state();
         const Table_Words words = table_words(g, form_.awaiting_human());
-        const int i = thing_at(words, help->pos().x(), help->pos().y());
+        const Table_Point p = scale_.to_table(help->pos().x(), help->pos().y());
+        const int i = thing_at(words, p.x, p.y);
         if (words.things.empty()) {
             // Nothing dealt yet: the whole table says how to start.
             QToolTip::showText(help->globalPos(), translated(words.description), surface,
@@ -315,7 +324,7 @@ bool Game_Window::eventFilter(QObject *watched, QEvent *event) {
                 translated(refused ? refused_words(g.seat[0].card[static_cast<std::size_t>(i)],
                                                    g.lead_suit)
                                    : t.name),
-                surface, QRect(t.x, t.y, t.width, t.height));
+                surface, window_rect(scale_, {t.x, t.y, t.width, t.height}));
         }
         return true;
     }
@@ -328,10 +337,7 @@ void Game_Window::start() {
     table_accessible->refresh();
     // Before the first deal the table says how to start.
     status_lbl->setText(translated(table_words(form_.state(), form_.awaiting_human()).description));
-    adjustSize();
-    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
-                                    screen()->availableGeometry()));
-    show();
+    show_as_chosen();
 }
 
 void Game_Window::closeEvent(QCloseEvent *) {

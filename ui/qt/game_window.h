@@ -1,12 +1,19 @@
 #pragma once
 
+#include "platform/qt/card_decks.h"
+#include "ui/qt/view_settings.h"
+#include "ui/table_zoom.h"
+
 #include <QMainWindow>
 
 #include <array>
+#include <vector>
 
 class QAction;
+class QActionGroup;
 class QLabel;
 class QMenu;
+class QShortcut;
 
 namespace plenk {
 
@@ -25,8 +32,15 @@ class Game_Window : public QMainWindow {
     Game_Window(Qt_Platform &os, Form1 &form);
 
     // The start of the program: Form1 loads (asking for a name on a first
-    // start) before the window first appears, centred on the screen.
+    // start) before the window first appears, centred on the screen, at the
+    // zoom, the screen mode and with the deck the player last chose.
     void start();
+
+    // How the table lies on the surface now.
+    const Table_Scale &scale() const { return scale_; }
+    // The zoom the window shows, in percent: the player's choice, or the
+    // largest step below it that fits the screen.
+    int32_t zoom() const { return zoom_; }
 
     Table_Surface *surface;
     QLabel *take_lbl;
@@ -39,6 +53,12 @@ class Game_Window : public QMainWindow {
     std::array<QAction *, 5> gm_submnu{};
     // Default, Blue Sky & Sea.
     std::array<QAction *, 2> tbl_submnu{};
+    // After a separator: the table's size, and the card decks.
+    QAction *zoom_in_item;
+    QAction *zoom_out_item;
+    QAction *actual_size_item;
+    QAction *full_screen_item;
+    QMenu *cards_mnu;
     QAction *Help_submnu;
     // Beside the rules: the newcomer's guide, and who made the game.
     QAction *guide_item;
@@ -57,11 +77,33 @@ class Game_Window : public QMainWindow {
 
   private:
     void build_label();
+    void build_view_items();
     void build_menus();
     void build_status_line();
     void build_accessibility();
     void build_cues();
     void show_about();
+    // The zoom steps and the screen mode: the player chose `zoom`, or full
+    // screen or not; the window shows the largest step that fits and
+    // remembers the choice.
+    void choose_zoom(int32_t zoom);
+    void set_full_screen(bool on);
+    // The largest zoom step up to the player's choice that fits the screen.
+    void fit_zoom();
+    // Lays the table, the label and the window out again at the zoom or in
+    // the screen mode now.
+    void apply_scale();
+    // The announcement label over the table at the scale now.
+    void place_label();
+    void centre_on_screen();
+    // The first showing, as the player last left the table.
+    void show_as_chosen();
+    // What around the table the screen must also hold: frame, menus, status line.
+    Window_Size window_around_table() const;
+    // The Cards submenu's items, one per installed deck; a choice redraws the
+    // table with that deck at once.
+    void list_decks();
+    void choose_deck(const Installed_Deck &deck);
     // The game moves on by itself, or waits again: the pointer and the
     // Game menu's items say whether it takes a choice.
     void set_busy(bool busy);
@@ -69,8 +111,17 @@ class Game_Window : public QMainWindow {
     // the human's hand whether the card under it may be played.
     void update_pointer();
 
+    Qt_Platform &os_;
     Form1 &form_;
     bool busy_ = false;
+    Table_Scale scale_;
+    View_Settings view_;
+    int32_t zoom_ = actual_size;
+    // Whether the next zoom step fits the screen.
+    bool can_grow_ = true;
+    QShortcut *leave_full_screen_;
+    QActionGroup *decks_group_;
+    std::vector<Installed_Deck> decks_;
 };
 
 } // namespace plenk

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/qt/window_constants.h"
+
 #include <QTimer>
 #include <QWidget>
 
@@ -13,9 +15,10 @@ class Refusal_Cue : public QWidget {
   public:
     explicit Refusal_Cue(QWidget *table);
 
-    // Shows `words` over the card's visible part `card`, in table pixels, for
-    // refusal_cue_ms; a new refusal replaces the one shown.
-    void show_for(QRect card, const QString &words);
+    // Shows `words` over the card's visible part `card`, in window pixels, for
+    // refusal_cue_ms, its caption `factor` times its size on a table at its
+    // own size; a new refusal replaces the one shown.
+    void show_for(QRect card, const QString &words, double factor);
 
   protected:
     void paintEvent(QPaintEvent *event) override;
@@ -23,8 +26,10 @@ class Refusal_Cue : public QWidget {
   private:
     QTimer timer_;
     QString words_;
-    // Where the pointer's tip touches the card, in the cue's own pixels.
+    // Where the pointer's tip touches the card, in the cue's own pixels, and
+    // its height.
     int tip_x_ = 0;
+    int tip_px_ = cue_tip_px;
 };
 
 } // namespace plenk

@@ -1,6 +1,7 @@
 #include "ui/qt/table_accessible.h"
 
 #include "platform/qt/translation.h"
+#include "ui/qt/window_rect.h"
 
 #include <QCoreApplication>
 #include <QWidget>
@@ -49,9 +50,7 @@ class Thing_Accessible : public Leaf_Accessible {
     QRect rect() const override {
         if (!isValid())
             return {};
-        const Table_Thing &t = thing();
-        const QWidget *table = static_cast<QWidget *>(table_->object());
-        return QRect(table->mapToGlobal(QPoint(t.x, t.y)), QSize(t.width, t.height));
+        return table_->screen_rect(thing());
     }
     QAccessible::Role role() const override {
         return kind_ == Thing_Kind::Hand_Card ? QAccessible::ListItem : QAccessible::StaticText;
@@ -93,9 +92,7 @@ class Hand_Accessible : public QAccessibleInterface {
     QAccessibleInterface *childAt(int x, int y) const override {
         // Hit as a press hits the hand, its right and bottom edges included,
         // so the card named is the card a press there plays.
-        const QWidget *surface = static_cast<QWidget *>(table_->object());
-        const QPoint at = surface->mapFromGlobal(QPoint(x, y));
-        const int i = thing_at(table_->words(), at.x(), at.y());
+        const int i = table_->thing_at_screen(x, y);
         return i >= 0 && i < table_->words().hand_cards ? table_->thing(i) : nullptr;
     }
     QAccessibleInterface *parent() const override { return const_cast<Table_Accessible *>(table_); }
@@ -167,10 +164,11 @@ constexpr std::size_t notices_kept = 32;
 
 } // namespace
 
-Table_Accessible::Table_Accessible(QWidget *table, Words_Source words, Mark_Source mark)
+Table_Accessible::Table_Accessible(QWidget *table, const Table_Scale &scale, Words_Source words,
+                                   Mark_Source mark)
     : QAccessibleWidget(table, QAccessible::Pane, QCoreApplication::translate("Table", "Table")),
-      source_(std::move(words)), mark_(std::move(mark)), shown_(source_()), marked_(mark_()),
-      hand_(new Hand_Accessible(this)) {
+      scale_(scale), source_(std::move(words)), mark_(std::move(mark)), shown_(source_()),
+      marked_(mark_()), hand_(new Hand_Accessible(this)) {
     QAccessible::registerAccessibleInterface(hand_);
     take_objects();
 }
@@ -251,12 +249,26 @@ int Table_Accessible::indexOfChild(const QAccessibleInterface *child) const {
     return -1;
 }
 
-QAccessibleInterface *Table_Accessible::childAt(int x, int y) const {
+QRect Table_Accessible::screen_rect(const Table_Thing &t) const {
+    const QRect box = window_rect(scale_, {t.x, t.y, t.width, t.height});
+    return {widget()->mapToGlobal(box.topLeft()), box.size()};
+}
+
+int Table_Accessible::thing_at_screen(int x, int y) const {
     const QPoint at = widget()->mapFromGlobal(QPoint(x, y));
-    const int i = thing_at(shown_, at.x(), at.y());
+    const Table_Point p = scale_.to_table(at.x(), at.y());
+    return thing_at(shown_, p.x, p.y);
+}
+
+QAccessibleInterface *Table_Accessible::childAt(int x, int y) const {
+    const int i = thing_at_screen(x, y);
     if (i < 0)
         return nullptr;
-    return i < shown_.hand_cards ? static_cast<QAccessibleInterface *>(hand_) : thing(i);
+    if (i >= shown_.hand_cards)
+        return thing(i);
+    // Past the hand's last pixel, where a press still plays a card, that card
+    // is named itself: a reader would find nothing under the point in the hand.
+    return hand_->rect().contains(x, y) ? static_cast<QAccessibleInterface *>(hand_) : thing(i);
 }
 
 QAccessibleInterface *Table_Accessible::focusChild() const {

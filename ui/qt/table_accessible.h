@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/table_scale.h"
 #include "ui/table_words.h"
 
 #include <QAccessibleWidget>
@@ -24,7 +25,9 @@ class Table_Accessible : public QAccessibleWidget {
   public:
     using Words_Source = std::function<Table_Words()>;
     using Mark_Source = std::function<int()>;
-    Table_Accessible(QWidget *table, Words_Source words, Mark_Source mark);
+    // `scale` lays the table on the widget, as long as the table lasts.
+    Table_Accessible(QWidget *table, const Table_Scale &scale, Words_Source words,
+                     Mark_Source mark);
     ~Table_Accessible() override;
 
     // Takes the state as it now is and sends the events for every change.
@@ -34,6 +37,9 @@ class Table_Accessible : public QAccessibleWidget {
     // that a reader asking late still hears the words it was shown.
     void announce(const QString &words);
     const Table_Words &words() const { return shown_; }
+    // The thing's box on the screen, and the thing under a point of the screen.
+    QRect screen_rect(const Table_Thing &thing) const;
+    int thing_at_screen(int x, int y) const;
     int marked() const { return marked_; }
 
     QString text(QAccessible::Text t) const override;
@@ -66,6 +72,7 @@ class Table_Accessible : public QAccessibleWidget {
     // Tells the focus when the marked card or its name changed.
     void tell_focus(const Thing_Accessible *had_focus, const QString &was_focused);
 
+    const Table_Scale &scale_;
     Words_Source source_;
     Mark_Source mark_;
     Table_Words shown_;

@@ -33,4 +33,9 @@ constexpr int32_t about_icon_px = 64;
 constexpr int32_t guide_width = 600;
 constexpr int32_t guide_text_width = guide_width - 2 * help_text_left;
 
+// What a desktop's frame usually takes around a window (borders, a title
+// bar), counted before the window is first shown and its frame is known.
+constexpr int32_t frame_allowance_width = 8;
+constexpr int32_t frame_allowance_height = 38;
+
 } // namespace plenk
