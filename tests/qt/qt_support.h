@@ -16,6 +16,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -37,6 +38,9 @@ inline void ensure_application() {
         return;
     new QApplication(argc, argv);
     install_translations(QLocale::c());
+    // The table's look is read from and kept in a folder of the tests' own.
+    static QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
 }
 
 // A surface alone, its table at `scale` (its own size by default), the

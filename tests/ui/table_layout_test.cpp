@@ -111,7 +111,8 @@ TEST(Layout, WhatIsNamedAndHitIsWhatWasPaintedAtEveryZoom) {
                 const Box &first = drawn[1];
                 const int32_t top = window_edge(first.y, zoom),
                               bottom = window_edge(first.y + first.h, zoom);
-                for (int32_t py : {top - 1, top, (top + bottom) / 2, bottom - 1, bottom, bottom + 1})
+                for (int32_t py :
+                     {top - 1, top, (top + bottom) / 2, bottom - 1, bottom, bottom + 1})
                     for (int32_t px = window_edge(first.x, zoom) - 3;
                          px <= window_edge(first.x + 15 * n + 73, zoom); ++px) {
                         int seen = -1;
@@ -127,8 +128,8 @@ TEST(Layout, WhatIsNamedAndHitIsWhatWasPaintedAtEveryZoom) {
                         for (int j = 0; j < n; ++j) {
                             const Box &b = painted[static_cast<std::size_t>(j)];
                             const Box &w = on_window[static_cast<std::size_t>(j)];
-                            const bool in_box = px >= w.x && px < w.x + w.w && py >= w.y &&
-                                                py < w.y + w.h;
+                            const bool in_box =
+                                px >= w.x && px < w.x + w.w && py >= w.y && py < w.y + w.h;
                             ASSERT_EQ(in_box, shows(px, zoom, b.x, b.x + b.w) &&
                                                   shows(py, zoom, b.y, b.y + b.h))
                                 << "card " << j << " at " << px << "," << py;
@@ -160,8 +161,12 @@ TEST(Layout, WhatIsNamedAndHitIsWhatWasPaintedAtEveryZoom) {
 TEST(Layout, AFullScreenTableNamesEveryPixelAsItIsMapped) {
     // 790 and 805 pixels across: factors at which a window edge, worked out
     // from the product alone, would sit a pixel off the point it shows.
-    for (Window_Size screen : {Window_Size{2560, 1553}, {1366, 705}, {3840, 2085}, {701, 499},
-                               {790, 1000}, {805, 900}}) {
+    for (Window_Size screen : {Window_Size{2560, 1553},
+                               {1366, 705},
+                               {3840, 2085},
+                               {701, 499},
+                               {790, 1000},
+                               {805, 900}}) {
         const Table_Scale scale = filling_scale(screen);
         SCOPED_TRACE(std::to_string(screen.width) + "x" + std::to_string(screen.height));
         // The table fills one side of the screen, to the pixel that rounding
