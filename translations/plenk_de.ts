@@ -160,6 +160,11 @@ Tasten: Pfeil links und rechts bewegen die Markierung über Ihre Hand, Pos1 und 
 T liest die Karten auf dem Tisch und die zu bedienende Farbe, C die Kartenzahl jedes Platzes, S die aufgedeckte Karte oder den Stapel, L den letzten Stich.
 Strg+N gibt ein neues Spiel, Strg+Q beendet das Programm, F1 zeigt die Regeln.</translation>
     </message>
+    <message>
+        <source>Ctrl++ and Ctrl+- make the table larger and smaller, Ctrl+0 brings it back to its own size, F11 fills the screen and Escape leaves it; Table, Cards chooses another card deck.</source>
+        <extracomment>The last point of the guide. Table and Cards are the menu and submenu of those names.</extracomment>
+        <translation>Strg++ und Strg+- machen den Tisch größer und kleiner, Strg+0 bringt ihn auf seine eigene Größe zurück, F11 füllt den Bildschirm und Esc verlässt ihn wieder; Tisch, Karten wählt ein anderes Kartenblatt.</translation>
+    </message>
 </context>
 <context>
     <name>Table</name>

@@ -160,6 +160,11 @@ Teclas: las flechas izquierda y derecha mueven la marca por tu mano, Inicio y Fi
 T lee las cartas de la mesa y el palo de salida, C las cartas de cada jugador, S la carta descubierta o el mazo, L la última baza.
 Ctrl+N reparte una partida nueva, Ctrl+Q cierra el programa, F1 muestra las reglas.</translation>
     </message>
+    <message>
+        <source>Ctrl++ and Ctrl+- make the table larger and smaller, Ctrl+0 brings it back to its own size, F11 fills the screen and Escape leaves it; Table, Cards chooses another card deck.</source>
+        <extracomment>The last point of the guide. Table and Cards are the menu and submenu of those names.</extracomment>
+        <translation>Ctrl++ y Ctrl+- agrandan y reducen la mesa, Ctrl+0 le devuelve su tamaño real, F11 la pone a pantalla completa y Esc la quita; Mesa, Cartas elige otra baraja.</translation>
+    </message>
 </context>
 <context>
     <name>Table</name>

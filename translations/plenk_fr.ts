@@ -160,6 +160,11 @@ Touches&#xa0;: les flèches gauche et droite déplacent la marque sur votre main
 T lit les cartes sur la table et la couleur demandée, C le nombre de cartes de chacun, S la carte retournée ou le talon, L le dernier pli.
 Ctrl+N distribue une nouvelle partie, Ctrl+Q quitte le programme, F1 affiche les règles.</translation>
     </message>
+    <message>
+        <source>Ctrl++ and Ctrl+- make the table larger and smaller, Ctrl+0 brings it back to its own size, F11 fills the screen and Escape leaves it; Table, Cards chooses another card deck.</source>
+        <extracomment>The last point of the guide. Table and Cards are the menu and submenu of those names.</extracomment>
+        <translation>Ctrl++ et Ctrl+- agrandissent et réduisent la table, Ctrl+0 lui rend sa taille réelle, F11 la met en plein écran et Échap en sort ; Table, Cartes choisit un autre jeu de cartes.</translation>
+    </message>
 </context>
 <context>
     <name>Table</name>

@@ -160,6 +160,11 @@ Tasti: le frecce sinistra e destra spostano il segno sulla tua mano, Home e Fine
 T legge le carte sul tavolo e il seme a cui rispondere, C le carte di ciascuno, S la carta scoperta o il mazzo, L l’ultima mano.
 Ctrl+N distribuisce una nuova partita, Ctrl+Q chiude il programma, F1 mostra le regole.</translation>
     </message>
+    <message>
+        <source>Ctrl++ and Ctrl+- make the table larger and smaller, Ctrl+0 brings it back to its own size, F11 fills the screen and Escape leaves it; Table, Cards chooses another card deck.</source>
+        <extracomment>The last point of the guide. Table and Cards are the menu and submenu of those names.</extracomment>
+        <translation>Ctrl++ e Ctrl+- ingrandiscono e rimpiccioliscono il tavolo, Ctrl+0 lo riporta alla sua dimensione, F11 riempie lo schermo ed Esc ne esce; Tavolo, Carte sceglie un altro mazzo.</translation>
+    </message>
 </context>
 <context>
     <name>Table</name>

@@ -160,6 +160,11 @@ Toetsen: de pijltjes links en rechts verplaatsen de markering over je hand, Home
 T leest de kaarten op tafel en de kleur die je moet bekennen, C het aantal kaarten van iedereen, S de open kaart of de stapel, L de laatste slag.
 Ctrl+N deelt een nieuw spel, Ctrl+Q sluit het programma, F1 toont de regels.</translation>
     </message>
+    <message>
+        <source>Ctrl++ and Ctrl+- make the table larger and smaller, Ctrl+0 brings it back to its own size, F11 fills the screen and Escape leaves it; Table, Cards chooses another card deck.</source>
+        <extracomment>The last point of the guide. Table and Cards are the menu and submenu of those names.</extracomment>
+        <translation>Ctrl++ en Ctrl+- maken de tafel groter en kleiner, Ctrl+0 zet hem terug op zijn eigen grootte, F11 vult het scherm en Esc gaat eruit; Tafel, Kaarten kiest een ander kaartspel.</translation>
+    </message>
 </context>
 <context>
     <name>Table</name>

@@ -160,6 +160,11 @@ Klawisze: strzałki w lewo i w prawo przesuwają znacznik po ręce, Home i End s
 T czyta karty na stole i obowiązujący kolor, C liczbę kart każdego gracza, S odkrytą kartę lub talię, L ostatnią lewę.
 Ctrl+N rozdaje nową grę, Ctrl+Q zamyka program, F1 pokazuje zasady.</translation>
     </message>
+    <message>
+        <source>Ctrl++ and Ctrl+- make the table larger and smaller, Ctrl+0 brings it back to its own size, F11 fills the screen and Escape leaves it; Table, Cards chooses another card deck.</source>
+        <extracomment>The last point of the guide. Table and Cards are the menu and submenu of those names.</extracomment>
+        <translation>Ctrl++ i Ctrl+- powiększają i pomniejszają stół, Ctrl+0 przywraca jego własny rozmiar, F11 wypełnia nim ekran, a Esc z tego wychodzi; Stół, Karty wybiera inną talię.</translation>
+    </message>
 </context>
 <context>
     <name>Table</name>

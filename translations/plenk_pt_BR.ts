@@ -160,6 +160,11 @@ Teclas: as setas para a esquerda e para a direita movem a marca pela sua mão, H
 T lê as cartas na mesa e o naipe a seguir, C quantas cartas cada um tem, S a carta virada ou o monte, L a última rodada.
 Ctrl+N dá cartas para uma nova partida, Ctrl+Q fecha o programa, F1 mostra as regras.</translation>
     </message>
+    <message>
+        <source>Ctrl++ and Ctrl+- make the table larger and smaller, Ctrl+0 brings it back to its own size, F11 fills the screen and Escape leaves it; Table, Cards chooses another card deck.</source>
+        <extracomment>The last point of the guide. Table and Cards are the menu and submenu of those names.</extracomment>
+        <translation>Ctrl++ e Ctrl+- aumentam e diminuem a mesa, Ctrl+0 a devolve ao tamanho original, F11 a põe em tela cheia e Esc sai dela; Mesa, Cartas escolhe outro baralho.</translation>
+    </message>
 </context>
 <context>
     <name>Table</name>

@@ -60,7 +60,14 @@ QString guide_text() {
         "and last card, Enter or Space plays the marked card.\n"
         "T reads the cards on the table and the suit to follow, C each seat's card count, "
         "S the open card or the stock, L the last round.\n"
-        "Ctrl+N deals a new game, Ctrl+Q ends the program, F1 shows the rules.");
+        "Ctrl+N deals a new game, Ctrl+Q ends the program, F1 shows the rules.") +
+           QLatin1Char('\n') +
+           //: The last point of the guide. Table and Cards are the menu and
+           //: submenu of those names.
+           QCoreApplication::translate(
+               "Rules", "Ctrl++ and Ctrl+- make the table larger and smaller, Ctrl+0 brings "
+                        "it back to its own size, F11 fills the screen and Escape leaves it; "
+                        "Table, Cards chooses another card deck.");
 }
 
 QString about_text() {
