@@ -3,6 +3,8 @@
 # window on screen, the processor time it uses while the computer seats play
 # (slides and pauses), and its resident memory. Needs xvfb, xdotool, openbox.
 #   bench/measure_window.sh [build/plenk]
+# SCREEN=WxH sets the virtual screen (1024x768); FULL_SCREEN=1 starts the
+# table full screen. The player's own settings are never read.
 set -euo pipefail
 program=$(realpath "${1:-build/plenk}")
 work=$(mktemp -d)
@@ -10,8 +12,13 @@ trap 'rm -rf "$work"' EXIT
 cp "$program" "$work/plenk"
 # A record already there, so no name prompt delays the start.
 printf 'Bench%20s\0\0\0\0\0\0\0\0\0\0' '' > "$work/data.dat"
+mkdir -p "$work/config/plenk"
+if [ "${FULL_SCREEN:-0}" = 1 ]; then
+  printf '[table]\nfull_screen=true\n' > "$work/config/plenk/plenk.conf"
+fi
+export XDG_CONFIG_HOME="$work/config"
 
-xvfb-run -a -s "-screen 0 1024x768x24" bash -s "$work" <<'INNER'
+xvfb-run -a -s "-screen 0 ${SCREEN:-1024x768}x24" bash -s "$work" <<'INNER'
 set -euo pipefail
 cd "$1"
 openbox >/dev/null 2>&1 &

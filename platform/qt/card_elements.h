@@ -11,6 +11,7 @@ struct Card_Picture {
     bool back = false;
     int value = 0; // 1 ace .. 13 king
     int suit = 0;  // 0 clubs, 1 diamonds, 2 hearts, 3 spades
+    bool operator==(const Card_Picture &) const = default;
 };
 
 // The picture for a library card argument in a draw mode: mode 0 a face by

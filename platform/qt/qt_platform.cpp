@@ -90,8 +90,13 @@ void Qt_Platform::set_label_caption(const Text &caption) {
 }
 
 void Qt_Platform::set_label_visible(bool visible) {
-    if (parts_.label != nullptr)
-        parts_.label->setVisible(visible);
+    if (parts_.label == nullptr)
+        return;
+    parts_.label->setVisible(visible);
+    // The table under it shows at once, as a refresh shows only what was
+    // drawn anew.
+    if (!visible && parts_.surface != nullptr)
+        parts_.surface->repaint(parts_.label->geometry());
 }
 
 void Qt_Platform::refresh_label() {

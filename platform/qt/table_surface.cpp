@@ -41,8 +41,8 @@ void Table_Surface::lay_background() {
 void Table_Surface::rebuild() {
     lay_background();
     backing_ = background_.copy();
-    for (const Placed_Card &card : placed_)
-        paint_card(card);
+    laid_.clear();
+    lay_changes();
 }
 
 void Table_Surface::redraw() {
@@ -52,31 +52,66 @@ void Table_Surface::redraw() {
 
 void Table_Surface::clear() {
     placed_.clear();
-    if (!backing_fits()) {
-        rebuild();
-        return;
-    }
-    QPainter painter(&backing_);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawPixmap(0, 0, background_);
 }
 
-void Table_Surface::paint_card(const Placed_Card &card) {
+QRect Table_Surface::device_rect(const Placed_Card &card, qreal ratio) const {
+    return place_(QRect(card.x, card.y, deck_card_width, deck_card_height), ratio);
+}
+
+QRegion Table_Surface::lay_changes() {
+    if (!backing_fits())
+        rebuild();
+    // The cards before and after the part that differs are the same cards in
+    // the same order, so a pixel none of the differing cards covers shows
+    // the same cards as before, one over the other as before.
     const qreal ratio = backing_.devicePixelRatio();
-    const QRect where = place_(QRect(card.x, card.y, deck_card_width, deck_card_height), ratio);
+    std::size_t before = 0, after = 0;
+    while (before < placed_.size() && before < laid_.size() && placed_[before] == laid_[before])
+        ++before;
+    while (after < placed_.size() - before && after < laid_.size() - before &&
+           placed_[placed_.size() - 1 - after] == laid_[laid_.size() - 1 - after])
+        ++after;
+    QRegion changed;
+    for (std::size_t i = before; i < laid_.size() - after; ++i)
+        changed += device_rect(laid_[i], ratio);
+    for (std::size_t i = before; i < placed_.size() - after; ++i)
+        changed += device_rect(placed_[i], ratio);
+    laid_ = placed_;
+    if (changed.isEmpty())
+        return {};
     // Device pixels for device pixels: no scaling between the deck and the screen.
     backing_.setDevicePixelRatio(1);
-    QPainter(&backing_).drawPixmap(where.topLeft(), deck_.pixmap(card.picture, where.size()));
+    background_.setDevicePixelRatio(1);
+    {
+        QPainter painter(&backing_);
+        painter.setClipRegion(changed);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawPixmap(0, 0, background_);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        for (const Placed_Card &card : laid_) {
+            const QRect where = device_rect(card, ratio);
+            if (changed.intersects(where))
+                painter.drawPixmap(where.topLeft(), deck_.pixmap(card.picture, where.size()));
+        }
+    }
     backing_.setDevicePixelRatio(ratio);
+    background_.setDevicePixelRatio(ratio);
+    // Widget pixels, each rectangle grown to the whole pixels it touches.
+    QRegion shown;
+    for (const QRect &r : changed)
+        shown += QRectF(r.x() / ratio, r.y() / ratio, r.width() / ratio, r.height() / ratio)
+                     .toAlignedRect();
+    return shown;
 }
 
 void Table_Surface::draw_card(int32_t x, int32_t y, const Card_Picture &picture) {
     placed_.push_back({x, y, picture});
-    paint_card(placed_.back());
 }
 
 void Table_Surface::refresh() {
-    repaint();
+    const QRegion changed = lay_changes();
+    if (!changed.isEmpty())
+        repaint(changed);
     if (change_)
         change_();
 }
@@ -91,14 +126,10 @@ void Table_Surface::clear_background() {
     redraw();
 }
 
-void Table_Surface::resizeEvent(QResizeEvent *) {
-    rebuild();
-}
-
 void Table_Surface::paintEvent(QPaintEvent *event) {
-    // The window may have moved to a screen of another pixel ratio.
-    if (!backing_fits())
-        rebuild();
+    // Whatever was drawn since, or the window moved to a screen of another
+    // pixel ratio.
+    lay_changes();
     QPainter painter(this);
     painter.setClipRect(event->rect());
     painter.drawPixmap(0, 0, backing_);

@@ -54,18 +54,23 @@ class Table_Surface : public QWidget {
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
 
   private:
     struct Placed_Card {
         int32_t x;
         int32_t y;
         Card_Picture picture;
+        bool operator==(const Placed_Card &) const = default;
     };
     // Makes the pixmap anew at the widget's size and ratio: background, then the cards.
     void rebuild();
     void lay_background();
-    void paint_card(const Placed_Card &card);
+    // Brings the pixmap up to what was drawn since the last clear, laying
+    // again only the part that differs from what it holds; returns that
+    // part in widget pixels. A slide's frame so costs the moving card's
+    // pixels, not the whole table's, however large the table is shown.
+    QRegion lay_changes();
+    QRect device_rect(const Placed_Card &card, qreal ratio) const;
     bool backing_fits() const;
 
     Card_Deck &deck_;
@@ -77,6 +82,8 @@ class Table_Surface : public QWidget {
     QPixmap background_;
     // What was drawn since the last clear, to draw again over a new background.
     std::vector<Placed_Card> placed_;
+    // What the pixmap shows, in the order it was laid.
+    std::vector<Placed_Card> laid_;
     Mouse_Down mouse_down_;
     std::function<void(QKeyEvent *)> key_;
     std::function<void()> change_;

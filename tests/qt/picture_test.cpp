@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <algorithm>
+#include <random>
 
 #include <sys/stat.h>
 
@@ -200,6 +201,65 @@ TEST(Card_Deck, LibraryCardsNameTheDecksElements) {
     QSvgRenderer deck{QString::fromLatin1(standard_deck_path)};
     for (int32_t card = 0; card < 52; ++card)
         EXPECT_TRUE(deck.elementExists(element_of(card, 0))) << card;
+}
+
+// A table drawn again and again, as every slide's frame draws it: cards
+// moved, added, taken away, turned or laid in another order, over a picture,
+// at the table's own size and at 150%. After each refresh the surface shows
+// exactly what a fresh surface shows that was given only the last drawing.
+TEST(Table_Drawing, EachRefreshShowsWhatAFreshTableWouldShow) {
+    ensure_application();
+    Card_Deck deck(QStringLiteral("/nonexistent/deck.svgz")); // the game's own faces
+    QImage picture(500, 300, QImage::Format_RGB32);
+    picture.fill(QColor(40, 80, 200));
+    QPainter(&picture).fillRect(100, 50, 200, 100, Qt::yellow);
+    struct Placed {
+        int32_t x, y;
+        Card_Picture picture;
+    };
+    std::mt19937 random(20261209);
+    const auto any_card = [&random] {
+        return Placed{static_cast<int32_t>(random() % 680), static_cast<int32_t>(random() % 455),
+                      Card_Picture{random() % 5 == 0, static_cast<int>(random() % 13) + 1,
+                                   static_cast<int>(random() % 4)}};
+    };
+    for (double factor : {1.0, 1.5}) {
+        SCOPED_TRACE("factor " + std::to_string(factor));
+        Scaled_Surface kept(deck, {factor, 0, 0});
+        kept.surface.set_background(picture);
+        std::vector<Placed> table(12);
+        std::generate(table.begin(), table.end(), any_card);
+        for (int frame = 0; frame < 120; ++frame) {
+            switch (random() % 5) {
+            case 0: // a slide's step
+                table[random() % table.size()].x += 15;
+                break;
+            case 1:
+                table.insert(table.begin() + static_cast<long>(random() % (table.size() + 1)),
+                             any_card());
+                break;
+            case 2:
+                if (table.size() > 1)
+                    table.erase(table.begin() + static_cast<long>(random() % table.size()));
+                break;
+            case 3:
+                table[random() % table.size()].picture.back ^= true;
+                break;
+            default:
+                std::swap(table[random() % table.size()], table[random() % table.size()]);
+            }
+            kept.surface.clear();
+            for (const Placed &p : table)
+                kept.surface.draw_card(p.x, p.y, p.picture);
+            kept.surface.refresh();
+            Scaled_Surface fresh(deck, {factor, 0, 0});
+            fresh.surface.set_background(picture);
+            for (const Placed &p : table)
+                fresh.surface.draw_card(p.x, p.y, p.picture);
+            ASSERT_EQ(kept.surface.grab().toImage(), fresh.surface.grab().toImage())
+                << "frame " << frame;
+        }
+    }
 }
 
 // The table's drawing against a reviewed picture: the background picture

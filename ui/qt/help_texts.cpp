@@ -42,25 +42,25 @@ QString guide_text() {
     //: are those printed on the keys; T, C, S and L stay these letters in
     //: every language, as the game reads exactly these keys.
     return QCoreApplication::translate(
-        "Rules",
-        "Everyone is dealt five cards. Aces are high, above the king.\n"
-        "You play first in the first round; then everyone plays in turn, you, COM 1 on the "
-        "right, COM 2 at the top and COM 3 on the left.\n"
-        "Your draws and takes happen by themselves. The status line under the table says "
-        "what happens and whose turn it is.\n"
-        "After a take, the seat still playing whose card on the table was highest leads; "
-        "if there is none, the one who took leads.\n"
-        "Whoever plays their last card has finished. The game ends when the third seat "
-        "finishes, and your place (first, second, third or lost) is counted in your record: "
-        "Game, Show Rank.\n"
-        "Mouse: click a card of your hand to play it, with any button. Resting the pointer "
-        "on a hand, the middle or a played card names it; on a card you may not play it "
-        "says why.\n"
-        "Keys: Left and Right move the mark over your hand, Home and End jump to the first "
-        "and last card, Enter or Space plays the marked card.\n"
-        "T reads the cards on the table and the suit to follow, C each seat's card count, "
-        "S the open card or the stock, L the last round.\n"
-        "Ctrl+N deals a new game, Ctrl+Q ends the program, F1 shows the rules.") +
+               "Rules",
+               "Everyone is dealt five cards. Aces are high, above the king.\n"
+               "You play first in the first round; then everyone plays in turn, you, COM 1 on the "
+               "right, COM 2 at the top and COM 3 on the left.\n"
+               "Your draws and takes happen by themselves. The status line under the table says "
+               "what happens and whose turn it is.\n"
+               "After a take, the seat still playing whose card on the table was highest leads; "
+               "if there is none, the one who took leads.\n"
+               "Whoever plays their last card has finished. The game ends when the third seat "
+               "finishes, and your place (first, second, third or lost) is counted in your record: "
+               "Game, Show Rank.\n"
+               "Mouse: click a card of your hand to play it, with any button. Resting the pointer "
+               "on a hand, the middle or a played card names it; on a card you may not play it "
+               "says why.\n"
+               "Keys: Left and Right move the mark over your hand, Home and End jump to the first "
+               "and last card, Enter or Space plays the marked card.\n"
+               "T reads the cards on the table and the suit to follow, C each seat's card count, "
+               "S the open card or the stock, L the last round.\n"
+               "Ctrl+N deals a new game, Ctrl+Q ends the program, F1 shows the rules.") +
            QLatin1Char('\n') +
            //: The last point of the guide. Table and Cards are the menu and
            //: submenu of those names.

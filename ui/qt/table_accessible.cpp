@@ -279,11 +279,13 @@ void Table_Accessible::refresh() {
     Table_Words now = source_();
     const int marked = mark_();
     const bool active = QAccessible::isActive();
+    // The card focused as the reader last saw the table, taken while the
+    // mark, the words and the objects are still those of one table.
+    const Thing_Accessible *had_focus = marked_thing();
+    const QString was_focused = had_focus != nullptr ? had_focus->told : QString();
     // A thing leaving is told while it still stands where the reader saw it.
     const std::vector<const Thing_Accessible *> staying = tell_gone(now, active);
     std::swap(shown_, now); // `now` holds what a screen reader last had
-    const Thing_Accessible *had_focus = marked_thing();
-    const QString was_focused = had_focus != nullptr ? had_focus->told : QString();
     take_objects();
     marked_ = marked;
     if (!active)
