@@ -146,29 +146,31 @@ TEST(File_Size_Limit, ASaveOverItIsToldAndTheGameEndsAsUsual) {
 // With two device pixels per table pixel, each card is rendered once at the
 // device pixels and laid pixel for pixel; presses arrive in window pixels, not device pixels.
 TEST(Double_Density, CardsAreCrispAndPressesArriveInTablePixels) {
-    qputenv("QT_SCALE_FACTOR", "2");
-    ensure_application();
-    Card_Deck deck;
-    Scaled_Surface scaled(deck);
-    Table_Surface &surface = scaled.surface;
-    surface.show();
-    ASSERT_EQ(surface.devicePixelRatioF(), 2.0);
-    const Card_Picture queen{false, 12, 2};
-    surface.clear();
-    surface.draw_card(100, 50, queen);
-    surface.refresh();
-    const QSize device(2 * deck_card_width, 2 * deck_card_height);
-    const QPixmap &sharp = deck.pixmap(queen, device);
-    EXPECT_EQ(deck.pixmap(queen, device).cacheKey(), sharp.cacheKey());
-    QImage shot = surface.grab().toImage().convertToFormat(QImage::Format_RGB32),
-           expected(sharp.size(), QImage::Format_RGB32), card = sharp.toImage();
-    shot.setDevicePixelRatio(1), expected.fill(QColor::fromRgb(table_rgb));
-    QPainter(&expected).drawImage(0, 0, card);
-    EXPECT_EQ(shot.copy(200, 100, expected.width(), expected.height()), expected);
-    QPointF at;
-    surface.on_mouse_down([&](QPointF p) { at = p; });
-    QTest::mousePress(&surface, Qt::LeftButton, {}, QPoint(345, 452));
-    EXPECT_EQ(at, QPointF(345, 452));
+    in_fresh_process([] {
+        qputenv("QT_SCALE_FACTOR", "2");
+        ensure_application();
+        Card_Deck deck;
+        Scaled_Surface scaled(deck);
+        Table_Surface &surface = scaled.surface;
+        surface.show();
+        ASSERT_EQ(surface.devicePixelRatioF(), 2.0);
+        const Card_Picture queen{false, 12, 2};
+        surface.clear();
+        surface.draw_card(100, 50, queen);
+        surface.refresh();
+        const QSize device(2 * deck_card_width, 2 * deck_card_height);
+        const QPixmap &sharp = deck.pixmap(queen, device);
+        EXPECT_EQ(deck.pixmap(queen, device).cacheKey(), sharp.cacheKey());
+        QImage shot = surface.grab().toImage().convertToFormat(QImage::Format_RGB32),
+               expected(sharp.size(), QImage::Format_RGB32), card = sharp.toImage();
+        shot.setDevicePixelRatio(1), expected.fill(QColor::fromRgb(table_rgb));
+        QPainter(&expected).drawImage(0, 0, card);
+        EXPECT_EQ(shot.copy(200, 100, expected.width(), expected.height()), expected);
+        QPointF at;
+        surface.on_mouse_down([&](QPointF p) { at = p; });
+        QTest::mousePress(&surface, Qt::LeftButton, {}, QPoint(345, 452));
+        EXPECT_EQ(at, QPointF(345, 452));
+    });
 }
 
 // Runs the event loop until `done` or ten seconds have passed.

@@ -23,6 +23,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <memory>
 
@@ -41,6 +43,20 @@ inline void ensure_application() {
     // The table's look is read from and kept in a folder of the tests' own.
     static QTemporaryDir settings;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+}
+
+// Runs `body` in a fresh start of the test program that runs this test alone:
+// Qt takes its screen and scale once, as it starts, so a test that sets them
+// needs a process in which Qt has not started. A failure in it fails the test.
+inline void in_fresh_process(const std::function<void()> &body) {
+    ::testing::FLAGS_gtest_death_test_style = "threadsafe";
+    EXPECT_EXIT(
+        {
+            body();
+            std::fflush(nullptr);
+            std::_Exit(::testing::Test::HasFailure() ? 1 : 0);
+        },
+        ::testing::ExitedWithCode(0), "");
 }
 
 // A surface alone, its table at `scale` (its own size by default), the

@@ -1,6 +1,5 @@
-// The table's size, screen mode and deck, each test on a screen of its own:
-// Qt takes the screen and its scale once, as it starts, so every test runs
-// in a process of its own (as ctest runs them).
+// The table's size, screen mode and deck, each test on a screen of its own,
+// in a fresh process, as Qt takes the screen and its scale once, as it starts.
 #include "platform/qt/card_decks.h"
 #include "tests/qt/qt_support.h"
 #include "ui/qt/table_accessible.h"
@@ -85,187 +84,197 @@ QRect painted_in(const QImage &shot, QRect around) {
 // is told it is, as the test works it out in table pixels. The window always
 // fits the screen: Zoom In stops at the last step whose window fits.
 TEST(Zoom, EveryStepScalesTheWholeTableAndTheWindowFits) {
-    QTemporaryDir settings;
-    start_on_screen(2560, 1600, "1", settings);
-    Game_Table t;
-    Game_Window &w = *t.window;
-    w.start();
-    w.gm_submnu[0]->trigger();
-    ASSERT_EQ(w.zoom(), 100);
-    while (w.zoom_out_item->isEnabled())
-        w.zoom_out_item->trigger();
-    std::vector<int> seen{w.zoom()};
-    for (bool first = true; first || w.zoom_in_item->isEnabled(); first = false) {
-        if (!first) {
-            w.zoom_in_item->trigger();
-            seen.push_back(w.zoom());
+    in_fresh_process([] {
+        QTemporaryDir settings;
+        start_on_screen(2560, 1600, "1", settings);
+        Game_Table t;
+        Game_Window &w = *t.window;
+        w.start();
+        w.gm_submnu[0]->trigger();
+        ASSERT_EQ(w.zoom(), 100);
+        while (w.zoom_out_item->isEnabled())
+            w.zoom_out_item->trigger();
+        std::vector<int> seen{w.zoom()};
+        for (bool first = true; first || w.zoom_in_item->isEnabled(); first = false) {
+            if (!first) {
+                w.zoom_in_item->trigger();
+                seen.push_back(w.zoom());
+            }
+            const int z = w.zoom();
+            SCOPED_TRACE("zoom " + std::to_string(z));
+            QApplication::processEvents();
+            EXPECT_EQ(w.surface->size(), QSize(edge(750, z), edge(550, z)));
+            EXPECT_TRUE(w.screen()->availableGeometry().contains(w.frameGeometry()));
+            EXPECT_EQ(w.take_lbl->geometry(), expected_box(QRect(216, 256, 313, 25), z));
+            EXPECT_EQ(w.take_lbl->font().pixelSize(), (19 * z + 50) / 100);
+            const QImage shot = t.grab();
+            const Table_Words &words = w.table_accessible->words();
+            for (std::size_t i = static_cast<std::size_t>(words.hand_cards);
+                 i < words.things.size(); ++i) {
+                const Table_Thing &th = words.things[i];
+                const QRect box = expected_box(QRect(th.x, th.y, th.width, th.height), z);
+                // The table's children: the hand, then the other things in order.
+                const QRect told =
+                    w.table_accessible->child(static_cast<int>(i) - words.hand_cards + 1)->rect();
+                EXPECT_EQ(QRect(w.surface->mapFromGlobal(told.topLeft()), told.size()), box);
+                EXPECT_EQ(painted_in(shot, box.adjusted(-4, -4, 4, 4)), box) << i;
+            }
+            const Table_Rect hand = stack_rect(t.g(), 0);
+            const QRect hand_box = expected_box(QRect(hand.x, hand.y, hand.width, hand.height), z);
+            EXPECT_EQ(painted_in(shot, hand_box.adjusted(-4, -4, 4, 4)), hand_box);
+            // Past the last card's right edge, where a press still plays it, the
+            // hit test names that card itself.
+            const QPoint extra =
+                w.surface->mapToGlobal(QPoint(hand_box.right() + 1, hand_box.center().y()));
+            const Table_Point p = w.scale().to_table(hand_box.right() + 1, hand_box.center().y());
+            if (p.x == static_cast<float>(hand.x + hand.width)) {
+                EXPECT_EQ(w.table_accessible->childAt(extra.x(), extra.y()),
+                          w.table_accessible->child(0)->child(words.hand_cards - 1));
+            } else {
+                EXPECT_EQ(w.table_accessible->childAt(extra.x(), extra.y()), nullptr);
+            }
         }
-        const int z = w.zoom();
-        SCOPED_TRACE("zoom " + std::to_string(z));
-        QApplication::processEvents();
-        EXPECT_EQ(w.surface->size(), QSize(edge(750, z), edge(550, z)));
-        EXPECT_TRUE(w.screen()->availableGeometry().contains(w.frameGeometry()));
-        EXPECT_EQ(w.take_lbl->geometry(), expected_box(QRect(216, 256, 313, 25), z));
-        EXPECT_EQ(w.take_lbl->font().pixelSize(), (19 * z + 50) / 100);
-        const QImage shot = t.grab();
-        const Table_Words &words = w.table_accessible->words();
-        for (std::size_t i = static_cast<std::size_t>(words.hand_cards); i < words.things.size();
-             ++i) {
-            const Table_Thing &th = words.things[i];
-            const QRect box = expected_box(QRect(th.x, th.y, th.width, th.height), z);
-            // The table's children: the hand, then the other things in order.
-            const QRect told =
-                w.table_accessible->child(static_cast<int>(i) - words.hand_cards + 1)->rect();
-            EXPECT_EQ(QRect(w.surface->mapFromGlobal(told.topLeft()), told.size()), box);
-            EXPECT_EQ(painted_in(shot, box.adjusted(-4, -4, 4, 4)), box) << i;
-        }
-        const Table_Rect hand = stack_rect(t.g(), 0);
-        const QRect hand_box = expected_box(QRect(hand.x, hand.y, hand.width, hand.height), z);
-        EXPECT_EQ(painted_in(shot, hand_box.adjusted(-4, -4, 4, 4)), hand_box);
-        // Past the last card's right edge, where a press still plays it, the
-        // hit test names that card itself.
-        const QPoint extra =
-            w.surface->mapToGlobal(QPoint(hand_box.right() + 1, hand_box.center().y()));
-        const Table_Point p = w.scale().to_table(hand_box.right() + 1, hand_box.center().y());
-        if (p.x == static_cast<float>(hand.x + hand.width)) {
-            EXPECT_EQ(w.table_accessible->childAt(extra.x(), extra.y()),
-                      w.table_accessible->child(0)->child(words.hand_cards - 1));
-        } else {
-            EXPECT_EQ(w.table_accessible->childAt(extra.x(), extra.y()), nullptr);
-        }
-    }
-    // 2560 by 1600 holds 250% (1875 by 1375 and the menus) but not 300% (1650 rows).
-    EXPECT_EQ(seen, (std::vector<int>{50, 75, 100, 125, 150, 200, 250}));
-    w.actual_size_item->trigger();
-    EXPECT_EQ(w.surface->size(), QSize(750, 550));
-    EXPECT_EQ(t.g().game_over, flag_false);
+        // 2560 by 1600 holds 250% (1875 by 1375 and the menus) but not 300% (1650 rows).
+        EXPECT_EQ(seen, (std::vector<int>{50, 75, 100, 125, 150, 200, 250}));
+        w.actual_size_item->trigger();
+        EXPECT_EQ(w.surface->size(), QSize(750, 550));
+        EXPECT_EQ(t.g().game_over, flag_false);
+    });
 }
 
 // At a scale of 1.5 on a 1024 by 768 screen, 682 by 512 desktop pixels,
 // the window opens at the largest step that fits, and remembers nothing.
 TEST(Zoom, ASmallScreenAtAScaleOfOneAndAHalfShowsTheWholeWindow) {
-    QTemporaryDir settings;
-    start_on_screen(1024, 768, "1.5", settings);
-    Game_Table t;
-    t.window->start();
-    EXPECT_EQ(t.window->zoom(), 75);
-    EXPECT_TRUE(t.window->screen()->availableGeometry().contains(t.window->frameGeometry()));
-    EXPECT_FALSE(t.window->zoom_in_item->isEnabled());
-    EXPECT_FALSE(QFile::exists(settings.filePath("plenk/plenk.conf")));
+    in_fresh_process([] {
+        QTemporaryDir settings;
+        start_on_screen(1024, 768, "1.5", settings);
+        Game_Table t;
+        t.window->start();
+        EXPECT_EQ(t.window->zoom(), 75);
+        EXPECT_TRUE(t.window->screen()->availableGeometry().contains(t.window->frameGeometry()));
+        EXPECT_FALSE(t.window->zoom_in_item->isEnabled());
+        EXPECT_FALSE(QFile::exists(settings.filePath("plenk/plenk.conf")));
+    });
 }
 
 // Full screen lays the table as large as the screen allows, centred on the
 // cloth, with the menus and status line; Escape leaves it for the step it
 // left; both are kept for the next start, in the settings file only.
 TEST(Full_Screen, FillsTheScreenAndIsKeptForTheNextStart) {
-    QTemporaryDir settings;
-    start_on_screen(1920, 1200, "1", settings);
-    {
-        Game_Table t;
-        Game_Window &w = *t.window;
-        w.start();
-        w.gm_submnu[0]->trigger();
-        const std::vector<uint8_t> record =
-            read_file_start(t.path("data.dat").toStdString(), 100).bytes;
-        w.zoom_in_item->trigger();
-        w.full_screen_item->trigger();
-        for (int i = 0; i < 10; ++i)
-            QApplication::processEvents();
-        const QSize area = w.surface->size();
-        EXPECT_EQ(area.width(), 1920);
-        const double factor = std::min(area.width() / 750.0, area.height() / 550.0);
-        EXPECT_DOUBLE_EQ(w.scale().factor, factor);
-        const QRect table = window_rect(w.scale(), {0, 0, 750, 550});
-        EXPECT_LE(std::abs(table.center().x() - area.width() / 2), 1);
-        EXPECT_FALSE(w.zoom_in_item->isEnabled());
-        const QImage shot = t.grab();
-        EXPECT_EQ(shot.pixel(table.left() / 2, area.height() / 2), QColor(0, 128, 0).rgb());
-        QTest::keyClick(w.surface, Qt::Key_Escape);
-        EXPECT_FALSE(w.full_screen_item->isChecked());
-        EXPECT_EQ(w.surface->size(), QSize(938, 688));
-        EXPECT_EQ(read_file_start(t.path("data.dat").toStdString(), 100).bytes, record);
-        w.full_screen_item->trigger();
-    }
-    Game_Table again;
-    again.window->start();
-    EXPECT_TRUE(again.window->full_screen_item->isChecked());
-    again.window->full_screen_item->trigger();
-    EXPECT_EQ(again.window->zoom(), 125);
-    EXPECT_EQ(QDir(again.folder).entryList(QDir::Files), QStringList{"data.dat"});
+    in_fresh_process([] {
+        QTemporaryDir settings;
+        start_on_screen(1920, 1200, "1", settings);
+        {
+            Game_Table t;
+            Game_Window &w = *t.window;
+            w.start();
+            w.gm_submnu[0]->trigger();
+            const std::vector<uint8_t> record =
+                read_file_start(t.path("data.dat").toStdString(), 100).bytes;
+            w.zoom_in_item->trigger();
+            w.full_screen_item->trigger();
+            for (int i = 0; i < 10; ++i)
+                QApplication::processEvents();
+            const QSize area = w.surface->size();
+            EXPECT_EQ(area.width(), 1920);
+            const double factor = std::min(area.width() / 750.0, area.height() / 550.0);
+            EXPECT_DOUBLE_EQ(w.scale().factor, factor);
+            const QRect table = window_rect(w.scale(), {0, 0, 750, 550});
+            EXPECT_LE(std::abs(table.center().x() - area.width() / 2), 1);
+            EXPECT_FALSE(w.zoom_in_item->isEnabled());
+            const QImage shot = t.grab();
+            EXPECT_EQ(shot.pixel(table.left() / 2, area.height() / 2), QColor(0, 128, 0).rgb());
+            QTest::keyClick(w.surface, Qt::Key_Escape);
+            EXPECT_FALSE(w.full_screen_item->isChecked());
+            EXPECT_EQ(w.surface->size(), QSize(938, 688));
+            EXPECT_EQ(read_file_start(t.path("data.dat").toStdString(), 100).bytes, record);
+            w.full_screen_item->trigger();
+        }
+        Game_Table again;
+        again.window->start();
+        EXPECT_TRUE(again.window->full_screen_item->isChecked());
+        again.window->full_screen_item->trigger();
+        EXPECT_EQ(again.window->zoom(), 125);
+        EXPECT_EQ(QDir(again.folder).entryList(QDir::Files), QStringList{"data.dat"});
+    });
 }
 
 // What the settings file says, and what the next start makes of it.
 TEST(View_Settings, AMissingBrokenOrOutdatedFileGivesTheDefaults) {
-    QTemporaryDir settings;
-    start_on_screen(2560, 1600, "1", settings);
-    const std::vector<Installed_Deck> decks = installed_decks(QLocale::c());
-    const auto other = std::find_if(decks.begin(), decks.end(), [](const Installed_Deck &d) {
-        return d.id != QLatin1String(standard_deck_id);
+    in_fresh_process([] {
+        QTemporaryDir settings;
+        start_on_screen(2560, 1600, "1", settings);
+        const std::vector<Installed_Deck> decks = installed_decks(QLocale::c());
+        const auto other = std::find_if(decks.begin(), decks.end(), [](const Installed_Deck &d) {
+            return d.id != QLatin1String(standard_deck_id);
+        });
+        ASSERT_NE(other, decks.end()) << "the desktop's card decks are installed";
+        struct Case {
+            const char *what;
+            QByteArray file;
+            int zoom;
+            QString deck;
+        };
+        const QString standard = QString::fromLatin1(standard_deck_path);
+        const Case cases[] = {
+            {"no file", {}, 100, standard},
+            {"as saved", "[table]\nzoom=150\ndeck=" + other->id.toUtf8() + "\n", 150, other->svg},
+            {"not a zoom step", "[table]\nzoom=110\n", 100, standard},
+            {"no number", "[table]\nzoom=big\n", 100, standard},
+            {"a deck no longer installed", "[table]\ndeck=svg-gone\nzoom=200\n", 200, standard},
+            {"a deck outside the deck folders", "[table]\ndeck=../../etc\n", 100, standard},
+            {"bytes of no settings", QByteArray("\0\xff\xfe[[=\n\x01zoom", 12), 100, standard},
+        };
+        for (const Case &c : cases) {
+            SCOPED_TRACE(c.what);
+            QFile::remove(settings.filePath("plenk/plenk.conf"));
+            if (!c.file.isEmpty())
+                write_settings(settings, c.file);
+            Game_Table t;
+            t.window->start();
+            EXPECT_EQ(t.window->zoom(), c.zoom);
+            EXPECT_EQ(t.os->deck().path(), c.deck);
+            EXPECT_FALSE(t.window->full_screen_item->isChecked());
+        }
     });
-    ASSERT_NE(other, decks.end()) << "the desktop's card decks are installed";
-    struct Case {
-        const char *what;
-        QByteArray file;
-        int zoom;
-        QString deck;
-    };
-    const QString standard = QString::fromLatin1(standard_deck_path);
-    const Case cases[] = {
-        {"no file", {}, 100, standard},
-        {"as saved", "[table]\nzoom=150\ndeck=" + other->id.toUtf8() + "\n", 150, other->svg},
-        {"not a zoom step", "[table]\nzoom=110\n", 100, standard},
-        {"no number", "[table]\nzoom=big\n", 100, standard},
-        {"a deck no longer installed", "[table]\ndeck=svg-gone\nzoom=200\n", 200, standard},
-        {"a deck outside the deck folders", "[table]\ndeck=../../etc\n", 100, standard},
-        {"bytes of no settings", QByteArray("\0\xff\xfe[[=\n\x01zoom", 12), 100, standard},
-    };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.what);
-        QFile::remove(settings.filePath("plenk/plenk.conf"));
-        if (!c.file.isEmpty())
-            write_settings(settings, c.file);
-        Game_Table t;
-        t.window->start();
-        EXPECT_EQ(t.window->zoom(), c.zoom);
-        EXPECT_EQ(t.os->deck().path(), c.deck);
-        EXPECT_FALSE(t.window->full_screen_item->isChecked());
-    }
 }
 
 // Choosing a deck in the middle of a game redraws the table with it at once
 // and leaves the game as it was; the choice is checked and kept.
 TEST(Card_Decks, AChoiceMidGameRedrawsTheTableAndKeepsTheGame) {
-    QTemporaryDir settings;
-    start_on_screen(1920, 1200, "1", settings);
-    Game_Table t;
-    Game_Window &w = *t.window;
-    w.start();
-    w.gm_submnu[0]->trigger();
-    emit w.cards_mnu->aboutToShow();
-    const QList<QAction *> items = w.cards_mnu->actions();
-    const std::vector<Installed_Deck> decks = installed_decks(QLocale());
-    ASSERT_EQ(items.size(), static_cast<qsizetype>(decks.size()));
-    QStringList names, checked;
-    for (QAction *item : items) {
-        names += item->text();
-        if (item->isChecked())
-            checked += item->text();
-    }
-    EXPECT_TRUE(names.contains("Standard") && names.contains("Oxygen"))
-        << names.join(", ").toStdString();
-    EXPECT_EQ(checked, QStringList{"Standard"});
-    const Game_State before = t.g();
-    const QImage was = t.grab();
-    items[names.indexOf("Oxygen")]->trigger();
-    EXPECT_NE(t.grab(), was);
-    EXPECT_TRUE(items[names.indexOf("Oxygen")]->isChecked() &&
-                !items[names.indexOf("Standard")]->isChecked());
-    EXPECT_EQ(t.g().seat[0].card, before.seat[0].card);
-    EXPECT_EQ(t.g().deck_pos, before.deck_pos);
-    EXPECT_EQ(t.g().game_over, flag_false);
-    Game_Table again;
-    again.window->start();
-    EXPECT_TRUE(again.os->deck().path().endsWith("/svg-oxygen/oxygen.svgz"));
+    in_fresh_process([] {
+        QTemporaryDir settings;
+        start_on_screen(1920, 1200, "1", settings);
+        Game_Table t;
+        Game_Window &w = *t.window;
+        w.start();
+        w.gm_submnu[0]->trigger();
+        emit w.cards_mnu->aboutToShow();
+        const QList<QAction *> items = w.cards_mnu->actions();
+        const std::vector<Installed_Deck> decks = installed_decks(QLocale());
+        ASSERT_EQ(items.size(), static_cast<qsizetype>(decks.size()));
+        QStringList names, checked;
+        for (QAction *item : items) {
+            names += item->text();
+            if (item->isChecked())
+                checked += item->text();
+        }
+        EXPECT_TRUE(names.contains("Standard") && names.contains("Oxygen"))
+            << names.join(", ").toStdString();
+        EXPECT_EQ(checked, QStringList{"Standard"});
+        const Game_State before = t.g();
+        const QImage was = t.grab();
+        items[names.indexOf("Oxygen")]->trigger();
+        EXPECT_NE(t.grab(), was);
+        EXPECT_TRUE(items[names.indexOf("Oxygen")]->isChecked() &&
+                    !items[names.indexOf("Standard")]->isChecked());
+        EXPECT_EQ(t.g().seat[0].card, before.seat[0].card);
+        EXPECT_EQ(t.g().deck_pos, before.deck_pos);
+        EXPECT_EQ(t.g().game_over, flag_false);
+        Game_Table again;
+        again.window->start();
+        EXPECT_TRUE(again.os->deck().path().endsWith("/svg-oxygen/oxygen.svgz"));
+    });
 }
 
 } // namespace
