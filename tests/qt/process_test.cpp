@@ -219,6 +219,9 @@ struct Program_Copy : testing::Test {
         char *argv[] = {program.data(), nullptr};
         const pid_t child = ::fork();
         if (child == 0) {
+            // As from a terminal, whatever this process ignores (nohup, a CI runner).
+            for (const int signal : {SIGHUP, SIGINT, SIGTERM})
+                ::signal(signal, SIG_DFL);
             if (before != nullptr)
                 before();
             ::execve(program.c_str(), argv, env.data());
