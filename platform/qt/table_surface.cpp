@@ -41,8 +41,8 @@ void Table_Surface::lay_background() {
 void Table_Surface::rebuild() {
     lay_background();
     backing_ = background_.copy();
+    // Every card is laid again at the next refresh or paint.
     laid_.clear();
-    lay_changes();
 }
 
 void Table_Surface::redraw() {
