@@ -63,10 +63,7 @@ inline void in_fresh_process(const std::function<void()> &body) {
 // widget as large as the table.
 struct Scaled_Surface {
     explicit Scaled_Surface(Card_Deck &deck, Table_Scale at = {})
-        : scale(at),
-          surface(deck, QSize(table_width, table_height), [this](const QRect &r, qreal ratio) {
-              return window_rect(scale.at_ratio(ratio), {r.x(), r.y(), r.width(), r.height()});
-          }) {
+        : scale(at), surface(deck, QSize(table_width, table_height), placement_by(scale)) {
         surface.setFixedSize(window_rect(scale, {0, 0, table_width, table_height}).size());
     }
     Table_Scale scale;

@@ -52,12 +52,8 @@ Game_Window::Game_Window(Qt_Platform &os, Form1 &form)
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       os_(os), form_(form) {
-    surface = new Table_Surface(
-        os.deck(), QSize(table_width, table_height),
-        [this](const QRect &r, qreal ratio) {
-            return window_rect(scale_.at_ratio(ratio), {r.x(), r.y(), r.width(), r.height()});
-        },
-        this);
+    surface =
+        new Table_Surface(os.deck(), QSize(table_width, table_height), placement_by(scale_), this);
     setWindowTitle(window_caption);
     // The icon belongs to the whole program, the name prompt before the window included.
     QApplication::setWindowIcon(game_icon());

@@ -85,10 +85,10 @@ void Game_Window::place_label() {
 }
 
 void Game_Window::fit_zoom() {
-    const QSize room = screen()->availableGeometry().size();
-    zoom_ = fitting_zoom(view_.zoom, window_around_table(), {room.width(), room.height()});
-    can_grow_ =
-        fitting_zoom(zoom_in(zoom_), window_around_table(), {room.width(), room.height()}) > zoom_;
+    const QSize free = screen()->availableGeometry().size();
+    const Window_Size around = window_around_table(), room{free.width(), free.height()};
+    zoom_ = fitting_zoom(view_.zoom, around, room);
+    can_grow_ = fitting_zoom(zoom_in(zoom_), around, room) > zoom_;
 }
 
 void Game_Window::apply_scale() {
