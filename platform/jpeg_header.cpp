@@ -12,27 +12,6 @@ namespace {
 
 constexpr uint8_t marker_byte = 0xFF;
 
-// The bytes of a stream in memory.
-class Memory_Bytes {
-  public:
-    explicit Memory_Bytes(const std::vector<uint8_t> &bytes) : bytes_(bytes) {}
-    // The byte at `offset`, or -1 past the end.
-    int operator()(uint64_t offset) const { return offset < bytes_.size() ? bytes_[offset] : -1; }
-    // The offset of the first marker byte from `offset` on, or one past the end.
-    uint64_t next_marker_byte(uint64_t offset) const {
-        if (offset >= bytes_.size())
-            return offset;
-        const void *found =
-            std::memchr(bytes_.data() + offset, marker_byte, bytes_.size() - offset);
-        return found == nullptr
-                   ? bytes_.size()
-                   : static_cast<uint64_t>(static_cast<const uint8_t *>(found) - bytes_.data());
-    }
-
-  private:
-    const std::vector<uint8_t> &bytes_;
-};
-
 // The bytes of a file through a window moved by the walk, so that a segment
 // is skipped without being read.
 class File_Bytes {
@@ -72,7 +51,7 @@ class File_Bytes {
 
 // The offset of the marker that ends the entropy-coded data of a scan from
 // `i` on, or the end: stuffed zero bytes and restart markers belong to the data.
-template <class Bytes> uint64_t end_of_scan(Bytes &at, uint64_t i) {
+uint64_t end_of_scan(File_Bytes &at, uint64_t i) {
     for (;; i += 2) {
         i = at.next_marker_byte(i);
         const int next = at(i + 1);
@@ -84,7 +63,7 @@ template <class Bytes> uint64_t end_of_scan(Bytes &at, uint64_t i) {
 // `at` gives the byte at an offset, or -1 past the end. The whole stream is
 // walked, each byte once, so that no number of segments or scans anywhere in
 // it goes to the decoder unchecked.
-template <class Bytes> std::optional<Jpeg_Frame> walk_to_frame(Bytes &&at) {
+std::optional<Jpeg_Frame> walk_to_frame(File_Bytes &&at) {
     if (at(0) != 0xFF || at(1) != 0xD8 || at(3) < 0)
         return std::nullopt;
     // Once the frame header is read, whatever goes wrong before the first
@@ -143,10 +122,6 @@ template <class Bytes> std::optional<Jpeg_Frame> walk_to_frame(Bytes &&at) {
 }
 
 } // namespace
-
-std::optional<Jpeg_Frame> read_jpeg_frame(const std::vector<uint8_t> &head) {
-    return walk_to_frame(Memory_Bytes(head));
-}
 
 std::optional<Jpeg_Frame> read_jpeg_frame_in_file(int fd) {
     struct stat info {};

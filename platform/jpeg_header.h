@@ -2,8 +2,6 @@
 
 #include <cstdint>
 #include <optional>
-#include <string>
-#include <vector>
 
 namespace plenk {
 
@@ -24,13 +22,11 @@ struct Jpeg_Frame {
 constexpr int jpeg_segments_most = 100;
 constexpr int jpeg_scans_most = 32;
 
-// Walks the marker segments of a JPEG stream, its frame header and its scans,
-// to its end; nothing when the bytes are no JPEG, end before the frame header
-// or hold more than `jpeg_segments_most` segments or `jpeg_scans_most` scans.
-// A frame whose first scan is not among the bytes counts as not sequential.
-std::optional<Jpeg_Frame> read_jpeg_frame(const std::vector<uint8_t> &head);
-// The same for the JPEG file open at `fd`, its segments skipped by their
-// lengths wherever the frame header lies; nothing when it is no ordinary file.
+// Walks the marker segments of the JPEG file open at `fd`, its frame header
+// and its scans, to its end, each segment skipped by its length; nothing when
+// it is no ordinary file, no JPEG, ends before the frame header or holds more
+// than `jpeg_segments_most` segments or `jpeg_scans_most` scans. A frame
+// whose first scan is not in the file counts as not sequential.
 std::optional<Jpeg_Frame> read_jpeg_frame_in_file(int fd);
 
 } // namespace plenk

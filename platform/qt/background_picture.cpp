@@ -46,11 +46,6 @@ struct Decoder_Watch {
     Decoder_Watch &operator=(const Decoder_Watch &) = delete;
 };
 
-bool fit_to_decode(const std::optional<Jpeg_Frame> &frame) {
-    return frame &&
-           (frame->sequential || int64_t{frame->width} * frame->height <= held_picture_pixels);
-}
-
 std::optional<QImage> read_picture(const QString &path, QSize shown) {
     // Opened once: the decoder reads the very file the walk checked, not
     // whatever is put at the name meanwhile. Not blocking, a pipe cannot hold
@@ -64,7 +59,7 @@ std::optional<QImage> read_picture(const QString &path, QSize shown) {
         ::close(fd);
         return std::nullopt;
     }
-    if (!fit_to_decode(read_jpeg_frame_in_file(fd)))
+    if (!jpeg_fit_to_decode(read_jpeg_frame_in_file(fd)))
         return std::nullopt;
     Decoder_Watch watch;
     // Only the JPEG decoder: others, picked by the content, trust sizes
@@ -83,8 +78,9 @@ std::optional<QImage> read_picture(const QString &path, QSize shown) {
 
 } // namespace
 
-bool jpeg_fit_to_decode(const std::vector<uint8_t> &head) {
-    return fit_to_decode(read_jpeg_frame(head));
+bool jpeg_fit_to_decode(const std::optional<Jpeg_Frame> &frame) {
+    return frame &&
+           (frame->sequential || int64_t{frame->width} * frame->height <= held_picture_pixels);
 }
 
 std::optional<QImage> load_background_picture(const QString &path, QSize shown) {

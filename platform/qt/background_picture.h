@@ -1,20 +1,19 @@
 #pragma once
 
+#include "platform/jpeg_header.h"
+
 #include <QImage>
 #include <QSize>
 #include <QString>
 
-#include <cstddef>
-#include <cstdint>
 #include <optional>
-#include <vector>
 
 namespace plenk {
 
-// Whether a JPEG stream starting with `head` may go to the decoder: it has a
-// frame header, and the decoder either streams it row by row or can hold it
+// Whether a JPEG stream whose walk found `frame` may go to the decoder: it has
+// a frame header, and the decoder either streams it row by row or can hold it
 // whole within the picture budget.
-bool jpeg_fit_to_decode(const std::vector<uint8_t> &head);
+bool jpeg_fit_to_decode(const std::optional<Jpeg_Frame> &frame);
 
 // Reads the part of the JPEG picture in the file that a table of `shown`
 // pixels shows from its top-left corner, decoding no more than that. Nothing

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <tuple>
+#include <vector>
 #include <unistd.h>
 
 namespace plenk {
@@ -106,7 +107,6 @@ const Case cases[] = {
 
 struct Jpeg_Frame_Header : testing::TestWithParam<Case> {};
 
-// The same answer from the bytes and from the file.
 TEST_P(Jpeg_Frame_Header, IsFoundByWalkingTheSegments) {
     const Case &c = GetParam();
     const std::string path = testing::TempDir() + c.name + ".jpg"; // rows may run at once
@@ -114,14 +114,12 @@ TEST_P(Jpeg_Frame_Header, IsFoundByWalkingTheSegments) {
         .write(reinterpret_cast<const char *>(c.bytes.data()), std::ssize(c.bytes));
     const int fd = ::open(path.c_str(), O_RDONLY);
     errno = EINTR; // left by an earlier interrupted call, not the reader's own
-    const auto from_file = read_jpeg_frame_in_file(fd);
+    const auto frame = read_jpeg_frame_in_file(fd);
     ::close(fd);
-    for (const auto &frame : {read_jpeg_frame(c.bytes), from_file}) {
-        ASSERT_EQ(frame.has_value(), c.found);
-        if (frame) {
-            EXPECT_EQ(std::tuple(frame->sequential, frame->width, frame->height),
-                      std::tuple(c.sequential, c.width, c.height));
-        }
+    ASSERT_EQ(frame.has_value(), c.found);
+    if (frame) {
+        EXPECT_EQ(std::tuple(frame->sequential, frame->width, frame->height),
+                  std::tuple(c.sequential, c.width, c.height));
     }
     std::remove(path.c_str());
 }
