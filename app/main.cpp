@@ -40,7 +40,9 @@ int main(int argc, char *argv[]) {
     }
     // The record's own lock follows the new file each save puts in its place.
     platform.on_record_written([&instance] { instance.record_replaced(); });
-    plenk::Form1 form(platform);
+    plenk::Game_State game{};
+    plenk::Record_State record{};
+    plenk::Form1 form(game, record, platform);
     plenk::Game_Window window(platform, form);
     instance.serve(&window);
     window.start();

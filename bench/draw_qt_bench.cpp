@@ -48,14 +48,15 @@ int run_at(const Screen &screen, int argc, char **argv) {
     // The player's own settings are neither read nor changed.
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
     plenk::Qt_Platform os(folder.path().toStdString());
-    plenk::Form1 form(os);
+    plenk::Game_State g{};
+    plenk::Record_State record{};
+    plenk::Form1 form(g, record, os);
     plenk::Game_Window window(os, form);
     window.show();
     if (screen.full_screen)
         window.full_screen_item->trigger();
     QApplication::processEvents();
 
-    plenk::Game_State &g = form.state();
     os.cdtInit(g.card_w, g.card_h);
     plenk::Shuffle_Deck(g, os);
     plenk::deal_cards(g);

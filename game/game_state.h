@@ -9,9 +9,6 @@ namespace plenk {
 using Flag = int16_t;
 constexpr Flag flag_true = -1;
 constexpr Flag flag_false = 0;
-constexpr Flag to_flag(bool b) {
-    return b ? flag_true : flag_false;
-}
 
 constexpr int16_t no_card = -1;
 constexpr int16_t pack_size = 52;

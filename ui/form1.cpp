@@ -9,7 +9,7 @@
 
 namespace plenk {
 
-Form1::Form1(Platform &os) : os_(os) {}
+Form1::Form1(Game_State &g, Record_State &rec, Platform &os) : g_(g), rec_(rec), os_(os) {}
 
 void Form1::tell_turn() {
     if (awaiting_human())

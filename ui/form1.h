@@ -22,12 +22,12 @@ enum class Hand_Key { Left, Right, First, Last, Play };
 // stock, and the last round.
 enum class Table_Question { Table_Cards, Seat_Counts, Centre, Last_Round };
 
-// The game window's behaviour, free of any toolkit: it owns the state and
-// answers the window's events. The toolkit's window forwards its menu
-// choices, mouse presses and close request here.
+// The game window's behaviour, free of any toolkit: it answers the window's
+// events over the game's state and the record, which the program keeps. The toolkit's window
+// forwards its menu choices, mouse presses and close request here.
 class Form1 {
   public:
-    explicit Form1(Platform &os);
+    Form1(Game_State &g, Record_State &rec, Platform &os);
 
     // Once, when the window is created and before it is first shown.
     void Form_Load();
@@ -60,9 +60,7 @@ class Form1 {
         refused_ = std::move(refused);
     }
 
-    Game_State &state() { return g_; }
     const Game_State &state() const { return g_; }
-    Record_State &record() { return rec_; }
     // Whether the game waits for the human's card: the human may play and
     // the computer seats are not moving meanwhile.
     bool awaiting_human() const { return !engine_running_ && human_may_play(g_); }
@@ -81,9 +79,9 @@ class Form1 {
     void tell_turn();
     void set_running(bool running);
 
+    Game_State &g_;
+    Record_State &rec_;
     Platform &os_;
-    Game_State g_{};
-    Record_State rec_{};
     Table_Show show_{g_, rec_, os_};
     Game_Context context_{g_, os_, show_};
     std::function<void(bool)> busy_;

@@ -100,7 +100,7 @@ struct Game_Table {
                                                 encode_record({make_player_name("Ann")}))
                                    .empty());
         os = std::make_unique<Quick_Clock_Platform>(folder.toStdString());
-        form = std::make_unique<Form1>(*os);
+        form = std::make_unique<Form1>(state, rec, *os);
         window = std::make_unique<Game_Window>(*os, *form);
     }
     QString path(const char *file) const { return folder + '/' + file; }
@@ -111,6 +111,8 @@ struct Game_Table {
     QTemporaryDir own;
     QString folder;
     std::unique_ptr<Quick_Clock_Platform> os;
+    Game_State state{};
+    Record_State rec{};
     std::unique_ptr<Form1> form;
     std::unique_ptr<Game_Window> window;
 };

@@ -400,12 +400,12 @@ TEST(Game_Window, ResetRecordKeepsTheRecordUnlessYesIsChosen) {
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         EXPECT_EQ(file.readAll(), before) << key;
         file.close();
-        EXPECT_EQ(player_name_text(table.form->record().player_rec).substr(0, 3), "Ann") << key;
+        EXPECT_EQ(player_name_text(table.rec.player_rec).substr(0, 3), "Ann") << key;
     }
     // Yes does reset: the name prompt follows and takes a new name.
     Box_Answerer boxes(QMessageBox::Yes, "Bea");
     table.window->gm_submnu[2]->trigger();
-    EXPECT_EQ(player_name_text(table.form->record().player_rec).substr(0, 3), "Bea");
+    EXPECT_EQ(player_name_text(table.rec.player_rec).substr(0, 3), "Bea");
 }
 
 // Two starts on a clock that stands still deal two different games: the
@@ -423,7 +423,9 @@ TEST(Starts, DealDifferentGamesWhenTheClockStandsStill) {
                                      encode_record({make_player_name("Ann")}))
                         .empty());
         Frozen_Clock os(folder.path().toStdString());
-        Form1 form(os);
+        Game_State g{};
+        Record_State rec{};
+        Form1 form(g, rec, os);
         Game_Window window(os, form);
         window.start();
         window.gm_submnu[0]->trigger();

@@ -245,9 +245,9 @@ std::string table_lines(const Game_State &g, const Record_State &rec) {
 
 struct Scenario {
     Transcript_Platform os;
-    Form1 form{os};
-    Game_State &g = form.state();
-    Record_State &rec = form.record();
+    Game_State g{};
+    Record_State rec{};
+    Form1 form{g, rec, os};
     // The engine's own steps on a laid table, their events written down
     // before the game's table shows them.
     struct Event_Log : Table_View {

@@ -134,7 +134,7 @@ void Random_Game_Runner::check_rules() {
             place(seat.table_card);
         if (seat.table_card != no_card && Get_Suit(seat.table_card) != g_.lead_suit)
             broken("a card on the table that does not follow the lead");
-        if (seat.finished != to_flag(n == 0))
+        if ((seat.finished == flag_true) != (n == 0) || (n != 0 && seat.finished != flag_false))
             broken("finished and holding cards disagree");
         finished += seat.finished == flag_true;
     }
