@@ -8,8 +8,8 @@
 #include <filesystem>
 #include <fstream>
 #include <tuple>
-#include <vector>
 #include <unistd.h>
+#include <vector>
 
 namespace plenk {
 namespace {
