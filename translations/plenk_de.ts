@@ -311,10 +311,6 @@ Strg+N gibt ein neues Spiel, Strg+Q beendet das Programm, F1 zeigt die Regeln.</
         <translation>COM %1: %2</translation>
     </message>
     <message>
-        <source>%1, cannot be played</source>
-        <translation>%1, nicht spielbar</translation>
-    </message>
-    <message>
         <source>You play %1</source>
         <translation>Sie spielen %1</translation>
     </message>

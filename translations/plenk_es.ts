@@ -294,10 +294,6 @@ Ctrl+N reparte una partida nueva, Ctrl+Q cierra el programa, F1 muestra las regl
         <translation>Mazo: %1</translation>
     </message>
     <message>
-        <source>%1, cannot be played</source>
-        <translation>%1, no se puede jugar</translation>
-    </message>
-    <message>
         <source>No game in progress. Game, Deal starts one.</source>
         <extracomment>&quot;Game, Deal&quot; names the menu and its item.</extracomment>
         <translation>No hay ninguna partida. Partida, Repartir empieza una.</translation>

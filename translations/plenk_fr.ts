@@ -311,10 +311,6 @@ Ctrl+N distribue une nouvelle partie, Ctrl+Q quitte le programme, F1 affiche les
         <translation>COM %1&#xa0;: %2</translation>
     </message>
     <message>
-        <source>%1, cannot be played</source>
-        <translation>%1, injouable</translation>
-    </message>
-    <message>
         <source>You play %1</source>
         <translation>Vous jouez %1</translation>
     </message>

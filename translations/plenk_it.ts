@@ -294,10 +294,6 @@ Ctrl+N distribuisce una nuova partita, Ctrl+Q chiude il programma, F1 mostra le 
         <translation>Mazzo: %1</translation>
     </message>
     <message>
-        <source>%1, cannot be played</source>
-        <translation>%1, non si può giocare</translation>
-    </message>
-    <message>
         <source>No game in progress. Game, Deal starts one.</source>
         <extracomment>&quot;Game, Deal&quot; names the menu and its item.</extracomment>
         <translation>Nessuna partita in corso. Partita, Distribuisci ne avvia una.</translation>

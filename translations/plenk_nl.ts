@@ -294,10 +294,6 @@ Ctrl+N deelt een nieuw spel, Ctrl+Q sluit het programma, F1 toont de regels.</tr
         <translation>Stapel: %1</translation>
     </message>
     <message>
-        <source>%1, cannot be played</source>
-        <translation>%1, mag niet</translation>
-    </message>
-    <message>
         <source>No game in progress. Game, Deal starts one.</source>
         <extracomment>&quot;Game, Deal&quot; names the menu and its item.</extracomment>
         <translation>Er loopt geen spel. Spel, Delen begint er een.</translation>

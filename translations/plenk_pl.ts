@@ -295,10 +295,6 @@ Ctrl+N rozdaje nową grę, Ctrl+Q zamyka program, F1 pokazuje zasady.</translati
         <translation>Talia: %1</translation>
     </message>
     <message>
-        <source>%1, cannot be played</source>
-        <translation>%1, nie do zagrania</translation>
-    </message>
-    <message>
         <source>No game in progress. Game, Deal starts one.</source>
         <extracomment>&quot;Game, Deal&quot; names the menu and its item.</extracomment>
         <translation>Nie trwa żadna gra. Gra, Rozdaj rozpoczyna nową.</translation>

@@ -294,10 +294,6 @@ Ctrl+N dá cartas para uma nova partida, Ctrl+Q fecha o programa, F1 mostra as r
         <translation>Monte: %1</translation>
     </message>
     <message>
-        <source>%1, cannot be played</source>
-        <translation>%1, não dá para jogar</translation>
-    </message>
-    <message>
         <source>No game in progress. Game, Deal starts one.</source>
         <extracomment>&quot;Game, Deal&quot; names the menu and its item.</extracomment>
         <translation>Nenhuma partida em andamento. Partida, Dar cartas começa uma.</translation>

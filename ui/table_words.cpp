@@ -66,10 +66,10 @@ Table_Words table_words(const Game_State &g, bool human_to_play) {
         add(Thing_Kind::Spot, s, played(s, seat.table_card), false, spot_rect(g, s));
     }
 
-    // A card the rule refuses says so, as a press on it would.
+    // A card the rule refuses says so in the words of a press on it.
     for (Table_Thing &t : words.things)
         t.heard = t.kind == Thing_Kind::Hand_Card && human_to_play && !t.playable
-                      ? with_args(QT_TRANSLATE_NOOP("Table", "%1, cannot be played"), {t.name})
+                      ? refused_words(t.card, g.lead_suit)
                       : t.name;
 
     if (!dealt)

@@ -30,7 +30,7 @@ runpy.run_path("/usr/bin/orca", run_name="__main__")
 """
 SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*?)' ?\{", re.S)
 SEAT = r"(You|COM [123])"
-CARD = r"^\w+ of (Clubs|Diamonds|Hearts|Spades)(, cannot be played)?$"
+CARD = r"^\w+ of (Clubs|Diamonds|Hearts|Spades)( cannot be played: follow \w+)?$"
 
 
 def fail(message):

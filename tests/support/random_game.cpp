@@ -26,8 +26,7 @@ std::string Memory_Record_Platform::write_record_file(const std::string &,
     return {};
 }
 
-Random_Game_Runner::Random_Game_Runner(bool check_rules)
-    : Table_Show(g_, rec_, os_), check_(check_rules) {
+Random_Game_Runner::Random_Game_Runner(bool check_rules) : check_(check_rules) {
     os_.keep_log = false;
     os_.cdtInit(g_.card_w, g_.card_h);
     g_.game_over = flag_true;
@@ -90,7 +89,7 @@ Game_Outcome Random_Game_Runner::play(uint64_t seed) {
 }
 
 void Random_Game_Runner::Draw_Card() {
-    Table_Show::Draw_Card();
+    show_.Draw_Card();
     if (++draws_ > 2000000)
         broken("the game does not end");
     if (check_ && g_.animating != flag_true)
@@ -106,7 +105,20 @@ void Random_Game_Runner::Animate_Card(int16_t direction, int16_t cur_player) {
     if (check_ && direction != 0 &&
         (g_.deck_pos >= pack_size || has_suit(g_, cur_player, g_.lead_suit) == flag_true))
         broken("a card drawn by a seat that could follow");
-    Table_Show::Animate_Card(direction, cur_player);
+    show_.Animate_Card(direction, cur_player);
+}
+
+bool Random_Game_Runner::finished(int16_t seat, int place) {
+    // Seats finish one at a time: a place is the number of seats finished.
+    const auto finished_seats = std::count_if(g_.seat.begin(), g_.seat.end(), [](const Seat &s) {
+        return s.finished == flag_true;
+    });
+    if (check_ && (place != finished_seats || g_.seat[seat].finished != flag_true))
+        broken("seat " + std::to_string(seat) + " reported finished in place " +
+               std::to_string(place) + " with " + std::to_string(g_.finish_count) + " finished");
+    if (seat == 0)
+        outcome_.human_place = place;
+    return show_.finished(seat, place);
 }
 
 void Random_Game_Runner::check_rules() {
@@ -140,10 +152,6 @@ void Random_Game_Runner::check_rules() {
     }
     for (int c = 0; c < pack_size; ++c)
         gone_[c] = gone_[c] || seen[c] == 0;
-    // Seats finish one at a time, each seen here: the human's place is the
-    // number of seats finished when it is first seen finished.
-    if (g_.seat[0].finished == flag_true && outcome_.human_place == 4)
-        outcome_.human_place = finished;
     if (g_.turn_seat < 0 || g_.turn_seat > 4)
         broken("turn_seat out of range");
     if (g_.finish_count != finished)
