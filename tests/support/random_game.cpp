@@ -110,9 +110,8 @@ void Random_Game_Runner::Animate_Card(int16_t direction, int16_t cur_player) {
 
 bool Random_Game_Runner::finished(int16_t seat, int place) {
     // Seats finish one at a time: a place is the number of seats finished.
-    const auto finished_seats = std::count_if(g_.seat.begin(), g_.seat.end(), [](const Seat &s) {
-        return s.finished == flag_true;
-    });
+    const auto finished_seats = std::count_if(
+        g_.seat.begin(), g_.seat.end(), [](const Seat &s) { return s.finished == flag_true; });
     if (check_ && (place != finished_seats || g_.seat[seat].finished != flag_true))
         broken("seat " + std::to_string(seat) + " reported finished in place " +
                std::to_string(place) + " with " + std::to_string(g_.finish_count) + " finished");
