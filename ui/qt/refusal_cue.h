@@ -24,7 +24,7 @@ class Refusal_Cue : public QWidget {
     void paintEvent(QPaintEvent *event) override;
 
   private:
-    QTimer timer_;
+    QTimer timer_{this};
     QString words_;
     // Where the pointer's tip touches the card, in the cue's own pixels, and
     // its height.
