@@ -2,9 +2,7 @@
 #include "game/human_selection.h"
 #include "platform/qt/surface_constants.h"
 #include "tests/qt/qt_support.h"
-#include "tests/support/english.h"
 #include "ui/table_layout.h"
-#include "ui/table_words.h"
 
 #include <QAccessible>
 #include <QHelpEvent>
@@ -52,13 +50,6 @@ struct Keyboard_Table : ::testing::Test {
     void key(Qt::Key k, Qt::KeyboardModifiers m = {}) {
         QTest::keyClick(table.window->surface, k, m);
     }
-    // The thing at the index of the table's words: a card within the hand's
-    // list, which is the table's first child, or a later child of the table.
-    QAccessibleInterface *thing(int i, const Table_Words &words) {
-        return i < words.hand_cards
-                   ? tree->child(0)->child(i)
-                   : tree->child(i - words.hand_cards + (words.hand.source.empty() ? 0 : 1));
-    }
     // The slot whose card carries the mark's outline on the surface, -1 for none.
     int drawn_mark(const QImage &shot) {
         const auto [left, top, width, height] = stack_rect(table.g(), 0);
@@ -103,11 +94,47 @@ TEST_F(Keyboard_Table,
     EXPECT_EQ(drawn_mark(during), -1);
 }
 
-// After each key the tree says what the table shows, and a screen reader was
-// told every change.
+// What the table holds, as the test knows the game: cards numbered by suit
+// (Clubs, Diamonds, Hearts, Spades), thirteen each from the Ace.
+const char *const suits[] = {"Clubs", "Diamonds", "Hearts", "Spades"};
+std::string card_of(int16_t card) {
+    static const char *const values[] = {"Ace",   "Two",  "Three", "Four", "Five",  "Six", "Seven",
+                                         "Eight", "Nine", "Ten",   "Jack", "Queen", "King"};
+    return std::string(values[card % 13]) + " of " + suits[card / 13];
+}
+std::string cards(int n) {
+    return std::to_string(n) + (n == 1 ? " card" : " cards");
+}
+int held(const Game_State &g, int seat) {
+    return static_cast<int>(std::count_if(g.seat[seat].card.begin(), g.seat[seat].card.end(),
+                                          [](int16_t c) { return c != no_card; }));
+}
+// The names of the table's things besides the hand, each seat's, the centre's
+// and the cards played, as a player hears them.
+std::multiset<std::string> others_of(const Game_State &g) {
+    std::multiset<std::string> names;
+    const char *const places[] = {"right", "top", "left"};
+    for (int s = 1; s < 4; ++s)
+        names.insert("COM " + std::to_string(s) + ", " + places[s - 1] + ", " + cards(held(g, s)));
+    if (g.open_card != no_card)
+        names.insert("Open card: " + card_of(g.open_card));
+    else if (g.deck_pos < pack_size)
+        names.insert("Stock: " + cards(pack_size - g.deck_pos));
+    for (int s = 0; s < 4; ++s)
+        if (g.seat[s].table_card != no_card)
+            names.insert((s == 0 ? "You" : "COM " + std::to_string(s)) + " played " +
+                         card_of(g.seat[s].table_card));
+    return names;
+}
+
+// After each key the tree holds what the table shows, each thing with its
+// role, parent, window and state, and a screen reader was told every change.
 TEST_F(Keyboard_Table, TheAccessibleTreeFollowsTheGame) {
     Box_Answerer boxes(QMessageBox::No);
+    EXPECT_EQ(tree->role(), QAccessible::Pane);
+    EXPECT_EQ(tree->text(QAccessible::Name), "Table");
     EXPECT_EQ(tree->indexOfChild(tree), -1) << "not a child of its own";
+    QWindow *const window = table.window->windowHandle();
     for (const auto &[k, m] : {std::pair{Qt::Key_N, Qt::ControlModifier},
                                {Qt::Key_End, Qt::NoModifier},
                                {Qt::Key_Space, Qt::NoModifier},
@@ -115,83 +142,131 @@ TEST_F(Keyboard_Table, TheAccessibleTreeFollowsTheGame) {
                                {Qt::Key_Return, Qt::NoModifier},
                                {Qt::Key_N, Qt::ControlModifier}}) {
         SCOPED_TRACE(QKeySequence(k | m).toString().toStdString());
-        std::map<QAccessibleInterface *, QString> before;   // each thing's object and its name
-        std::map<std::string, QAccessibleInterface *> held; // each card in hand and its object
-        const Table_Words was = table_words(table.g(), table.form->awaiting_human());
-        for (int i = 0; i < static_cast<int>(was.things.size()); ++i)
-            before[thing(i, was)] = thing(i, was)->text(QAccessible::Name);
-        for (int i = 0; i < was.hand_cards; ++i)
-            held[english(was.things[static_cast<std::size_t>(i)].name)] = thing(i, was);
+        std::map<int16_t, QAccessibleInterface *> kept; // each card in hand and its object
+        std::map<QAccessibleInterface *, QString> names;
+        for (int i = 0; i < tree->childCount(); ++i)
+            names[tree->child(i)] = tree->child(i)->text(QAccessible::Name);
+        // Before the first deal the table holds no hand.
+        for (int slot = 0; tree->childCount() > 0 && slot < tree->child(0)->childCount(); ++slot) {
+            QAccessibleInterface *const card = tree->child(0)->child(slot);
+            kept[table.g().seat[0].card[slot]] = card;
+            names[card] = card->text(QAccessible::Name);
+        }
         const QString description = tree->text(QAccessible::Description);
         QAccessibleInterface *const was_focused = tree->focusChild();
         heard.clear();
         key(k, m);
-        const Table_Words words = table_words(table.g(), table.form->awaiting_human());
-        ASSERT_EQ(tree->childCount(), static_cast<int>(words.things.size()) - words.hand_cards + 1);
-        EXPECT_EQ(tree->child(0)->text(QAccessible::Name).toStdString(), english(words.hand));
-        EXPECT_EQ(tree->child(0)->childCount(), words.hand_cards);
-        EXPECT_EQ(tree->text(QAccessible::Description).toStdString(), english(words.description));
+        const Game_State &g = table.g();
+        const bool to_play = g.turn_seat == 0 && g.game_over != flag_true;
+        const int n = held(g, 0);
+
+        QAccessibleInterface *const hand = tree->child(0);
+        ASSERT_EQ(tree->childCount(), 1 + static_cast<int>(others_of(g).size()));
+        EXPECT_EQ(hand->role(), QAccessible::List);
+        EXPECT_EQ(hand->text(QAccessible::Name).toStdString(), "Your hand, " + cards(n));
+        EXPECT_TRUE(hand->parent() == tree && hand->window() == window && hand->state().readOnly);
         EXPECT_TRUE(description == tree->text(QAccessible::Description) ||
                     was_heard(QAccessible::DescriptionChanged, "Table"));
-        for (int i = 0; i < static_cast<int>(words.things.size()); ++i) {
-            const Table_Thing &t = words.things[static_cast<std::size_t>(i)];
-            const QString name = thing(i, words)->text(QAccessible::Name);
-            EXPECT_EQ(name.toStdString(), english(t.heard));
-            const QPoint corner = thing(i, words)->rect().topLeft() + QPoint(1, 1);
-            EXPECT_TRUE(i >= words.hand_cards ||
-                        tree->child(0)->childAt(corner.x(), corner.y()) == thing(i, words));
+        EXPECT_EQ(tree->text(QAccessible::Description).startsWith("Suit to follow: "),
+                  g.lead_suit >= 0 && g.game_over != flag_true);
+        ASSERT_EQ(hand->childCount(), n);
+        const auto [left, top, width, height] = stack_rect(g, 0);
+        for (int16_t slot = 0; slot < n; ++slot) {
+            const int16_t card = g.seat[0].card[slot];
+            SCOPED_TRACE(card_of(card));
+            QAccessibleInterface *const a = hand->child(slot);
+            const bool playable = to_play && (g.lead_suit < 0 || card / 13 == g.lead_suit);
+            const std::string name =
+                card_of(card) + (to_play && !playable ? std::string(" cannot be played: follow ") +
+                                                            suits[g.lead_suit]
+                                                      : "");
+            EXPECT_EQ(a->text(QAccessible::Name).toStdString(), name);
+            EXPECT_TRUE(a->role() == QAccessible::ListItem && a->parent() == hand &&
+                        a->window() == window && hand->indexOfChild(a) == slot);
+            EXPECT_TRUE(a->state().focusable && !a->state().readOnly);
+            EXPECT_EQ(a->state().disabled, !playable);
+            EXPECT_EQ(a->state().focused,
+                      table.form->marked_slot() == slot && table.window->surface->hasFocus());
+            // The card's box on screen: its column of the hand, the last card whole.
+            const QPoint at =
+                table.window->surface->mapToGlobal(QPoint(left + card_step * slot, top));
+            EXPECT_EQ(a->rect(), QRect(at, QSize(slot + 1 < n ? card_step : g.card_w, height)));
             // On the hand's bottom edge, and right of its last card, the list
             // names the card a press there plays.
-            for (const QPoint edge :
-                 {QPoint(t.x + 1, t.y + t.height), QPoint(t.x + t.width, t.y + 1)}) {
-                if (i >= words.hand_cards)
-                    break;
-                const int16_t pressed = slot_under_press(table.g(), edge.x(), edge.y());
+            for (const QPoint edge : {QPoint(left + card_step * slot + 1, top + height),
+                                      QPoint(left + width, top + 1)}) {
+                const int16_t pressed = slot_under_press(g, edge.x(), edge.y());
                 const QPoint global = table.window->surface->mapToGlobal(edge);
-                QAccessibleInterface *named = tree->child(0)->childAt(global.x(), global.y());
-                EXPECT_EQ(named, pressed >= 0 ? thing(pressed, words) : nullptr)
-                    << english(t.name) << " at " << edge.x() << "," << edge.y();
+                EXPECT_EQ(hand->childAt(global.x(), global.y()),
+                          pressed >= 0 ? hand->child(pressed) : nullptr)
+                    << edge.x() << "," << edge.y();
             }
-            EXPECT_EQ(thing(i, words)->state().disabled,
-                      t.kind == Thing_Kind::Hand_Card && !t.playable)
-                << english(t.name);
-            EXPECT_TRUE(before[thing(i, words)] == name ||
-                        was_heard(QAccessible::NameChanged, name) ||
-                        was_heard(QAccessible::ObjectCreated, name))
-                << english(t.name);
+            const auto was = kept.find(card);
+            // A card keeps its object while it stays in hand; a new deal may
+            // make it anew, once its old one was told gone.
+            EXPECT_TRUE(was == kept.end() || was->second == a ||
+                        was_heard(QAccessible::ObjectDestroyed, names[was->second]));
+            EXPECT_TRUE(names[a] == a->text(QAccessible::Name) ||
+                        was_heard(QAccessible::NameChanged, a->text(QAccessible::Name)) ||
+                        was_heard(QAccessible::ObjectCreated, a->text(QAccessible::Name)));
         }
-        // A card keeps its object while it stays in hand; one that leaves is
-        // told gone, so that no reader keeps an object that became another.
-        for (int i = 0; i < was.hand_cards; ++i) {
-            const Table_Thing &t = was.things[static_cast<std::size_t>(i)];
-            const auto now = std::find_if(
-                words.things.begin(), words.things.begin() + words.hand_cards,
-                [&](const Table_Thing &c) { return english(c.name) == english(t.name); });
-            const bool kept =
-                now != words.things.begin() + words.hand_cards &&
-                thing(static_cast<int>(now - words.things.begin()), words) == held[english(t.name)];
-            EXPECT_TRUE(
-                kept ||
-                was_heard(QAccessible::ObjectDestroyed, QString::fromStdString(english(t.name))) ||
-                was_heard(QAccessible::ObjectDestroyed, QString::fromStdString(english(t.heard))))
-                << english(t.name);
+        std::multiset<std::string> others;
+        for (int i = 1; i < tree->childCount(); ++i) {
+            QAccessibleInterface *const a = tree->child(i);
+            const QString name = a->text(QAccessible::Name);
+            others.insert(name.toStdString());
+            EXPECT_TRUE(a->role() == QAccessible::StaticText && a->parent() == tree &&
+                        a->window() == window && tree->indexOfChild(a) == i &&
+                        a->state().readOnly && !a->state().focusable)
+                << name.toStdString();
+            EXPECT_TRUE(names[a] == name || was_heard(QAccessible::NameChanged, name) ||
+                        was_heard(QAccessible::ObjectCreated, name))
+                << name.toStdString();
+        }
+        EXPECT_EQ(others, others_of(g));
+        // A card that left the hand was told gone, so that no reader keeps an
+        // object that became another.
+        for (const auto &[card, object] : kept) {
+            if (std::find(g.seat[0].card.begin(), g.seat[0].card.begin() + n, card) ==
+                g.seat[0].card.begin() + n) {
+                EXPECT_TRUE(was_heard(QAccessible::ObjectDestroyed, names[object]))
+                    << card_of(card);
+            }
         }
         const int marked = table.form->marked_slot();
         QAccessibleInterface *focused = tree->focusChild();
-        EXPECT_EQ(focused, marked < 0 ? nullptr : tree->child(0)->child(marked));
+        EXPECT_EQ(focused, marked < 0 ? nullptr : hand->child(marked));
         const bool moved =
             focused != nullptr &&
-            (focused != was_focused || before[focused] != focused->text(QAccessible::Name));
+            (focused != was_focused || names[focused] != focused->text(QAccessible::Name));
         EXPECT_TRUE(!moved || (focused->state().focused &&
                                was_heard(QAccessible::Focus, focused->text(QAccessible::Name))));
     }
 }
 
-// The take is announced as its label says it, as a notification shown.
-TEST_F(Keyboard_Table, TheTakeIsAnnounced) {
+// Each announcement, the take's as its label says it, is a notification shown:
+// the table's, in its window, read only, and not among its children. (The
+// label, a widget, is shown as well.)
+TEST_F(Keyboard_Table, EachAnnouncementIsANoticeOfTheTable) {
+    static std::vector<QAccessibleInterface *> shown;
+    QAccessible::installUpdateHandler([](QAccessibleEvent *event) {
+        if (event->type() == QAccessible::ObjectShow && event->object() == nullptr)
+            shown.push_back(event->accessibleInterface());
+    });
     table.os->set_label_caption("COM 3 takes all card");
     table.os->set_label_visible(true);
-    EXPECT_TRUE(was_heard(QAccessible::ObjectShow, "COM 3 takes all card"));
+    key(Qt::Key_S);
+    ASSERT_EQ(shown.size(), 2u);
+    for (QAccessibleInterface *notice : shown) {
+        EXPECT_TRUE(notice->isValid() && notice->role() == QAccessible::Notification);
+        EXPECT_TRUE(notice->parent() == tree && tree->indexOfChild(notice) == -1);
+        EXPECT_EQ(notice->window(), table.window->windowHandle());
+        EXPECT_TRUE(notice->state().readOnly && !notice->state().focusable);
+        EXPECT_EQ(notice->childCount(), 0);
+    }
+    EXPECT_EQ(shown[0]->text(QAccessible::Name), "COM 3 takes all card");
+    EXPECT_EQ(shown[1]->text(QAccessible::Name), "No game in progress");
+    shown.clear();
 }
 
 // However a menu closes, the keys come back to the hand; Alt alone lends
@@ -254,13 +329,13 @@ TEST_F(Keyboard_Table, HoverShowsTheSameWordsAsATooltip) {
     const Game_State &g = table.g();
     const auto [left, top, width, height] = stack_rect(g, 0);
     for (int16_t slot = 0; slot < Card_Empty_Slot(g, 0); ++slot) {
-        const std::string card = english(card_name(g.seat[0].card[slot]));
+        const int16_t card = g.seat[0].card[slot];
         EXPECT_EQ(hover({left + card_step * slot + 3, top + 3}),
-                  g.lead_suit < 0 || Get_Suit(g.seat[0].card[slot]) == g.lead_suit
-                      ? card
-                      : english(refused_words(g.seat[0].card[slot], g.lead_suit)));
+                  g.lead_suit < 0 || card / 13 == g.lead_suit
+                      ? card_of(card)
+                      : card_of(card) + " cannot be played: follow " + suits[g.lead_suit]);
     }
-    EXPECT_EQ(hover({375, 275}), "Open card: " + english(card_name(g.open_card)));
+    EXPECT_EQ(hover({375, 275}), "Open card: " + card_of(g.open_card));
     EXPECT_FALSE(hover({705, 275}).empty()) << "a seat's hand";
     hover({5, 5}); // the bare table hides the tooltip again
     EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 2000));
