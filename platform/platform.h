@@ -34,6 +34,10 @@ struct Record_Place {
     std::string save_to;
 };
 
+// The card library's card size, which cdtInit reports: the classic card.
+constexpr int32_t deck_card_width = 71;
+constexpr int32_t deck_card_height = 96;
+
 // Every service the game asks of the desktop and its card library. All calls
 // come from the window's one thread. Strings are UTF-8; texts for the player
 // come in the code's English and are shown in the player's language.

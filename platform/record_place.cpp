@@ -32,11 +32,16 @@ bool own_folder(const std::string &path) {
     return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == ::geteuid();
 }
 
+// The folder a path lies in, without its closing slash: "/" above the root's own.
+std::string folder_above(const std::string &path) {
+    return path.substr(0, std::max<std::size_t>(path.rfind('/'), 1));
+}
+
 // The path itself, or the nearest folder above it that is there.
 std::string nearest_present(std::string path) {
     struct stat info {};
     while (path.size() > 1 && ::stat(path.c_str(), &info) != 0)
-        path = path.substr(0, std::max<std::size_t>(path.rfind('/'), 1));
+        path = folder_above(path);
     return path;
 }
 
@@ -50,8 +55,7 @@ bool user_folder_ready(const std::string &folder) {
         const std::string part = folder.substr(0, slash);
         struct stat info {};
         if (::stat(part.c_str(), &info) != 0) {
-            const std::string above = part.substr(0, std::max<std::size_t>(part.rfind('/'), 1));
-            if (!own_folder(above) || ::mkdir(part.c_str(), private_folder_mode) != 0)
+            if (!own_folder(folder_above(part)) || ::mkdir(part.c_str(), private_folder_mode) != 0)
                 return false;
         }
         if (slash == std::string::npos)

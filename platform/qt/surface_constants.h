@@ -1,15 +1,13 @@
 #pragma once
 
+#include "platform/platform.h"
+
 #include <cstdint>
 
 namespace plenk {
 
 // The table's medium green as 0xRRGGBB.
 constexpr uint32_t table_rgb = 0x008000;
-
-// The card deck's natural card size, which the card library reports.
-constexpr int32_t deck_card_width = 71;
-constexpr int32_t deck_card_height = 96;
 
 // The keyboard's mark over a card of the human's hand.
 constexpr uint32_t mark_rgb = 0xFFD700;

@@ -46,8 +46,8 @@ std::vector<Platform_Call> Headless_Platform::calls_of(Kind kind) const {
 }
 
 int32_t Headless_Platform::cdtInit(int32_t &width, int32_t &height) {
-    width = 71; // the classic card
-    height = 96;
+    width = deck_card_width;
+    height = deck_card_height;
     return 1;
 }
 
