@@ -64,7 +64,10 @@ std::string unescaped(std::string text) {
 template <typename T> T named_value(const std::map<std::string, T> &names, Args &in) {
     std::string name;
     in >> name;
-    return names.at(name);
+    const auto found = names.find(name);
+    if (found == names.end())
+        throw std::invalid_argument("no such name: \"" + name + "\"");
+    return found->second;
 }
 
 const std::map<std::string, Box_Answer> answers{
@@ -349,7 +352,9 @@ void Scenario::run(const std::string &directive) {
     else if (word == "ask")
         form.Form_Ask(named_value(questions, in));
     else if (word == "set")
-        (rest_of(in) == "over" ? g.game_over : g.animating) = flag_true;
+        *named_value(
+            std::map<std::string, Flag *>{{"over", &g.game_over}, {"animating", &g.animating}},
+            in) = flag_true;
     else if (word == "step")
         step(in);
     else if (word == "language")
@@ -497,6 +502,7 @@ void Scenario::show(Args &in) {
 int replay(const std::string &file, bool update) {
     std::ifstream in(file);
     std::vector<std::string> head, expected, directives, actual;
+    std::vector<std::size_t> line_of; // each directive's line in the file
     bool after = false;
     for (std::string l; std::getline(in, l);) {
         (after ? expected : head).push_back(l);
@@ -505,16 +511,23 @@ int replay(const std::string &file, bool update) {
     if (head.empty() || head[0].rfind("# ", 0) != 0 || !after)
         throw std::runtime_error(
             "a scenario begins with a line of its intent, \"# ...\", and has a line \"----\"");
-    for (const std::string &l : head)
-        if (!l.empty() && l[0] != '#' && l != "----")
-            directives.push_back(l);
+    for (std::size_t i = 0; i < head.size(); ++i)
+        if (!head[i].empty() && head[i][0] != '#' && head[i] != "----")
+            directives.push_back(head[i]), line_of.push_back(i + 1);
     install_translations(QLocale(QLocale::English));
     // "restart" starts the program afresh, on a platform of its own.
     for (auto d = directives.begin(); d != directives.end();) {
         Scenario scenario;
         try {
-            for (; d != directives.end() && *d != "restart"; ++d)
-                scenario.run(*d);
+            for (; d != directives.end() && *d != "restart"; ++d) {
+                try {
+                    scenario.run(*d);
+                } catch (const std::invalid_argument &e) {
+                    throw std::runtime_error("line " +
+                                             std::to_string(line_of[d - directives.begin()]) +
+                                             ", \"" + *d + "\": " + e.what());
+                }
+            }
         } catch (const Program_Ended &) {
         } catch (const Unexpected_Box &e) {
             scenario.os.add("! " + quoted(e.what()));

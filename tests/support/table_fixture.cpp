@@ -15,7 +15,11 @@ constexpr std::string_view ranks = "A23456789TJQK";
 constexpr std::string_view suits = "CDHS";
 
 int16_t suit_of(char letter) {
-    return letter == '-' ? int16_t{-1} : static_cast<int16_t>(suits.find(letter));
+    if (letter == '-')
+        return -1;
+    if (suits.find(letter) == suits.npos)
+        throw std::invalid_argument("no such suit " + std::string(1, letter));
+    return static_cast<int16_t>(suits.find(letter));
 }
 
 } // namespace
@@ -62,6 +66,8 @@ void lay(Game_State &g, const Layout &layout) {
     g.lead_suit = suit_of(layout.lead);
     g.weak_suit = suit_of(layout.weak);
     for (char s : layout.finished) {
+        if (s < '0' || s > '3')
+            throw std::invalid_argument("no such seat " + std::string(1, s));
         g.seat[s - '0'].finished = flag_true;
         ++g.finish_count;
     }
