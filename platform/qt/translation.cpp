@@ -1,6 +1,8 @@
 #include "platform/qt/translation.h"
 
 #include <QCoreApplication>
+#include <QFontDatabase>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QLoggingCategory>
@@ -13,6 +15,35 @@ namespace {
 // English where the game has no translation is the usual case, not a fault:
 // told only when asked for (QT_LOGGING_RULES="plenk.translation.info=true").
 Q_LOGGING_CATEGORY(translation_log, "plenk.translation", QtWarningMsg)
+
+// The writing system of the scripts the game's languages are written in.
+QFontDatabase::WritingSystem writing_system(QLocale::Script script) {
+    switch (script) {
+    case QLocale::CyrillicScript:
+        return QFontDatabase::Cyrillic;
+    case QLocale::JapaneseScript:
+        return QFontDatabase::Japanese;
+    case QLocale::SimplifiedHanScript:
+        return QFontDatabase::SimplifiedChinese;
+    case QLocale::KoreanScript:
+        return QFontDatabase::Korean;
+    default:
+        return QFontDatabase::Latin;
+    }
+}
+
+// A language whose script no installed font has still shows its texts, as
+// the boxes the toolkit draws for missing letters: said once, with the cure.
+void tell_missing_font(const QLocale &spoken) {
+    if (qobject_cast<QGuiApplication *>(QCoreApplication::instance()) == nullptr)
+        return;
+    const QFontDatabase::WritingSystem system = writing_system(spoken.script());
+    if (QFontDatabase::families(system).isEmpty())
+        qCWarning(translation_log) << "No installed font writes" << spoken.name() << "("
+                                   << QFontDatabase::writingSystemName(system)
+                                   << "); its texts may show as boxes. Install a font for it,"
+                                   << "such as Debian's fonts-noto-cjk or fonts-dejavu.";
+}
 
 } // namespace
 
@@ -48,6 +79,7 @@ void install_translations(const QLocale &language) {
     QCoreApplication::installTranslator(&game);
     // The language the game speaks, which may be the player's second choice.
     const QLocale spoken(game.language());
+    tell_missing_font(spoken);
     if (!qt.load(spoken, QStringLiteral("qtbase"), QStringLiteral("_"),
                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         qCWarning(translation_log) << "Qt's own texts for" << spoken.name()
