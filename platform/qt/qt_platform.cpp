@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QEventLoop>
+#include <QFile>
 #include <QFontMetrics>
 #include <QInputDialog>
 #include <QLabel>
@@ -25,6 +26,7 @@
 namespace plenk {
 
 Q_LOGGING_CATEGORY(random_log, "plenk.random", QtWarningMsg)
+Q_LOGGING_CATEGORY(record_log, "plenk.record", QtWarningMsg)
 
 namespace {
 
@@ -220,7 +222,13 @@ Record_Place Qt_Platform::record_place() {
 }
 
 File_Read Qt_Platform::read_record_file(const std::string &path, std::size_t length) {
-    return read_file_start(path, length);
+    File_Read read = read_file_start(path, length);
+    // A short record is read as far as it goes, its missing counters as none.
+    if (read.ok && read.bytes.size() < length)
+        qCWarning(record_log) << "the player record" << QFile::decodeName(path.c_str()) << "holds"
+                              << read.bytes.size() << "of its" << length
+                              << "bytes; what is missing counts as nothing";
+    return read;
 }
 
 std::string Qt_Platform::write_record_file(const std::string &path,

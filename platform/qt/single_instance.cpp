@@ -8,13 +8,12 @@
 #include <QThread>
 #include <QWidget>
 
-#include <cstdio>
-
 namespace plenk {
 
 namespace {
 
 Q_LOGGING_CATEGORY(instance_log, "plenk.instance", QtWarningMsg)
+Q_LOGGING_CATEGORY(lock_log, "plenk.lock", QtWarningMsg)
 
 constexpr int answer_ms = 3000;
 // How long a later copy waits for a first one that has the lock but does not
@@ -39,14 +38,13 @@ Single_Instance::~Single_Instance() {
 Single_Instance::Claim Single_Instance::claim() {
     for (QDeadlineTimer starting(starting_ms);; QThread::msleep(retry_ms)) {
         switch (lock_.state()) {
-        case Record_Lock::State::Unavailable:
-            std::fprintf(stderr, "%s\n",
-                         QCoreApplication::translate(
-                             "Program", "plenk: the player record cannot be locked; another "
-                                        "copy of the game could save over this one's results")
-                             .toLocal8Bit()
-                             .constData());
+        case Record_Lock::State::Unavailable: {
+            const QString told = QCoreApplication::translate(
+                "Program", "plenk: the player record cannot be locked; another "
+                           "copy of the game could save over this one's results");
+            qCWarning(lock_log).noquote() << told;
             return Claim::First;
+        }
         case Record_Lock::State::Ours:
             listen();
             return Claim::First;
@@ -90,7 +88,7 @@ void Single_Instance::listen() {
         }
     });
     if (!lock_.leave_note(path))
-        qCWarning(instance_log) << "a later copy cannot find this one: its note is not written";
+        qCWarning(lock_log) << "a later copy cannot find this one: the lock's note is not written";
 }
 
 bool Single_Instance::ask_to_show(const QString &socket_path) {

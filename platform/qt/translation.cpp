@@ -39,10 +39,10 @@ void tell_missing_font(const QLocale &spoken) {
         return;
     const QFontDatabase::WritingSystem system = writing_system(spoken.script());
     if (QFontDatabase::families(system).isEmpty())
-        qCWarning(translation_log) << "No installed font writes" << spoken.name() << "("
+        qCWarning(translation_log) << "No installed font writes" << spoken.name() << "in"
                                    << QFontDatabase::writingSystemName(system)
-                                   << "); its texts may show as boxes. Install a font for it,"
-                                   << "such as Debian's fonts-noto-cjk or fonts-dejavu.";
+                                   << "- its texts may show as boxes. A font for it, such as"
+                                   << "Debian's fonts-noto-cjk or fonts-dejavu, mends that.";
 }
 
 } // namespace
