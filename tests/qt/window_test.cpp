@@ -346,7 +346,7 @@ TEST(Translations, ReachEverySurface) {
     };
     ensure_application();
     std::map<std::string, QString> english;
-    for (const char *language : {"C", "de", "fr", "es", "it", "nl", "pl", "pt_BR", "sv"}) {
+    for (const char *language : {"C", "de", "fr", "es", "it", "nl", "pl", "pt_BR", "ru", "sv"}) {
         install_translations(QLocale(language));
         Game_Table table;
         table.window->start();
