@@ -347,7 +347,7 @@ TEST(Translations, ReachEverySurface) {
     ensure_application();
     std::map<std::string, QString> english;
     for (const char *language : {"C", "de", "fr", "es", "it", "nl", "pl", "pt_BR", "ru", "uk", "cs",
-                                 "da", "tr", "ja", "zh_CN", "sv"}) {
+                                 "da", "tr", "ja", "zh_CN", "ko", "sv"}) {
         install_translations(QLocale(language));
         Game_Table table;
         table.window->start();
