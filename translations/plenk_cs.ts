@@ -444,10 +444,6 @@ Ctrl+N rozdá novou hru, Ctrl+Q ukončí program, F1 zobrazí pravidla.</transla
         <translation>COM %1, %2, %3</translation>
     </message>
     <message>
-        <source>%1, cannot be played</source>
-        <translation>%1, nelze zahrát</translation>
-    </message>
-    <message>
         <source>No game yet. To start one, choose Game, Deal or press Ctrl+N.</source>
         <extracomment>Before the first deal. &quot;Game, Deal&quot; names the menu and its item, &quot;Ctrl+N&quot; its key as the desktop writes it.</extracomment>
         <translation>Zatím žádná hra. Začnete ji volbou Hra, Rozdat nebo klávesami Ctrl+N.</translation>

@@ -440,10 +440,6 @@ Ctrl+N giver et nyt spil, Ctrl+Q afslutter programmet, F1 viser reglerne.</trans
         <translation>COM %1, %2, %3</translation>
     </message>
     <message>
-        <source>%1, cannot be played</source>
-        <translation>%1, kan ikke spilles</translation>
-    </message>
-    <message>
         <source>No game yet. To start one, choose Game, Deal or press Ctrl+N.</source>
         <extracomment>Before the first deal. &quot;Game, Deal&quot; names the menu and its item, &quot;Ctrl+N&quot; its key as the desktop writes it.</extracomment>
         <translation>Intet spil endnu. Vælg Spil, Giv eller tryk Ctrl+N for at starte et.</translation>

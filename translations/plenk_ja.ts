@@ -436,10 +436,6 @@ Ctrl+N で新しいゲームを配り、Ctrl+Q でプログラムを終了し、
         <translation>COM %1, %2, %3</translation>
     </message>
     <message>
-        <source>%1, cannot be played</source>
-        <translation>%1、出せません</translation>
-    </message>
-    <message>
         <source>No game yet. To start one, choose Game, Deal or press Ctrl+N.</source>
         <extracomment>Before the first deal. &quot;Game, Deal&quot; names the menu and its item, &quot;Ctrl+N&quot; its key as the desktop writes it.</extracomment>
         <translation>まだゲームはありません。始めるには「ゲーム」→「配る」を選ぶか、Ctrl+N を押してください。</translation>

@@ -436,10 +436,6 @@ Ctrl+N은 새 게임을 돌리고, Ctrl+Q는 프로그램을 끝내며, F1은 �
         <translation>COM %1, %2, %3</translation>
     </message>
     <message>
-        <source>%1, cannot be played</source>
-        <translation>%1, 낼 수 없음</translation>
-    </message>
-    <message>
         <source>No game yet. To start one, choose Game, Deal or press Ctrl+N.</source>
         <extracomment>Before the first deal. &quot;Game, Deal&quot; names the menu and its item, &quot;Ctrl+N&quot; its key as the desktop writes it.</extracomment>
         <translation>아직 게임이 없습니다. 시작하려면 게임, 카드 돌리기를 고르거나 Ctrl+N을 누르세요.</translation>

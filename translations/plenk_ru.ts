@@ -444,10 +444,6 @@ Ctrl+N — новая раздача, Ctrl+Q — выход из програм�
         <translation>COM %1, %2, %3</translation>
     </message>
     <message>
-        <source>%1, cannot be played</source>
-        <translation>%1 — не в масть</translation>
-    </message>
-    <message>
         <source>No game yet. To start one, choose Game, Deal or press Ctrl+N.</source>
         <extracomment>Before the first deal. &quot;Game, Deal&quot; names the menu and its item, &quot;Ctrl+N&quot; its key as the desktop writes it.</extracomment>
         <translation>Игры ещё нет. Чтобы начать, выберите Игра, Раздать или нажмите Ctrl+N.</translation>

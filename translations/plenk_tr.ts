@@ -436,10 +436,6 @@ Ctrl+N yeni oyun dağıtır, Ctrl+Q programı kapatır, F1 kuralları gösterir.
         <translation>COM %1, %2, %3</translation>
     </message>
     <message>
-        <source>%1, cannot be played</source>
-        <translation>%1, oynanamaz</translation>
-    </message>
-    <message>
         <source>No game yet. To start one, choose Game, Deal or press Ctrl+N.</source>
         <extracomment>Before the first deal. &quot;Game, Deal&quot; names the menu and its item, &quot;Ctrl+N&quot; its key as the desktop writes it.</extracomment>
         <translation>Henüz oyun yok. Başlatmak için Oyun, Dağıt’ı seç ya da Ctrl+N’ye bas.</translation>

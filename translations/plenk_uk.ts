@@ -444,10 +444,6 @@ Ctrl+N — нова роздача, Ctrl+Q — вихід із програми,
         <translation>COM %1, %2, %3</translation>
     </message>
     <message>
-        <source>%1, cannot be played</source>
-        <translation>%1 — не в масть</translation>
-    </message>
-    <message>
         <source>No game yet. To start one, choose Game, Deal or press Ctrl+N.</source>
         <extracomment>Before the first deal. &quot;Game, Deal&quot; names the menu and its item, &quot;Ctrl+N&quot; its key as the desktop writes it.</extracomment>
         <translation>Гри ще немає. Щоб почати, виберіть Гра, Роздати або натисніть Ctrl+N.</translation>

@@ -436,10 +436,6 @@ Ctrl+N 发新的一局，Ctrl+Q 退出程序，F1 显示规则。</translation>
         <translation>COM %1, %2, %3</translation>
     </message>
     <message>
-        <source>%1, cannot be played</source>
-        <translation>%1，不能出</translation>
-    </message>
-    <message>
         <source>No game yet. To start one, choose Game, Deal or press Ctrl+N.</source>
         <extracomment>Before the first deal. &quot;Game, Deal&quot; names the menu and its item, &quot;Ctrl+N&quot; its key as the desktop writes it.</extracomment>
         <translation>还没有游戏。要开始，请选择“游戏”→“发牌”或按 Ctrl+N。</translation>
