@@ -118,5 +118,35 @@ TEST(Every_Script, AtTwoDevicePixelsPerPixelToo) {
     });
 }
 
+// Where no installed font writes the language's script, the log says so
+// once, and the game still speaks the language.
+TEST(Every_Script, AScriptWithoutAFontIsToldOnceAndStillShown) {
+    in_fresh_process([] {
+        QTemporaryDir folder;
+        QFile config(folder.filePath("fonts.conf"));
+        ASSERT_TRUE(config.open(QIODevice::WriteOnly));
+        config.write("<?xml version=\"1.0\"?><!DOCTYPE fontconfig SYSTEM \"fonts.dtd\"><fontconfig>"
+                     "<dir>/usr/share/fonts/truetype/liberation</dir><cachedir>" +
+                     QFile::encodeName(folder.path()) + "</cachedir></fontconfig>");
+        config.close();
+        qputenv("FONTCONFIG_FILE", QFile::encodeName(config.fileName()));
+        ensure_application();
+        static std::vector<std::pair<std::string, QString>> logged;
+        const QtMessageHandler was = qInstallMessageHandler(
+            [](QtMsgType, const QMessageLogContext &context, const QString &message) {
+                logged.emplace_back(context.category != nullptr ? context.category : "", message);
+            });
+        install_translations(QLocale("de"));
+        EXPECT_TRUE(logged.empty()) << "a Latin font is there";
+        install_translations(QLocale("ja"));
+        qInstallMessageHandler(was);
+        ASSERT_EQ(logged.size(), 1u);
+        EXPECT_EQ(logged[0].first, "plenk.translation");
+        EXPECT_TRUE(logged[0].second.contains("ja")) << logged[0].second.toStdString();
+        EXPECT_NE(QCoreApplication::translate("Window", "&Game"), "&Game");
+        EXPECT_NE(missing_letters(QCoreApplication::translate("Window", "&Game"), QFont()), "");
+    });
+}
+
 } // namespace
 } // namespace plenk::test
