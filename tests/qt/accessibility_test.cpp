@@ -2,6 +2,7 @@
 #include "game/human_selection.h"
 #include "platform/qt/surface_constants.h"
 #include "tests/qt/qt_support.h"
+#include "ui/qt/refusal_cue.h"
 #include "ui/table_layout.h"
 
 #include <QAccessible>
@@ -65,6 +66,7 @@ struct Keyboard_Table : ::testing::Test {
 
 TEST_F(Keyboard_Table,
        TheMarkIsDrawnWhereTheKeysPutItAndIsGoneWhileACardMovesWhenNewGameIsRefused) {
+    EXPECT_FALSE(table.window->refusal_cue->isVisible()) << "nothing refused yet";
     key(Qt::Key_N, Qt::ControlModifier);
     ASSERT_EQ(table.g().game_over, flag_false) << "Ctrl+N deals";
     const int first = table.form->marked_slot();
@@ -83,6 +85,9 @@ TEST_F(Keyboard_Table,
             const auto deck = table.g().deck;
             key(Qt::Key_N, Qt::ControlModifier);
             EXPECT_EQ(table.g().deck, deck);
+            // Deal, Show Rank and Reset Record wait; Exit is always taken.
+            for (std::size_t i = 0; i < table.window->gm_submnu.size(); ++i)
+                EXPECT_EQ(table.window->gm_submnu[i]->isEnabled(), i >= 3) << i;
             return true;
         },
         table.window.get());
@@ -224,6 +229,14 @@ TEST_F(Keyboard_Table, TheAccessibleTreeFollowsTheGame) {
                 << name.toStdString();
         }
         EXPECT_EQ(others, others_of(g));
+        // Past either end there is no child; within a thing, the table names it.
+        for (QAccessibleInterface *list : {tree, hand})
+            EXPECT_TRUE(list->child(-1) == nullptr && list->child(list->childCount()) == nullptr);
+        for (int i = 1; i < tree->childCount(); ++i) {
+            const QPoint inside = tree->child(i)->rect().center();
+            EXPECT_EQ(tree->childAt(inside.x(), inside.y()), tree->child(i))
+                << tree->child(i)->text(QAccessible::Name).toStdString();
+        }
         // A card that left the hand was told gone, so that no reader keeps an
         // object that became another.
         for (const auto &[card, object] : kept) {
@@ -267,6 +280,21 @@ TEST_F(Keyboard_Table, EachAnnouncementIsANoticeOfTheTable) {
     EXPECT_EQ(shown[0]->text(QAccessible::Name), "COM 3 takes all card");
     EXPECT_EQ(shown[1]->text(QAccessible::Name), "No game in progress");
     shown.clear();
+}
+
+// The Table menu's check items take a screen reader's press or toggle as a
+// click, and no other action.
+TEST_F(Keyboard_Table, ACheckItemTakesItsTwoActionsOnly) {
+    QAccessibleInterface *menu = QAccessible::queryAccessibleInterface(table.window->tbl_mnu);
+    QAccessibleActionInterface *item = menu->child(0)->actionInterface();
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->actionNames(), QStringList({QAccessibleActionInterface::pressAction(),
+                                                QAccessibleActionInterface::toggleAction()}));
+    EXPECT_FALSE(table.window->tbl_submnu[0]->isChecked());
+    item->doAction(QAccessibleActionInterface::showMenuAction());
+    EXPECT_FALSE(table.window->tbl_submnu[0]->isChecked());
+    item->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_TRUE(table.window->tbl_submnu[0]->isChecked());
 }
 
 // However a menu closes, the keys come back to the hand; Alt alone lends

@@ -265,9 +265,9 @@ void Game_Window::set_busy(bool busy) {
         refusal_cue->hide();
         QToolTip::hideText();
     }
-    // Deal, Show Rank and Reset Record; Exit is always taken.
-    for (std::size_t i = 0; i < 3; ++i)
-        gm_submnu[i]->setEnabled(!busy);
+    // Exit is always taken.
+    for (QAction *item : {gm_submnu[0], gm_submnu[1], gm_submnu[2]})
+        item->setEnabled(!busy);
     update_pointer();
 }
 
