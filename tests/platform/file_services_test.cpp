@@ -217,14 +217,14 @@ struct File_Outcome : In_Temp_Folder, testing::WithParamInterface<Case> {};
 TEST_P(File_Outcome, ReadAndSave) {
     in_child([&, &c = GetParam(), file = dir / "data.dat"] {
         prepare(c, dir);
-        auto kind =
-            [&file] { // of the name; of the file: kind, mode, links, owner; zero where missing
-                struct stat name {
-                }, info{};
-                ::lstat(file.c_str(), &name), ::stat(file.c_str(), &info);
-                return std::tuple(name.st_mode & S_IFMT, info.st_mode, info.st_nlink, info.st_uid,
-                                  info.st_gid);
-            };
+        // Of the name; of the file: kind, mode, links, owner; zero where missing.
+        auto kind = [&file] {
+            struct stat name {};
+            struct stat info {};
+            ::lstat(file.c_str(), &name), ::stat(file.c_str(), &info);
+            return std::tuple(name.st_mode & S_IFMT, info.st_mode, info.st_nlink, info.st_uid,
+                              info.st_gid);
+        };
         const auto was = kind();
         const Bytes old = get(file);
         const std::size_t open_before = descriptors();
@@ -296,8 +296,8 @@ TEST_F(In_Temp_Folder, ASaveCostsTheSameForAFileOfAnyLength) {
             rusage usage{};
             return ::getrusage(RUSAGE_SELF, &usage), std::pair{io, usage.ru_maxrss};
         };
-        struct stat before {
-        }, after{};
+        struct stat before {};
+        struct stat after {};
         ::stat(file.c_str(), &before);
         const auto [io, memory] = cost();
         const bool saved = write_file_start(file.string(), record).empty();

@@ -31,8 +31,8 @@ namespace fs = std::filesystem;
 // What copies on the record keep in the lock folder: files named for the
 // numbers of the record's folder and of its file.
 static std::vector<std::string> lock_files_of(const fs::path &record) {
-    struct stat folder {
-    }, file{};
+    struct stat folder {};
+    struct stat file {};
     ::stat(record.parent_path().c_str(), &folder), ::stat(record.c_str(), &file);
     const auto in_hex = [](ino_t number) {
         return (std::ostringstream() << std::hex << number).str();
