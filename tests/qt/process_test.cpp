@@ -11,7 +11,6 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <poll.h>
 #include <sched.h>
 #include <sstream>
 #include <sys/file.h>
@@ -300,45 +299,25 @@ TEST_F(Program_Copy, ACopyThatSharesNoLockFolderDoesNotPlayOnTheSameRecord) {
     os.on_record_written([&first] { first.record_replaced(); });
     ASSERT_TRUE(
         os.write_record_file(record.string(), encode_record({make_player_name("Ann")})).empty());
-    int said[2];
-    ASSERT_EQ(::pipe(said), 0);
-    child_stderr = said[1];
+    const fs::path said = folder.parent_path() / "said";
+    child_stderr = ::open(said.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
     const pid_t beyond = start([] {
         lock_folder_of_its_own(0);
         ::dup2(child_stderr, 2);
     });
-    ::close(said[1]);
-    std::string heard;
+    ::close(child_stderr);
+    const auto heard = [&said] {
+        std::ifstream in(said);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
     wait_for([&] {
-        char buffer[512];
-        pollfd ready{said[0], POLLIN, 0};
-        if (::poll(&ready, 1, 0) > 0) {
-            const ssize_t n = ::read(said[0], buffer, sizeof buffer);
-            heard.append(buffer, n > 0 ? static_cast<std::size_t>(n) : 0);
-        }
-        return heard.find("already running") != std::string::npos || ended(beyond) >= 0 ||
+        return heard().find("already running") != std::string::npos || ended(beyond) >= 0 ||
                !fs::exists(stale);
     });
-    ::close(said[0]);
     if (ended(beyond) == cannot_set_up)
         GTEST_SKIP() << "no mount of its own here";
     EXPECT_TRUE(fs::exists(stale)) << "the copy went on to the record";
-    EXPECT_THAT(heard, testing::HasSubstr("already running"));
-}
-
-// However a signal ends the program, nothing of its claim on the record is
-// left behind.
-TEST_F(Program_Copy, EndedByASignalLeavesNothingBehind) {
-    for (const int signal : {SIGTERM, SIGHUP, SIGINT}) {
-        SCOPED_TRACE(signal);
-        ASSERT_TRUE(write_file_start(stale.string(), {1}).empty());
-        const pid_t copy = start();
-        ASSERT_TRUE(wait_for([&] { return !fs::exists(stale); }));
-        ::kill(copy, signal);
-        EXPECT_TRUE(wait_for([&] { return ended(copy) >= 0; }));
-        EXPECT_EQ(ended(copy), 128 + signal);
-        EXPECT_THAT(lock_files_of(record), testing::IsEmpty());
-    }
+    EXPECT_THAT(heard(), testing::HasSubstr("already running"));
 }
 
 // Four copies started at once on one record: one plays, the others find it,
@@ -355,9 +334,10 @@ TEST_F(Program_Copy, OfCopiesStartedAtOnceOnePlaysAndTheOthersEndQuietly) {
     EXPECT_EQ(ending(0), 3);
 }
 
-// Whatever the copy finds in its runtime folder, or of other copies, it plays
+// Whatever the copy finds of other copies, or in its environment, it plays
 // when no other copy plays on its record; it goes on to its record, which
-// removes the stale temporary file.
+// removes the stale temporary file. However a signal then ends it, nothing of
+// its claim on the record is left behind.
 struct Lone_Start_Case {
     const char *name;
     std::function<void(Program_Copy &)> set_up;
@@ -435,18 +415,26 @@ const Lone_Start_Case lone_starts[] = {
 
 struct Lone_Start : Program_Copy, testing::WithParamInterface<Lone_Start_Case> {};
 
-TEST_P(Lone_Start, PlaysOnItsRecord) {
+TEST_P(Lone_Start, PlaysOnItsRecordUntilASignalEndsIt) {
     const Lone_Start_Case &c = GetParam();
     c.set_up(*this);
     if (IsSkipped())
         return;
-    const pid_t copy = start(c.before);
-    wait_for([&] { return !fs::exists(stale) || ended(copy) >= 0; });
-    if (ended(copy) == cannot_set_up)
-        GTEST_SKIP() << "no mount of its own here";
-    EXPECT_FALSE(fs::exists(stale))
-        << "the game did not go on to its record; it ended with " << ended(copy);
-    EXPECT_EQ(ended(copy), -1) << "the game ended";
+    for (const int signal : {SIGTERM, SIGHUP, SIGINT}) {
+        SCOPED_TRACE(signal);
+        ASSERT_TRUE(write_file_start(stale.string(), {1}).empty());
+        const pid_t copy = start(c.before);
+        wait_for([&] { return !fs::exists(stale) || ended(copy) >= 0; });
+        if (ended(copy) == cannot_set_up)
+            GTEST_SKIP() << "no mount of its own here";
+        EXPECT_FALSE(fs::exists(stale))
+            << "the game did not go on to its record; it ended with " << ended(copy);
+        EXPECT_EQ(ended(copy), -1) << "the game ended";
+        ::kill(copy, signal);
+        EXPECT_TRUE(wait_for([&] { return ended(copy) >= 0; }));
+        EXPECT_EQ(ended(copy), 128 + signal);
+        EXPECT_THAT(lock_files_of(record), testing::IsEmpty());
+    }
     EXPECT_FALSE(fs::exists("/data.dat"));
     EXPECT_THAT(lock_files_of(elsewhere), testing::IsEmpty());
 }

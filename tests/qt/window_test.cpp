@@ -340,10 +340,9 @@ TEST(Translations, ReachEverySurface) {
         Box_Answerer boxes(QMessageBox::No);
         boxes.on_box = check_box_fits;
         // Within the menu bar and each menu, no two items share an access key.
-        const QMenu *menus[] = {table.window->Gm_mnu, table.window->tbl_mnu,
-                                table.window->Help_mnu};
         QList<QList<QAction *>> groups{table.window->menuBar()->actions()};
-        for (const QMenu *menu : menus)
+        for (const QMenu *menu :
+             {table.window->Gm_mnu, table.window->tbl_mnu, table.window->Help_mnu})
             groups.push_back(menu->actions());
         for (const QList<QAction *> &group : groups) {
             std::set<QChar> keys;
