@@ -222,56 +222,40 @@ struct Program_Copy : testing::Test {
     std::map<pid_t, int> exits;
 };
 
-// Where the first copy plays, set up by `set_up`, which may point `program`
-// at another copy of the program on the same record for the second start.
-struct First_Copy_Case {
-    const char *name;
-    std::function<void(Program_Copy &)> set_up;
-};
-
-const First_Copy_Case first_copies[] = {
-    {"TheSameRecord", [](Program_Copy &) {}},
-    {"TheRecordHardLinkedBesideAnotherCopy",
-     [](Program_Copy &t) {
-         const fs::path other = t.folder.parent_path() / "other";
-         fs::create_directory(other), fs::copy_file(PLENK_PROGRAM, other / "plenk");
-         fs::create_hard_link(t.record, other / "data.dat");
-         t.program = (other / "plenk").string();
-     }},
-};
-
-struct Second_Start : Program_Copy, testing::WithParamInterface<First_Copy_Case> {};
-
 // Two copies on one record, the first having saved (a record of one name by a
 // new file renamed over it), the second given a token to bring a window
 // forward: it hands the token to the first, which comes to the front, and ends.
-TEST_P(Second_Start, RaisesTheFirstWindowAfterASave) {
-    GetParam().set_up(*this);
-    Game_Table first;
-    first.window->start();
-    Single_Instance instance(record.string());
-    ASSERT_EQ(instance.claim(), Single_Instance::Claim::First);
-    instance.serve(first.window.get());
-    first.window->showMinimized();
-    ASSERT_TRUE(
-        write_file_start(record.string(), encode_record({make_player_name("Ann")})).empty());
-    qputenv("XDG_ACTIVATION_TOKEN", "token-1"); // the second copy's alone
-    const pid_t second = start();
-    qunsetenv("XDG_ACTIVATION_TOKEN");
-    EXPECT_TRUE(wait_for([&] { return ended(second) >= 0; })) << "a second game runs";
-    EXPECT_EQ(ended(second), 0);
-    EXPECT_TRUE(!first.window->isMinimized() && QApplication::activeWindow() == first.window.get());
-    EXPECT_EQ(qgetenv("XDG_ACTIVATION_TOKEN"), "token-1");
-    EXPECT_TRUE(fs::exists(stale)) << "the second copy went on to its record";
+// The second is a copy of the same folder, then one in another folder, on the
+// record hard-linked there.
+TEST_F(Program_Copy, ASecondStartRaisesTheFirstWindowAfterASave) {
+    for (const bool in_another_folder : {false, true}) {
+        SCOPED_TRACE(in_another_folder ? "the record hard-linked beside another copy"
+                                       : "the same record");
+        if (in_another_folder) {
+            const fs::path other = folder.parent_path() / "other";
+            fs::create_directory(other), fs::copy_file(PLENK_PROGRAM, other / "plenk");
+            fs::create_hard_link(record, other / "data.dat");
+            program = (other / "plenk").string();
+        }
+        Game_Table first;
+        first.window->start();
+        Single_Instance instance(record.string());
+        ASSERT_EQ(instance.claim(), Single_Instance::Claim::First);
+        instance.serve(first.window.get());
+        first.window->showMinimized();
+        ASSERT_TRUE(
+            write_file_start(record.string(), encode_record({make_player_name("Ann")})).empty());
+        qputenv("XDG_ACTIVATION_TOKEN", "token-1"); // the second copy's alone
+        const pid_t second = start();
+        qunsetenv("XDG_ACTIVATION_TOKEN");
+        EXPECT_TRUE(wait_for([&] { return ended(second) >= 0; })) << "a second game runs";
+        EXPECT_EQ(ended(second), 0);
+        EXPECT_TRUE(!first.window->isMinimized() &&
+                    QApplication::activeWindow() == first.window.get());
+        EXPECT_EQ(qgetenv("XDG_ACTIVATION_TOKEN"), "token-1");
+        EXPECT_TRUE(fs::exists(stale)) << "the second copy went on to its record";
+    }
 }
-
-// A case is named by its name in test reports, not by its bytes.
-void PrintTo(const First_Copy_Case &c, std::ostream *out) {
-    *out << c.name;
-}
-
-INSTANTIATE_TEST_SUITE_P(First_Copies, Second_Start, testing::ValuesIn(first_copies),
-                         [](const auto &info) { return std::string(info.param.name); });
 
 // In a started copy: a mount namespace of its own with an empty lock folder
 // (mounted with `flags`), as a sandbox with a private /tmp and no shared
