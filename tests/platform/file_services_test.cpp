@@ -134,7 +134,6 @@ struct Case {
 };
 
 const Case cases[] = {
-    {"Missing", nothing, ENOENT, 0},
     {"MissingUnderNoUmask", nothing, ENOENT, 0, {}, Where::No_Umask},
     {"MissingUnderAPrivateUmask", nothing, ENOENT, 0, {}, Where::Umask_077},
     {"Record", file_of(35, 0751), 0, 0}, // replaced: every permission bit kept
