@@ -6,7 +6,6 @@
 
 #include <QAccessible>
 #include <QBuffer>
-#include <QDir>
 #include <QFile>
 #include <QImageReader>
 #include <QImageWriter>
@@ -15,9 +14,7 @@
 #include <algorithm>
 #include <random>
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace plenk::test {
 
@@ -47,27 +44,23 @@ static QByteArray claiming_60000_square(bool one_component) {
     return jpeg;
 }
 
-// Writes `bytes` as the picture file (none if empty; a folder, a pipe or a
-// link to a device of that name for "folder", "pipe" or "device") and returns
-// its path.
+// Writes `bytes` as the picture file (none if empty, a pipe for "pipe") and
+// returns its path.
 static QString put_picture(const QTemporaryDir &folder, const QByteArray &bytes) {
     QFile file(folder.filePath("table01.jpg"));
-    const bool special = bytes == "folder" || bytes == "pipe" || bytes == "device";
-    if (bytes == "folder")
-        QDir().mkdir(file.fileName());
     if (bytes == "pipe")
         ::mkfifo(QFile::encodeName(file.fileName()).constData(), 0644);
-    if (bytes == "device")
-        QFile::link(QStringLiteral("/dev/zero"), file.fileName());
-    EXPECT_TRUE(bytes.isEmpty() || special ||
+    EXPECT_TRUE(bytes.isEmpty() || bytes == "pipe" ||
                 (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()));
     return file.fileName();
 }
 
+// Which files the table shows, each refusal logged. The frame walk's own test
+// holds each of its limits and what is no ordinary file or no JPEG; a row here
+// shows such a refusal reaching the table, and a pipe that the open does not
+// wait for.
 TEST(Table_Picture, EachFileIsShownOrRefusedLeavingThePlainTable) {
     const QByteArray jpeg = picture({1200, 900});
-    const QByteArray small = picture({64, 48});
-    QByteArray progressive = picture({2800, 2800}, "JPEG", true);
     // Three segments of the largest size (a camera's EXIF, ICC profile and preview) before the
     // frame header.
     const QByteArray segments =
@@ -75,39 +68,22 @@ TEST(Table_Picture, EachFileIsShownOrRefusedLeavingThePlainTable) {
     const struct {
         const char *what;
         QByteArray bytes;
-        bool fits; // may go to the decoder
         bool shown;
     } files[] = {
-        {"no file", {}, false, false},
-        {"a folder", "folder", false, false},
-        {"a pipe", "pipe", false, false},
-        {"a link to a device", "device", false, false},
-        {"a JPEG", jpeg, true, true},
-        {"a progressive JPEG within the budget", picture({64, 48}, "JPEG", true), true, true},
-        {"a progressive JPEG just over the budget", picture({4000, 2001}, "JPEG", true), false,
-         false},
-        {"a JPEG read row by row, of any size", picture({4000, 2001}), true, true},
-        {"a JPEG claiming 60000 square, its rows missing", claiming_60000_square(false), true,
-         false},
-        {"a first scan of one component of three", claiming_60000_square(true), false, false},
-        {"a frame header behind large segments", QByteArray(jpeg).insert(2, segments), true, true},
+        {"no file", {}, false},
+        {"a pipe", "pipe", false},
+        {"a JPEG", jpeg, true},
+        {"a progressive JPEG within the budget", picture({64, 48}, "JPEG", true), true},
+        {"a progressive JPEG just over the budget", picture({4000, 2001}, "JPEG", true), false},
+        {"a JPEG read row by row, of any size", picture({4000, 2001}), true},
+        {"a JPEG claiming 60000 square, its rows missing", claiming_60000_square(false), false},
+        {"a first scan of one component of three", claiming_60000_square(true), false},
+        {"a frame header behind large segments", QByteArray(jpeg).insert(2, segments), true},
         {"a frame header behind 65536 empty comments",
-         QByteArray(jpeg).insert(2, QByteArray("\xFF\xFE\x00\x02", 4).repeated(65536)), false,
-         false},
-        {"a small JPEG with 60000 empty comments after its scan",
-         QByteArray(small).insert(small.size() - 2,
-                                  QByteArray("\xFF\xFE\x00\x02", 4).repeated(60000)),
-         false, false},
-        {"a progressive JPEG of 20000 tiny scans",
-         progressive.insert(
-             progressive.size() - 2,
-             QByteArray("\xFF\xDA\x00\x08\x01\x01\x00\x00\x00\x10\x2A", 11).repeated(20000)),
-         false, false},
-        {"a truncated JPEG", jpeg.left(jpeg.size() / 2), true, false},
-        {"a corrupt JPEG", QByteArray(jpeg).replace(600, 4000, QByteArray(4000, '\x5a')), true,
-         false},
-        {"a PNG", picture({100, 80}, "PNG"), false, false},
-        {"plain text", "plain text, not a picture\n", false, false},
+         QByteArray(jpeg).insert(2, QByteArray("\xFF\xFE\x00\x02", 4).repeated(65536)), false},
+        {"a truncated JPEG", jpeg.left(jpeg.size() / 2), false},
+        {"a corrupt JPEG", QByteArray(jpeg).replace(600, 4000, QByteArray(4000, '\x5a')), false},
+        {"a PNG", picture({100, 80}, "PNG"), false},
     };
     ensure_application();
     for (const auto &file : files) {
@@ -120,12 +96,8 @@ TEST(Table_Picture, EachFileIsShownOrRefusedLeavingThePlainTable) {
             [](QtMsgType, const QMessageLogContext &context, const QString &) {
                 logged.emplace_back(context.category != nullptr ? context.category : "");
             });
-        const QString path = put_picture(folder, file.bytes);
-        const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK);
-        EXPECT_EQ(jpeg_fit_to_decode(read_jpeg_frame_in_file(fd)), file.fits);
-        if (fd >= 0)
-            ::close(fd);
-        const std::optional<QImage> shown = load_background_picture(path, QSize(750, 550));
+        const std::optional<QImage> shown =
+            load_background_picture(put_picture(folder, file.bytes), QSize(750, 550));
         qInstallMessageHandler(was);
         EXPECT_EQ(shown.has_value(), file.shown);
         EXPECT_EQ(logged, file.shown ? std::vector<std::string>{}

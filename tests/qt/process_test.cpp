@@ -10,7 +10,7 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
-#include <poll.h>
+#include <map>
 #include <sched.h>
 #include <sstream>
 #include <sys/file.h>
@@ -21,8 +21,6 @@
 #include <sys/un.h>
 #include <sys/wait.h>
 
-extern char **environ;
-
 // What needs a process of its own: the program ending, Qt scaled from its
 // start, and copies of the program itself.
 namespace plenk::test {
@@ -32,8 +30,8 @@ namespace fs = std::filesystem;
 // What copies on the record keep in the lock folder: files named for the
 // numbers of the record's folder and of its file.
 static std::vector<std::string> lock_files_of(const fs::path &record) {
-    struct stat folder {
-    }, file{};
+    struct stat folder {};
+    struct stat file {};
     ::stat(record.parent_path().c_str(), &folder), ::stat(record.c_str(), &file);
     const auto in_hex = [](ino_t number) {
         return (std::ostringstream() << std::hex << number).str();
@@ -51,7 +49,8 @@ static std::vector<std::string> lock_files_of(const fs::path &record) {
 
 // The program ends from inside a card's slide, in a child process: with
 // status 0, with nothing of the game running on after it, data.dat as it was
-// and nothing of its claim on the record left.
+// and nothing of its claim on the record left. A pause keeps the window
+// answering, and Exit from it ends the program at once rather than after it.
 TEST(Ending, DuringASlideEndsTheProcessAtOnceAndLeavesTheRecord) {
     ::testing::FLAGS_gtest_death_test_style =
         "fast"; // no Qt in this process before the child starts it
@@ -63,6 +62,12 @@ TEST(Ending, DuringASlideEndsTheProcessAtOnceAndLeavesTheRecord) {
              QTimer::singleShot(50, [&t] { t.window->gm_submnu[4]->trigger(); });
              t.window->Help_submnu->trigger();
              std::fprintf(stderr, "the help window ran on\n");
+         }},
+        {"Exit from a pause",
+         [](Game_Table &t) {
+             QTimer::singleShot(50, [&t] { t.window->gm_submnu[4]->trigger(); });
+             t.os->Qt_Platform::Sleep(60000);
+             std::fprintf(stderr, "the pause ran on\n");
          }},
     };
     for (const auto &ending : endings) {
@@ -91,22 +96,6 @@ TEST(Ending, DuringASlideEndsTheProcessAtOnceAndLeavesTheRecord) {
         EXPECT_EQ(read_file_start(data_file, 100).bytes, encode_record({make_player_name("Zed")}));
         EXPECT_THAT(lock_files_of(data_file), testing::IsEmpty());
     }
-}
-
-// A pause keeps the window answering: an event due in it is handled there,
-// and Exit from it ends the program at once rather than after the pause.
-TEST(Ending, DuringAPauseEndsTheProcessAtOnce) {
-    ::testing::FLAGS_gtest_death_test_style = "fast";
-    EXPECT_EXIT(
-        {
-            Game_Table table;
-            table.window->start();
-            QTimer::singleShot(50, [&table] { table.window->gm_submnu[4]->trigger(); });
-            table.os->Qt_Platform::Sleep(60000);
-            std::fprintf(stderr, "the pause ran to its end\n");
-            std::exit(1);
-        },
-        ::testing::ExitedWithCode(0), ::testing::Not(::testing::HasSubstr("ran to its end")));
 }
 
 // Under a file-size limit below a record's 35 bytes, a whole game ends with
@@ -196,27 +185,13 @@ struct Program_Copy : testing::Test {
     }
     void TearDown() override {
         for (pid_t child : children)
-            ::kill(child, SIGTERM), ::waitpid(child, nullptr, 0);
+            if (!exits.contains(child))
+                ::kill(child, SIGTERM), ::waitpid(child, nullptr, 0);
         fs::remove_all(folder); // Qt cannot name it to remove it
     }
-    // Starts the program with the environment changed as given (a null value
-    // unsets), `before` run in the child just before it becomes the program.
-    pid_t start(const std::vector<std::pair<std::string, const char *>> &changes = {},
-                void (*before)() = nullptr) {
-        std::vector<std::string> kept;
-        for (char **e = environ; *e != nullptr; ++e)
-            if (std::none_of(changes.begin(), changes.end(), [e](const auto &c) {
-                    return std::string(*e).starts_with(c.first + "=");
-                }))
-                kept.emplace_back(*e);
-        for (const auto &[name, value] : changes)
-            if (value != nullptr)
-                kept.push_back(name + "=" + value);
-        std::vector<char *> env;
-        for (std::string &e : kept)
-            env.push_back(e.data());
-        env.push_back(nullptr);
-        char *argv[] = {program.data(), nullptr};
+    // Starts the program in this process's environment, `before` run in the
+    // child just before it becomes the program.
+    pid_t start(void (*before)() = nullptr) {
         const pid_t child = ::fork();
         if (child == 0) {
             // As from a terminal, whatever this process ignores (nohup, a CI runner).
@@ -224,18 +199,19 @@ struct Program_Copy : testing::Test {
                 ::signal(signal, SIG_DFL);
             if (before != nullptr)
                 before();
-            ::execve(program.c_str(), argv, env.data());
+            char *argv[] = {program.data(), nullptr};
+            ::execv(program.c_str(), argv);
             ::_exit(127);
         }
         children.push_back(child);
         return child;
     }
     // The exit status of the child once it has ended, -1 while it runs.
-    static int ended(pid_t child) {
+    int ended(pid_t child) {
         int status = 0;
-        return ::waitpid(child, &status, WNOHANG) == child
-                   ? (WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status))
-                   : -1;
+        if (!exits.contains(child) && ::waitpid(child, &status, WNOHANG) == child)
+            exits[child] = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        return exits.contains(child) ? exits[child] : -1;
     }
     QTemporaryDir runtime, root;
     fs::path folder = fs::path(root.path().toStdString()) / "caf\xE9";
@@ -243,59 +219,43 @@ struct Program_Copy : testing::Test {
     fs::path record = folder / "data.dat", stale = folder / ".plenk-temp.Ab12Cd";
     fs::path elsewhere = folder.parent_path() / "elsewhere" / "data.dat";
     std::vector<pid_t> children;
+    std::map<pid_t, int> exits;
 };
-
-// Where the first copy plays, set up by `set_up`, which may point `program`
-// at another copy of the program on the same record for the second start.
-struct First_Copy_Case {
-    const char *name;
-    std::function<void(Program_Copy &)> set_up;
-};
-
-const First_Copy_Case first_copies[] = {
-    {"TheSameRecord", [](Program_Copy &) {}},
-    {"TheRecordHardLinkedBesideAnotherCopy",
-     [](Program_Copy &t) {
-         const fs::path other = t.folder.parent_path() / "other";
-         fs::create_directory(other), fs::copy_file(PLENK_PROGRAM, other / "plenk");
-         fs::create_hard_link(t.record, other / "data.dat");
-         t.program = (other / "plenk").string();
-     }},
-};
-
-struct Second_Start : Program_Copy, testing::WithParamInterface<First_Copy_Case> {};
 
 // Two copies on one record, the first having saved (a record of one name by a
 // new file renamed over it), the second given a token to bring a window
 // forward: it hands the token to the first, which comes to the front, and ends.
-TEST_P(Second_Start, RaisesTheFirstWindowAfterASave) {
-    GetParam().set_up(*this);
-    Game_Table first;
-    first.window->start();
-    Single_Instance instance(record.string());
-    ASSERT_EQ(instance.claim(), Single_Instance::Claim::First);
-    instance.serve(first.window.get());
-    first.window->showMinimized();
-    ASSERT_TRUE(
-        write_file_start(record.string(), encode_record({make_player_name("Ann")})).empty());
-    qunsetenv("XDG_ACTIVATION_TOKEN");
-    const pid_t second = start({{"XDG_ACTIVATION_TOKEN", "token-1"}});
-    int status = -1;
-    EXPECT_TRUE(wait_for([&] { return (status = status < 0 ? ended(second) : status) >= 0; }))
-        << "a second game runs";
-    EXPECT_EQ(status, 0);
-    EXPECT_TRUE(!first.window->isMinimized() && QApplication::activeWindow() == first.window.get());
-    EXPECT_EQ(qgetenv("XDG_ACTIVATION_TOKEN"), "token-1");
-    EXPECT_TRUE(fs::exists(stale)) << "the second copy went on to its record";
+// The second is a copy of the same folder, then one in another folder, on the
+// record hard-linked there.
+TEST_F(Program_Copy, ASecondStartRaisesTheFirstWindowAfterASave) {
+    for (const bool in_another_folder : {false, true}) {
+        SCOPED_TRACE(in_another_folder ? "the record hard-linked beside another copy"
+                                       : "the same record");
+        if (in_another_folder) {
+            const fs::path other = folder.parent_path() / "other";
+            fs::create_directory(other), fs::copy_file(PLENK_PROGRAM, other / "plenk");
+            fs::create_hard_link(record, other / "data.dat");
+            program = (other / "plenk").string();
+        }
+        Game_Table first;
+        first.window->start();
+        Single_Instance instance(record.string());
+        ASSERT_EQ(instance.claim(), Single_Instance::Claim::First);
+        instance.serve(first.window.get());
+        first.window->showMinimized();
+        ASSERT_TRUE(
+            write_file_start(record.string(), encode_record({make_player_name("Ann")})).empty());
+        qputenv("XDG_ACTIVATION_TOKEN", "token-1"); // the second copy's alone
+        const pid_t second = start();
+        qunsetenv("XDG_ACTIVATION_TOKEN");
+        EXPECT_TRUE(wait_for([&] { return ended(second) >= 0; })) << "a second game runs";
+        EXPECT_EQ(ended(second), 0);
+        EXPECT_TRUE(!first.window->isMinimized() &&
+                    QApplication::activeWindow() == first.window.get());
+        EXPECT_EQ(qgetenv("XDG_ACTIVATION_TOKEN"), "token-1");
+        EXPECT_TRUE(fs::exists(stale)) << "the second copy went on to its record";
+    }
 }
-
-// A case is named by its name in test reports, not by its bytes.
-void PrintTo(const First_Copy_Case &c, std::ostream *out) {
-    *out << c.name;
-}
-
-INSTANTIATE_TEST_SUITE_P(First_Copies, Second_Start, testing::ValuesIn(first_copies),
-                         [](const auto &info) { return std::string(info.param.name); });
 
 // In a started copy: a mount namespace of its own with an empty lock folder
 // (mounted with `flags`), as a sandbox with a private /tmp and no shared
@@ -323,48 +283,25 @@ TEST_F(Program_Copy, ACopyThatSharesNoLockFolderDoesNotPlayOnTheSameRecord) {
     os.on_record_written([&first] { first.record_replaced(); });
     ASSERT_TRUE(
         os.write_record_file(record.string(), encode_record({make_player_name("Ann")})).empty());
-    int said[2];
-    ASSERT_EQ(::pipe(said), 0);
-    child_stderr = said[1];
-    const pid_t beyond = start({}, [] {
+    const fs::path said = folder.parent_path() / "said";
+    child_stderr = ::open(said.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
+    const pid_t beyond = start([] {
         lock_folder_of_its_own(0);
         ::dup2(child_stderr, 2);
     });
-    ::close(said[1]);
-    std::string heard;
-    int status = -1;
+    ::close(child_stderr);
+    const auto heard = [&said] {
+        std::ifstream in(said);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
     wait_for([&] {
-        char buffer[512];
-        pollfd ready{said[0], POLLIN, 0};
-        if (::poll(&ready, 1, 0) > 0) {
-            const ssize_t n = ::read(said[0], buffer, sizeof buffer);
-            heard.append(buffer, n > 0 ? static_cast<std::size_t>(n) : 0);
-        }
-        status = status < 0 ? ended(beyond) : status;
-        return heard.find("already running") != std::string::npos || status >= 0 ||
+        return heard().find("already running") != std::string::npos || ended(beyond) >= 0 ||
                !fs::exists(stale);
     });
-    ::close(said[0]);
-    if (status == cannot_set_up)
+    if (ended(beyond) == cannot_set_up)
         GTEST_SKIP() << "no mount of its own here";
     EXPECT_TRUE(fs::exists(stale)) << "the copy went on to the record";
-    EXPECT_THAT(heard, testing::HasSubstr("already running"));
-}
-
-// However a signal ends the program, nothing of its claim on the record is
-// left behind.
-TEST_F(Program_Copy, EndedByASignalLeavesNothingBehind) {
-    for (const int signal : {SIGTERM, SIGHUP, SIGINT}) {
-        SCOPED_TRACE(signal);
-        ASSERT_TRUE(write_file_start(stale.string(), {1}).empty());
-        const pid_t copy = start();
-        ASSERT_TRUE(wait_for([&] { return !fs::exists(stale); }));
-        ::kill(copy, signal);
-        int status = -1;
-        EXPECT_TRUE(wait_for([&] { return (status = status < 0 ? ended(copy) : status) >= 0; }));
-        EXPECT_EQ(status, 128 + signal);
-        EXPECT_THAT(lock_files_of(record), testing::IsEmpty());
-    }
+    EXPECT_THAT(heard(), testing::HasSubstr("already running"));
 }
 
 // Four copies started at once on one record: one plays, the others find it,
@@ -373,19 +310,18 @@ TEST_F(Program_Copy, OfCopiesStartedAtOnceOnePlaysAndTheOthersEndQuietly) {
     std::vector<pid_t> copies;
     for (int i = 0; i < 4; ++i)
         copies.push_back(start());
-    std::vector<int> status(copies.size(), -1);
-    auto settled = [&] {
-        for (std::size_t i = 0; i < copies.size(); ++i)
-            status[i] = status[i] < 0 ? ended(copies[i]) : status[i];
-        return std::count(status.begin(), status.end(), -1) == 1 && !fs::exists(stale);
+    const auto ending = [&](int status) {
+        return std::count_if(copies.begin(), copies.end(),
+                             [&](pid_t copy) { return ended(copy) == status; });
     };
-    EXPECT_TRUE(wait_for(settled));
-    EXPECT_EQ(std::count(status.begin(), status.end(), 0), 3);
+    EXPECT_TRUE(wait_for([&] { return ending(-1) == 1 && !fs::exists(stale); }));
+    EXPECT_EQ(ending(0), 3);
 }
 
-// Whatever the copy finds in its runtime folder, or of other copies, it plays
+// Whatever the copy finds of other copies, or in its environment, it plays
 // when no other copy plays on its record; it goes on to its record, which
-// removes the stale temporary file.
+// removes the stale temporary file. However a signal then ends it, nothing of
+// its claim on the record is left behind.
 struct Lone_Start_Case {
     const char *name;
     std::function<void(Program_Copy &)> set_up;
@@ -463,20 +399,26 @@ const Lone_Start_Case lone_starts[] = {
 
 struct Lone_Start : Program_Copy, testing::WithParamInterface<Lone_Start_Case> {};
 
-TEST_P(Lone_Start, PlaysOnItsRecord) {
+TEST_P(Lone_Start, PlaysOnItsRecordUntilASignalEndsIt) {
     const Lone_Start_Case &c = GetParam();
     c.set_up(*this);
     if (IsSkipped())
         return;
-    const pid_t copy = start({}, c.before);
-    int status = -1;
-    wait_for(
-        [&] { return !fs::exists(stale) || (status = status >= 0 ? status : ended(copy)) >= 0; });
-    if (status == cannot_set_up)
-        GTEST_SKIP() << "no mount of its own here";
-    EXPECT_FALSE(fs::exists(stale))
-        << "the game did not go on to its record; it ended with " << status;
-    EXPECT_EQ(status < 0 ? ended(copy) : status, -1) << "the game ended";
+    for (const int signal : {SIGTERM, SIGHUP, SIGINT}) {
+        SCOPED_TRACE(signal);
+        ASSERT_TRUE(write_file_start(stale.string(), {1}).empty());
+        const pid_t copy = start(c.before);
+        wait_for([&] { return !fs::exists(stale) || ended(copy) >= 0; });
+        if (ended(copy) == cannot_set_up)
+            GTEST_SKIP() << "no mount of its own here";
+        EXPECT_FALSE(fs::exists(stale))
+            << "the game did not go on to its record; it ended with " << ended(copy);
+        EXPECT_EQ(ended(copy), -1) << "the game ended";
+        ::kill(copy, signal);
+        EXPECT_TRUE(wait_for([&] { return ended(copy) >= 0; }));
+        EXPECT_EQ(ended(copy), 128 + signal);
+        EXPECT_THAT(lock_files_of(record), testing::IsEmpty());
+    }
     EXPECT_FALSE(fs::exists("/data.dat"));
     EXPECT_THAT(lock_files_of(elsewhere), testing::IsEmpty());
 }

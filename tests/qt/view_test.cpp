@@ -15,29 +15,28 @@
 namespace plenk::test {
 namespace {
 
-// Starts Qt on one screen of `width` by `height` device pixels at `scale`
-// device pixels per desktop pixel, the table's look kept in `settings`.
-void start_on_screen(int width, int height, const char *scale, const QTemporaryDir &settings) {
-    const QString config = settings.filePath("screen.json");
-    QFile file(config);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(QStringLiteral(R"({"screens":[{"name":"s","x":0,"y":0,"width":%1,"height":%2,)"
-                              R"("logicalDpi":96,"logicalBase":96,"dpr":1}]})")
-                   .arg(width)
-                   .arg(height)
-                   .toUtf8());
-    file.close();
-    qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).toUtf8());
-    qputenv("QT_SCALE_FACTOR", scale);
-    ensure_application();
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
-}
-
-void write_settings(const QTemporaryDir &settings, const QByteArray &text) {
-    QDir(settings.path()).mkpath("plenk");
-    QFile file(settings.filePath("plenk/plenk.conf"));
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(text);
+// Runs `body` in a fresh process, Qt started on one screen of `width` by
+// `height` device pixels at `scale` device pixels per desktop pixel, the
+// table's look kept in `settings`.
+void on_screen(int width, int height, const char *scale,
+               const std::function<void(const QTemporaryDir &settings)> &body) {
+    in_fresh_process([&] {
+        QTemporaryDir settings;
+        const QString config = settings.filePath("screen.json");
+        QFile file(config);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QStringLiteral(R"({"screens":[{"name":"s","x":0,"y":0,"width":%1,"height":%2,)"
+                                  R"("logicalDpi":96,"logicalBase":96,"dpr":1}]})")
+                       .arg(width)
+                       .arg(height)
+                       .toUtf8());
+        file.close();
+        qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).toUtf8());
+        qputenv("QT_SCALE_FACTOR", scale);
+        ensure_application();
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+        body(settings);
+    });
 }
 
 } // namespace
@@ -84,9 +83,7 @@ QRect painted_in(const QImage &shot, QRect around) {
 // is told it is, as the test works it out in table pixels. The window always
 // fits the screen: Zoom In stops at the last step whose window fits.
 TEST(Zoom, EveryStepScalesTheWholeTableAndTheWindowFits) {
-    in_fresh_process([] {
-        QTemporaryDir settings;
-        start_on_screen(2560, 1600, "1", settings);
+    on_screen(2560, 1600, "1", [](const QTemporaryDir &) {
         Game_Table t;
         Game_Window &w = *t.window;
         w.start();
@@ -147,9 +144,7 @@ TEST(Zoom, EveryStepScalesTheWholeTableAndTheWindowFits) {
 // At a scale of 1.5 on a 1024 by 768 screen, 682 by 512 desktop pixels,
 // the window opens at the largest step that fits, and remembers nothing.
 TEST(Zoom, ASmallScreenAtAScaleOfOneAndAHalfShowsTheWholeWindow) {
-    in_fresh_process([] {
-        QTemporaryDir settings;
-        start_on_screen(1024, 768, "1.5", settings);
+    on_screen(1024, 768, "1.5", [](const QTemporaryDir &settings) {
         Game_Table t;
         t.window->start();
         EXPECT_EQ(t.window->zoom(), 75);
@@ -163,9 +158,7 @@ TEST(Zoom, ASmallScreenAtAScaleOfOneAndAHalfShowsTheWholeWindow) {
 // cloth, with the menus and status line; Escape leaves it for the step it
 // left; both are kept for the next start, in the settings file only.
 TEST(Full_Screen, FillsTheScreenAndIsKeptForTheNextStart) {
-    in_fresh_process([] {
-        QTemporaryDir settings;
-        start_on_screen(1920, 1200, "1", settings);
+    on_screen(1920, 1200, "1", [](const QTemporaryDir &) {
         {
             Game_Table t;
             Game_Window &w = *t.window;
@@ -206,9 +199,7 @@ TEST(Full_Screen, FillsTheScreenAndIsKeptForTheNextStart) {
 
 // What the settings file says, and what the next start makes of it.
 TEST(View_Settings, AMissingBrokenOrOutdatedFileGivesTheDefaults) {
-    in_fresh_process([] {
-        QTemporaryDir settings;
-        start_on_screen(2560, 1600, "1", settings);
+    on_screen(2560, 1600, "1", [](const QTemporaryDir &settings) {
         const std::vector<Installed_Deck> decks = installed_decks(QLocale::c());
         const auto other = std::find_if(decks.begin(), decks.end(), [](const Installed_Deck &d) {
             return d.id != QLatin1String(standard_deck_id);
@@ -232,9 +223,12 @@ TEST(View_Settings, AMissingBrokenOrOutdatedFileGivesTheDefaults) {
         };
         for (const Case &c : cases) {
             SCOPED_TRACE(c.what);
-            QFile::remove(settings.filePath("plenk/plenk.conf"));
-            if (!c.file.isEmpty())
-                write_settings(settings, c.file);
+            QFile file(settings.filePath("plenk/plenk.conf"));
+            file.remove();
+            EXPECT_TRUE(c.file.isEmpty() ||
+                        (QDir(settings.path()).mkpath("plenk") && file.open(QIODevice::WriteOnly) &&
+                         file.write(c.file) == c.file.size()));
+            file.close();
             Game_Table t;
             t.window->start();
             EXPECT_EQ(t.window->zoom(), c.zoom);
@@ -247,9 +241,7 @@ TEST(View_Settings, AMissingBrokenOrOutdatedFileGivesTheDefaults) {
 // Choosing a deck in the middle of a game redraws the table with it at once
 // and leaves the game as it was; the choice is checked and kept.
 TEST(Card_Decks, AChoiceMidGameRedrawsTheTableAndKeepsTheGame) {
-    in_fresh_process([] {
-        QTemporaryDir settings;
-        start_on_screen(1920, 1200, "1", settings);
+    on_screen(1920, 1200, "1", [](const QTemporaryDir &) {
         Game_Table t;
         Game_Window &w = *t.window;
         w.start();
