@@ -279,5 +279,47 @@ TEST(Card_Decks, AChoiceMidGameRedrawsTheTableAndKeepsTheGame) {
     });
 }
 
+// A folder counts as a deck only when its entry names it and its SVG, and the
+// SVG lies in the folder itself; the first data folder's deck of an id counts.
+TEST(Card_Decks, AFolderIsADeckOnlyWithANameAndItsOwnSvg) {
+    ensure_application();
+    QTemporaryDir first, second;
+    const auto make = [](const QTemporaryDir &data, const char *id, const QByteArray &entry,
+                         const char *svg) {
+        const QString folder = data.filePath(QStringLiteral("carddecks/") + id);
+        QDir().mkpath(folder);
+        QFile index(folder + "/index.desktop");
+        EXPECT_TRUE(index.open(QIODevice::WriteOnly) && index.write(entry) == entry.size());
+        if (svg != nullptr)
+            QFile(folder + '/' + svg).open(QIODevice::WriteOnly);
+    };
+    make(first, "svg-whole", "[KDE Backdeck]\nName=Whole\nName[de]=Ganz\nSVG=whole.svgz\n",
+         "whole.svgz");
+    make(first, "svg-no-svg-key", "Name=No SVG key\n", "x.svgz");
+    make(first, "svg-no-name", "SVG=x.svgz\n", "x.svgz");
+    make(first, "svg-elsewhere", "Name=Elsewhere\nSVG=../svg-whole/whole.svgz\n", nullptr);
+    make(first, "svg-missing", "Name=Missing\nSVG=gone.svgz\n", nullptr);
+    make(first, "not-a-deck", "Name=Not a deck\nSVG=x.svgz\n", "x.svgz");
+    make(second, "svg-whole", "Name=Later\nSVG=later.svgz\n", "later.svgz");
+    make(second, "svg-later", "Name=Alpha\nSVG=a.svgz\n", "a.svgz");
+    const QByteArray home = qgetenv("XDG_DATA_HOME"), dirs = qgetenv("XDG_DATA_DIRS");
+    qputenv("XDG_DATA_HOME", first.path().toUtf8());
+    qputenv("XDG_DATA_DIRS", second.path().toUtf8());
+    const std::vector<Installed_Deck> german = installed_decks(QLocale("de"));
+    const std::vector<Installed_Deck> english = installed_decks(QLocale::c());
+    qputenv("XDG_DATA_HOME", home);
+    qputenv("XDG_DATA_DIRS", dirs);
+    std::vector<std::string> found;
+    for (const Installed_Deck &d : german)
+        found.push_back((d.id + ' ' + d.name + ' ' + QFileInfo(d.svg).filePath()).toStdString());
+    EXPECT_EQ(
+        found,
+        (std::vector<std::string>{
+            ("svg-later Alpha " + second.filePath("carddecks/svg-later/a.svgz")).toStdString(),
+            ("svg-whole Ganz " + first.filePath("carddecks/svg-whole/whole.svgz")).toStdString()}));
+    ASSERT_EQ(english.size(), 2u);
+    EXPECT_EQ(english[1].name, "Whole");
+}
+
 } // namespace
 } // namespace plenk::test
