@@ -25,6 +25,9 @@ build_and_test() {
 build_and_test build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
-export LSAN_OPTIONS=suppressions=$PWD/scripts/lsan.supp:print_suppressions=0
+# Thread-local storage is not scanned: LeakSanitizer's own walk of the
+# dynamic thread-local blocks of the loaded Qt plugins faults at exit (a
+# bogus block range). Skipping it can only report more, never hide a leak.
+export LSAN_OPTIONS=use_tls=0:suppressions=$PWD/scripts/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 build_and_test build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPLENK_SANITIZE=ON
