@@ -480,6 +480,33 @@ TEST_F(In_Temp_Folder, AReplacedRecordHasItsFolderSynced) {
     EXPECT_EQ(synced_folders, 1);
 }
 
+// The holder's note reaches a later copy whole, and the later copy, refused,
+// keeps nothing of the record open.
+TEST_F(In_Temp_Folder, TheHoldersNoteReachesALaterCopyThatKeepsNoHoldOnTheRecord) {
+    const fs::path file = dir / "data.dat";
+    put(file);
+    const auto opened = [&file] { // this process's descriptors of the record
+        int n = 0;
+        for (const auto &fd : fs::directory_iterator("/proc/self/fd")) {
+            std::error_code error;
+            n += fs::read_symlink(fd.path(), error) == fs::canonical(file);
+        }
+        return n;
+    };
+    Record_Lock held(file.string());
+    ASSERT_EQ(held.state(), Record_Lock::State::Ours);
+    EXPECT_TRUE(held.leave_note("/run/user/1/plenk/a.socket"));
+    const int before = opened();
+    {
+        const Record_Lock later(file.string());
+        EXPECT_EQ(later.state(), Record_Lock::State::Another_Copys);
+        EXPECT_EQ(later.note(), "/run/user/1/plenk/a.socket");
+        EXPECT_EQ(opened(), before);
+    }
+    EXPECT_TRUE(held.leave_note("b"));
+    EXPECT_EQ(Record_Lock(file.string()).note(), "b") << "a shorter note replaces the longer";
+}
+
 // A save replaces a record of one name and frees its old file's number,
 // which the system soon gives a new file: that file, made a record, is
 // another record, and its own copy plays on it.
