@@ -78,6 +78,17 @@ const Case cases[] = {
     {"TablesBeforeTheFrame", jpeg(0xC2, 9, 7, {segment(0xC4, 2), segment(0xCC, 2)}), true, false, 9,
      7},
     {"FirstScanOfOneComponent", jpeg(0xC0, 60000, 60000, {}, 1), true, false, 60000, 60000},
+    // What some cameras append after the end of the picture, zero padding and
+    // more, is no part of it.
+    {"PaddingAndSegmentsAfterTheEnd",
+     [] {
+         Bytes b = ended(jpeg(0xC0, 8, 8), {});
+         b.insert(b.end(), 16, 0x00);
+         for (int i = 0; i < 200; ++i)
+             b.insert(b.end(), {0xFF, 0xFE, 0x00, 0x02});
+         return b;
+     }(),
+     true, true, 8, 8},
     {"FirstScanOfTwoComponents", jpeg(0xC0, 60000, 60000, {}, 2), true, false, 60000, 60000},
     {"RestartMarkersAndFill", jpeg(0xC0, 8, 8, {{0xFF, 0xD0, 0xFF, 0x01}}), true, true, 8, 8},
     {"CutBeforeTheScan", cut(jpeg(0xC0, 100, 100), 12), true, false, 100, 100},
