@@ -79,7 +79,7 @@ const std::map<std::string, Box_Answer> answers{
 // Repaints read "paint", the frames of a slide one line "slide"; under
 // `detail` with each card drawn and where the slide starts and ends. A frame
 // is a repaint made while the table's state says a card is moving.
-struct Transcript_Platform : Fixed_Random_Platform {
+struct Transcript_Platform : Headless_Platform {
     std::vector<std::string> lines;
     bool detail = false;
     const Game_State *table = nullptr;
@@ -99,16 +99,6 @@ struct Transcript_Platform : Fixed_Random_Platform {
     }
     void flush();
 
-    void set_label_caption(const Text &caption) override {
-        Headless_Platform::set_label_caption(shown(caption));
-    }
-    Box_Answer message_box(const Text &text, const Text &title, Box_Icon icon,
-                           Box_Buttons buttons) override {
-        return Headless_Platform::message_box(shown(text), shown(title), icon, buttons);
-    }
-    std::string input_box(const Text &prompt) override {
-        return Headless_Platform::input_box(shown(prompt));
-    }
     void refresh_surface() override {
         Headless_Platform::refresh_surface();
         if (table != nullptr && table->animating == flag_true)
@@ -253,25 +243,21 @@ struct Scenario {
     Form1 form{g, rec, os};
     // The engine's own steps on a laid table, their events written down
     // before the game's table shows them.
-    struct Event_Log : Table_View {
+    struct Event_Log : Table_Show {
         Scenario &s;
-        Table_Show show{s.g, s.rec, s.os};
-        explicit Event_Log(Scenario &scenario) : s(scenario) {}
-        void Draw_Card() override { show.Draw_Card(); }
-        void Animate_Card(int16_t direction, int16_t seat) override {
-            show.Animate_Card(direction, seat);
-        }
-        void dealt() override { s.os.add("event dealt"), show.dealt(); }
+        explicit Event_Log(Scenario &scenario)
+            : Table_Show(scenario.g, scenario.rec, scenario.os), s(scenario) {}
+        void dealt() override { s.os.add("event dealt"), Table_Show::dealt(); }
         void played(int16_t seat, int16_t card) override {
             s.os.add("event played " + std::to_string(seat) + " " + name_of(card));
-            show.played(seat, card);
+            Table_Show::played(seat, card);
         }
         void plenking(int16_t seat) override {
-            s.os.add("event plenking " + std::to_string(seat)), show.plenking(seat);
+            s.os.add("event plenking " + std::to_string(seat)), Table_Show::plenking(seat);
         }
         void drew(int16_t seat, int count) override {
             s.os.add("event drew " + std::to_string(seat) + " " + std::to_string(count));
-            show.drew(seat, count);
+            Table_Show::drew(seat, count);
         }
         void took(int16_t seat, const std::vector<int16_t> &taken, int16_t leader) override {
             std::string cards;
@@ -279,25 +265,25 @@ struct Scenario {
                 cards += " " + name_of(c);
             s.os.add("event took " + std::to_string(seat) + cards + ", leader " +
                      std::to_string(leader));
-            show.took(seat, taken, leader);
+            Table_Show::took(seat, taken, leader);
         }
         void round_won(int16_t seat) override {
-            s.os.add("event round won " + std::to_string(seat)), show.round_won(seat);
+            s.os.add("event round won " + std::to_string(seat)), Table_Show::round_won(seat);
         }
         bool finished(int16_t seat, int place) override {
             s.os.add("event finished " + std::to_string(seat) + " " + std::to_string(place));
-            return show.finished(seat, place);
+            return Table_Show::finished(seat, place);
         }
-        void game_ended() override { s.os.add("event game ended"), show.game_ended(); }
+        void game_ended() override { s.os.add("event game ended"), Table_Show::game_ended(); }
     } events{*this};
     Game_Context ctx{g, os, events};
     Layout layout;
 
     Scenario() {
-        os.keep_log = true;
+        os.words = [this](const Text &text) { return os.shown(text); };
         os.table = &g;
         form.on_announce([this](const Text &words) { os.add("say " + os.shown(words)); });
-        events.show.on_announce([this](const Text &words) { os.add("say " + os.shown(words)); });
+        events.on_announce([this](const Text &words) { os.add("say " + os.shown(words)); });
     }
     std::string path(const std::string &name) {
         return name.rfind("user/", 0) == 0 ? os.user_data_folder() + name.substr(4)

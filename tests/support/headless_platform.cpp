@@ -2,7 +2,6 @@
 
 #include "platform/file_services.h"
 #include "platform/record_place.h"
-#include "tests/support/english.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -78,7 +77,7 @@ void Headless_Platform::clear_background_picture() {
 }
 
 void Headless_Platform::set_label_caption(const Text &caption) {
-    label_caption_ = english(caption);
+    label_caption_ = words(caption);
     log({Kind::Label_Caption, {}, label_caption_, {}});
 }
 
@@ -106,8 +105,8 @@ bool Headless_Platform::is_checked(Table_Item item) {
 
 Box_Answer Headless_Platform::message_box(const Text &shown, const Text &shown_title, Box_Icon icon,
                                           Box_Buttons buttons) {
-    const std::string text = english(shown);
-    const std::string title = english(shown_title);
+    const std::string text = words(shown);
+    const std::string title = words(shown_title);
     Box_Answer answer;
     if (!box_answers_.empty()) {
         answer = box_answers_.front();
@@ -127,7 +126,7 @@ Box_Answer Headless_Platform::message_box(const Text &shown, const Text &shown_t
 }
 
 std::string Headless_Platform::input_box(const Text &shown) {
-    const std::string prompt = english(shown);
+    const std::string prompt = words(shown);
     if (input_answers_.empty())
         throw Unexpected_Box("unexpected input box: " + prompt);
     std::string answer = input_answers_.front();

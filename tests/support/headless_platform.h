@@ -2,11 +2,13 @@
 
 #include "platform/platform.h"
 #include "platform/random_source.h"
+#include "tests/support/english.h"
 
 #include <array>
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -65,8 +67,12 @@ class Headless_Platform : public Platform {
     void post_event(uint32_t at, std::function<void()> event);
     void seed(uint64_t seed);
     void set_clock(float seconds) { clock_ = seconds; }
+    // Every random value, when set, so that a computer seat's choice is known.
+    std::optional<float> fixed;
     // Long runs keep no log, only the counts.
     bool keep_log = true;
+    // How the player's texts are written into the log.
+    std::function<std::string(const Text &)> words = english;
 
     // --- What a test reads back ----------------------------------------------
     const std::vector<Platform_Call> &calls() const { return calls_; }
@@ -96,7 +102,7 @@ class Headless_Platform : public Platform {
     void pump_events(int32_t wait_ms) override;
     float clock_seconds() override { return clock_; }
     void reseed(float seed) override { random_.reseed(seed); }
-    float random_value() override { return random_.next(); }
+    float random_value() override { return fixed ? *fixed : random_.next(); }
     std::string program_folder() override { return program_folder_; }
     std::string user_data_folder() override { return folder_ + "/user data/Plenk"; }
     void set_focus_mark(bool visible, int32_t x, int32_t y, int32_t width, int32_t height) override;

@@ -5,7 +5,6 @@
 #include "ui/table_renderer.h"
 
 #include <array>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,16 +32,9 @@ struct Layout {
 // The deal's geometry, then the layout.
 void lay(Game_State &g, const Layout &layout);
 
-// The headless platform whose random value can be fixed, so that a computer
-// seat's choice is known.
-struct Fixed_Random_Platform : Headless_Platform {
-    std::optional<float> fixed;
-    float random_value() override { return fixed ? *fixed : Headless_Platform::random_value(); }
-};
-
 // The engine on the headless platform with the real table drawing.
 struct Table_Fixture {
-    Fixed_Random_Platform os;
+    Headless_Platform os;
     Game_State g{};
     Table_Renderer renderer{g, os};
 
