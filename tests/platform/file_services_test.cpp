@@ -465,11 +465,12 @@ TEST_F(In_Temp_Folder, TheHoldersNoteReachesALaterCopyThatKeepsNoHoldOnTheRecord
 TEST_F(In_Temp_Folder, ARecordGivenAReplacedRecordsNumberIsAnotherRecord) {
     const fs::path first = dir / "data.dat", other = dir / "other";
     put(first), fs::create_directory(other);
-    const Record_Lock held(first.string());
+    Record_Lock held(first.string());
     ASSERT_EQ(held.state(), Record_Lock::State::Ours);
     struct stat was {};
     ::stat(first.c_str(), &was);
     ASSERT_EQ(write_file_start(first.string(), record), "");
+    held.record_replaced(); // as the holder does after each save
     for (int i = 0; i < 50; ++i) {
         const fs::path made = other / std::to_string(i);
         struct stat info {};
