@@ -280,7 +280,6 @@ struct Place_Case {
 };
 
 const Place_Case places[] = {
-    {"NothingInAWritableFolder", [](auto p, auto) { ::chmod(p.c_str(), 0777); }, '-', 'P'},
     {"RecordInAReadOnlyFolder", [](auto p, auto) { put(p / "data.dat"); }, 'P', 'U'},
     {"WritableRecordInAReadOnlyFolder", [](auto p, auto) { put(p / "data.dat", 35, 0666); }, 'P',
      'P'},
@@ -289,7 +288,9 @@ const Place_Case places[] = {
          put(p / "data.dat"), fs::create_directories(h / "Plenk"), put(h / "Plenk/data.dat");
      },
      'U', 'U'},
-    {"NothingInAReadOnlyFolder", [](auto, auto) {}, '-', 'U'},
+    {"RecordInTheUserFolderOnly",
+     [](auto, auto h) { fs::create_directories(h / "Plenk"), put(h / "Plenk/data.dat"); }, 'U',
+     'U'},
     // The failed save then names where the record would be kept.
     {"NoUserFolderCanBeMade", [](auto, auto h) { fs::remove(h), put(h); }, '-', 'U'},
     // Nothing is made in another's folder, even one that everyone may write.
