@@ -225,7 +225,8 @@ TEST_P(File_Outcome, ReadAndSave) {
                                            S_IFREG | (0644 & ~umask), 1, ::geteuid(), ::getegid())
                            : was);
         for (const auto &entry : fs::directory_iterator(dir))
-            EXPECT_FALSE(entry.path().filename().string().starts_with(".plenk-temp")) << entry;
+            EXPECT_FALSE(entry.path().filename().string().starts_with(".plenk-temp"))
+                << entry.path();
     });
 }
 
@@ -421,7 +422,7 @@ TEST_F(In_Temp_Folder, AReplacedRecordHasItsFolderSynced) {
 // shorter one replacing it, and keeps nothing of the record open. A save
 // frees the replaced file's number, which the system soon gives a new file:
 // that file, made a record, is another record, and its own copy plays on it.
-TEST_F(In_Temp_Folder, ALaterCopyIsRefusedAndToldWhereTheHolderListens) {
+TEST_F(In_Temp_Folder, ALaterCopyIsRefusedOnlyOnTheSameRecord) {
     const fs::path file = dir / "data.dat";
     put(file), fs::create_directory(dir / "other");
     const auto opened = [&file] { // this process's descriptors of the record
