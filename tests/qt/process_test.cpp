@@ -110,8 +110,7 @@ TEST(File_Size_Limit, ASaveOverItIsToldAndTheGameEndsAsUsual) {
         {
             std::signal(SIGXFSZ, SIG_DFL);
             writes_over_limits_fail();
-            rlimit below_a_record{};
-            below_a_record.rlim_cur = below_a_record.rlim_max = 20;
+            const rlimit below_a_record(20, 20);
             ::setrlimit(RLIMIT_FSIZE, &below_a_record);
             Game_Table table(false, folder.path());
             Box_Answerer boxes(QMessageBox::No);
