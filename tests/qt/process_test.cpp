@@ -51,8 +51,8 @@ static std::vector<std::string> lock_files_of(const fs::path &record) {
 // and nothing of its claim on the record left. A pause keeps the window
 // answering, and Exit from it ends the program at once rather than after it.
 TEST(Ending, DuringASlideEndsTheProcessAtOnceAndLeavesTheRecord) {
-    ::testing::FLAGS_gtest_death_test_style =
-        "fast"; // no Qt in this process before the child starts it
+    // No Qt in this process before the child starts it.
+    ::testing::FLAGS_gtest_death_test_style = "fast";
     const std::pair<const char *, void (*)(Game_Table &)> endings[] = {
         {"Exit", [](Game_Table &t) { t.window->gm_submnu[4]->trigger(); }},
         {"the close box", [](Game_Table &t) { t.window->close(); }},

@@ -170,6 +170,7 @@ TEST(Zoom, StepsAndTheStepThatFits) {
     EXPECT_EQ(table_size_at(250).height, 1375);
     const int32_t steps[] = {50, 75, 100, 125, 150, 200, 250, 300};
     for (std::size_t i = 0; i < 8; ++i) {
+        EXPECT_TRUE(is_zoom_step(steps[i]));
         EXPECT_EQ(zoom_in(steps[i]), steps[std::min<std::size_t>(i + 1, 7)]);
         EXPECT_EQ(zoom_out(steps[i]), steps[i == 0 ? 0 : i - 1]);
     }
