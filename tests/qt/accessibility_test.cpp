@@ -74,14 +74,32 @@ std::multiset<std::string> others_of(const Game_State &g) {
     return names;
 }
 
+// Each notice heard, with the status line's words at that moment, and the
+// window whose table tells them.
+static std::vector<std::pair<QString, QString>> notices;
+static const Game_Window *telling = nullptr;
+
 struct Keyboard_Table : ::testing::Test {
     Game_Table table;
     QAccessibleInterface *tree = nullptr;
     void SetUp() override {
+        telling = table.window.get();
         QAccessible::installUpdateHandler([](QAccessibleEvent *event) {
-            QAccessibleInterface *about = event->accessibleInterface();
+            QAccessibleInterface *const about = event->accessibleInterface();
             heard.emplace_back(event->type(),
                                about != nullptr ? about->text(QAccessible::Name) : QString());
+            // An announcement is a notification shown: the table's, in its window,
+            // read only, and not among its children. (The take label, a widget,
+            // is shown as well.)
+            if (event->type() != QAccessible::ObjectShow || event->object() != nullptr)
+                return;
+            QAccessibleInterface *const table = about->parent();
+            EXPECT_TRUE(about->isValid() && about->role() == QAccessible::Notification &&
+                        table == QAccessible::queryAccessibleInterface(telling->surface) &&
+                        table->indexOfChild(about) == -1 && about->childCount() == 0 &&
+                        about->window() == telling->windowHandle() && states(about) == "read-only ")
+                << about->text(QAccessible::Name).toStdString();
+            notices.emplace_back(about->text(QAccessible::Name), telling->status_lbl->text());
         });
         QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
         table.window->start();
@@ -91,7 +109,7 @@ struct Keyboard_Table : ::testing::Test {
     void TearDown() override {
         QAccessible::installUpdateHandler(nullptr);
         QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
-        heard.clear();
+        heard.clear(), notices.clear();
     }
     void key(const char *keys) { QTest::keySequence(table.window->surface, QKeySequence(keys)); }
     // The slot whose card carries the mark's outline on the surface, -1 for none.
@@ -141,15 +159,29 @@ TEST_F(Keyboard_Table,
     EXPECT_EQ(drawn_mark(during), -1);
 }
 
-// After each key the tree holds what the table shows, each thing with its
-// role, parent, window, state and box, and a screen reader was told every change.
-TEST_F(Keyboard_Table, TheAccessibleTreeFollowsTheGame) {
+// A whole game played by keys. After each key the tree holds what the table
+// shows, each thing with its role, parent, window, state and box, and a screen
+// reader was told every change. Each announcement, the take's as its label says
+// it, is shown on the status line as it is heard: from how to start, over the
+// deal, turns, rounds and takes, to the place and how to go on. No menu item
+// under the pointer wipes the status line, and it never takes the keys.
+TEST_F(Keyboard_Table, TheTreeAndTheStatusLineFollowAWholeGame) {
+    Game_Window &w = *table.window;
+    EXPECT_EQ(w.status_lbl->text(),
+              "No game yet. To start one, choose Game, Deal or press Ctrl+N.");
+    table.os->set_label_caption("COM 3 takes all card");
+    table.os->set_label_visible(true);
+    key("S");
+    ASSERT_EQ(notices.size(), 2u);
+    EXPECT_TRUE(notices[0].first == "COM 3 takes all card" &&
+                notices[1].first == "No game in progress");
     Box_Answerer boxes(QMessageBox::No);
     EXPECT_TRUE(tree->role() == QAccessible::Pane && tree->text(QAccessible::Name) == "Table");
-    EXPECT_EQ(tree->indexOfChild(tree), -1) << "not a child of its own";
-    QWindow *const window = table.window->windowHandle();
-    for (const char *keys : {"Ctrl+N", "End", "Space", "Right", "Return", "Ctrl+N"}) {
-        SCOPED_TRACE(keys);
+    QWindow *const window = w.windowHandle();
+    const char *const first_keys[] = {"Ctrl+N", "End", "Space", "Right", "Return", "Ctrl+N"};
+    for (int k = 0; k < 500 && (k < 6 || table.g().game_over != flag_true); ++k) {
+        const char *const keys = k < 6 ? first_keys[k] : "Return";
+        SCOPED_TRACE(std::to_string(k) + ": " + keys);
         std::map<int16_t, QAccessibleInterface *> kept;  // each card in hand and its object
         std::map<QAccessibleInterface *, QString> names; // each object's name before the key
         for (int i = 0; i < tree->childCount(); ++i)
@@ -163,7 +195,9 @@ TEST_F(Keyboard_Table, TheAccessibleTreeFollowsTheGame) {
         const QString description = tree->text(QAccessible::Description);
         QAccessibleInterface *const was_focused = tree->focusChild();
         heard.clear();
+        w.gm_submnu[1]->showStatusText(w.Gm_mnu); // as a menu item under the pointer does
         key(keys);
+        EXPECT_FALSE(w.statusBar()->hasFocus() || w.status_lbl->hasFocus());
         const Game_State &g = table.g();
         const bool to_play = g.turn_seat == 0 && g.game_over != flag_true;
         const int n = held(g, 0);
@@ -248,6 +282,19 @@ TEST_F(Keyboard_Table, TheAccessibleTreeFollowsTheGame) {
         EXPECT_TRUE(!moved || (focused->state().focused &&
                                was_heard(QAccessible::Focus, focused->text(QAccessible::Name))));
     }
+    ASSERT_EQ(table.g().game_over, flag_true);
+    ASSERT_GT(notices.size(), 10u);
+    for (const auto &[heard_now, shown] : notices)
+        EXPECT_EQ(shown, heard_now);
+    const auto said = [](const char *words) {
+        return std::ranges::any_of(notices, [words](const auto &notice) {
+            return notice.first.contains(QLatin1String(words), Qt::CaseInsensitive);
+        });
+    };
+    EXPECT_TRUE(said("Your turn") && said("the round") && said("Game over"))
+        << "turns, rounds and the end are shown";
+    EXPECT_TRUE(w.status_lbl->text().startsWith("Game over: you "));
+    EXPECT_TRUE(w.status_lbl->text().endsWith(". Game, Deal or Ctrl+N starts the next game"));
 }
 
 // The Table menu's check items take a screen reader's press or toggle as a
@@ -326,65 +373,6 @@ TEST_F(Keyboard_Table, HoverShowsTheSameWordsAsATooltip) {
     EXPECT_FALSE(hover({705, 275}).empty()) << "a seat's hand";
     hover({5, 5}); // the bare table hides the tooltip again
     EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 2000));
-}
-
-// Each notice heard, with the status line's words at that moment, and the
-// window whose table tells them.
-static std::vector<std::pair<QString, QString>> notices;
-static const Game_Window *telling = nullptr;
-
-// Each announcement, the take's as its label says it, is a notification
-// shown: the table's, in its window, read only, and not among its children;
-// the status line shows it as it is heard. So through a whole game played by
-// keys: from how to start, over the deal, turns, rounds and takes, to the
-// place and how to go on. No menu item under the pointer wipes the status
-// line, and it never takes the keys.
-TEST_F(Keyboard_Table, EachAnnouncementIsANoticeOfTheTableShownOnTheStatusLine) {
-    Game_Window &w = *table.window;
-    telling = &w;
-    EXPECT_EQ(w.status_lbl->text(),
-              "No game yet. To start one, choose Game, Deal or press Ctrl+N.");
-    QAccessible::installUpdateHandler([](QAccessibleEvent *event) {
-        // The label, a widget, is shown as well.
-        if (event->type() != QAccessible::ObjectShow || event->object() != nullptr)
-            return;
-        QAccessibleInterface *const notice = event->accessibleInterface(), *const table =
-                                                                               notice->parent();
-        EXPECT_TRUE(notice->isValid() && notice->role() == QAccessible::Notification &&
-                    table == QAccessible::queryAccessibleInterface(telling->surface) &&
-                    table->indexOfChild(notice) == -1 && notice->childCount() == 0 &&
-                    notice->window() == telling->windowHandle() && states(notice) == "read-only ")
-            << notice->text(QAccessible::Name).toStdString();
-        notices.emplace_back(notice->text(QAccessible::Name), telling->status_lbl->text());
-    });
-    table.os->set_label_caption("COM 3 takes all card");
-    table.os->set_label_visible(true);
-    key("S");
-    ASSERT_EQ(notices.size(), 2u);
-    EXPECT_TRUE(notices[0].first == "COM 3 takes all card" &&
-                notices[1].first == "No game in progress");
-    Box_Answerer boxes(QMessageBox::No);
-    key("Ctrl+N");
-    for (int keys = 0; keys < 500 && table.g().game_over != flag_true; ++keys) {
-        // What a menu item under the pointer does to a status bar.
-        w.gm_submnu[1]->showStatusText(w.Gm_mnu);
-        key("Return");
-        EXPECT_FALSE(w.statusBar()->hasFocus() || w.status_lbl->hasFocus());
-    }
-    ASSERT_EQ(table.g().game_over, flag_true);
-    ASSERT_GT(notices.size(), 10u);
-    for (const auto &[heard_now, shown] : notices)
-        EXPECT_EQ(shown, heard_now);
-    const auto said = [](const char *words) {
-        return std::ranges::any_of(notices, [words](const auto &notice) {
-            return notice.first.contains(QLatin1String(words), Qt::CaseInsensitive);
-        });
-    };
-    EXPECT_TRUE(said("Your turn") && said("the round") && said("Game over"))
-        << "turns, rounds and the end are shown";
-    EXPECT_TRUE(w.status_lbl->text().startsWith("Game over: you "));
-    EXPECT_TRUE(w.status_lbl->text().endsWith(". Game, Deal or Ctrl+N starts the next game"));
-    notices.clear();
 }
 
 } // namespace plenk::test
