@@ -130,12 +130,7 @@ TEST_F(Keyboard_Table,
     key("Ctrl+N");
     ASSERT_EQ(table.g().game_over, flag_false) << "Ctrl+N deals";
     const int first = table.form->marked_slot();
-    EXPECT_TRUE(first >= 0 && drawn_mark(table.grab()) == first);
-    key("End");
-    EXPECT_EQ(drawn_mark(table.grab()), held(table.g(), 0) - 1);
-    key("Home");
-    for (int i = 0; i < first; ++i)
-        key("Right");
+    ASSERT_GE(first, 0);
     QImage during;
     repeat_until(
         [&] {
@@ -184,24 +179,25 @@ TEST_F(Keyboard_Table, TheTreeAndTheStatusLineFollowAWholeGame) {
         SCOPED_TRACE(std::to_string(k) + ": " + keys);
         std::map<int16_t, QAccessibleInterface *> kept;  // each card in hand and its object
         std::map<QAccessibleInterface *, QString> names; // each object's name before the key
-        for (int i = 0; i < tree->childCount(); ++i)
-            names[tree->child(i)] = tree->child(i)->text(QAccessible::Name);
         // Before the first deal the table holds no hand.
-        for (int slot = 0; tree->childCount() > 0 && slot < tree->child(0)->childCount(); ++slot) {
-            QAccessibleInterface *const card = tree->child(0)->child(slot);
-            kept[table.g().seat[0].card[slot]] = card;
-            names[card] = card->text(QAccessible::Name);
-        }
+        for (QAccessibleInterface *list : {tree, tree->child(0)})
+            for (int i = 0; list != nullptr && i < list->childCount(); ++i) {
+                names[list->child(i)] = list->child(i)->text(QAccessible::Name);
+                if (list != tree)
+                    kept[table.g().seat[0].card[i]] = list->child(i);
+            }
         const QString description = tree->text(QAccessible::Description);
         QAccessibleInterface *const was_focused = tree->focusChild();
         heard.clear();
         w.gm_submnu[1]->showStatusText(w.Gm_mnu); // as a menu item under the pointer does
         key(keys);
         EXPECT_FALSE(w.statusBar()->hasFocus() || w.status_lbl->hasFocus());
+        EXPECT_EQ(drawn_mark(table.grab()), table.form->marked_slot());
         const Game_State &g = table.g();
         const bool to_play = g.turn_seat == 0 && g.game_over != flag_true;
         const int n = held(g, 0);
-        // Its name is the one a reader had, or was told anew.
+        // Its name is the one a reader had, or was told anew; a card of the hand
+        // is renamed only once the mark is back.
         const auto told = [&](QAccessibleInterface *a) {
             const QString name = a->text(QAccessible::Name);
             return names[a] == name || was_heard(QAccessible::NameChanged, name) ||
@@ -225,7 +221,8 @@ TEST_F(Keyboard_Table, TheTreeAndTheStatusLineFollowAWholeGame) {
             QAccessibleInterface *const a = hand->child(slot);
             EXPECT_EQ(a->text(QAccessible::Name).toStdString(), named(card, g.lead_suit, to_play));
             EXPECT_TRUE(a->role() == QAccessible::ListItem && a->parent() == hand &&
-                        a->window() == window && hand->indexOfChild(a) == slot && told(a));
+                        a->window() == window && hand->indexOfChild(a) == slot &&
+                        (table.form->marked_slot() < 0 || told(a)));
             const bool playable = to_play && (g.lead_suit < 0 || card / 13 == g.lead_suit);
             const bool focused =
                 table.form->marked_slot() == slot && table.window->surface->hasFocus();
@@ -251,7 +248,8 @@ TEST_F(Keyboard_Table, TheTreeAndTheStatusLineFollowAWholeGame) {
             EXPECT_TRUE(was == kept.end() || was->second == a ||
                         was_heard(QAccessible::ObjectDestroyed, names[was->second]));
         }
-        // The other things, each named by the table wherever within it.
+        // The other things, each named by the table wherever within it (a seat
+        // without cards has no box).
         std::multiset<std::string> others;
         for (int i = 1; i < tree->childCount(); ++i) {
             QAccessibleInterface *const a = tree->child(i);
@@ -260,7 +258,7 @@ TEST_F(Keyboard_Table, TheTreeAndTheStatusLineFollowAWholeGame) {
             EXPECT_TRUE(a->role() == QAccessible::StaticText && a->parent() == tree &&
                         a->window() == window && tree->indexOfChild(a) == i &&
                         states(a) == "read-only " && told(a) &&
-                        tree->childAt(inside.x(), inside.y()) == a)
+                        (a->rect().isEmpty() || tree->childAt(inside.x(), inside.y()) == a))
                 << a->text(QAccessible::Name).toStdString();
         }
         EXPECT_EQ(others, others_of(g));
