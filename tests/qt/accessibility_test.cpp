@@ -112,6 +112,13 @@ struct Keyboard_Table : ::testing::Test {
         heard.clear(), notices.clear();
     }
     void key(const char *keys) { QTest::keySequence(table.window->surface, QKeySequence(keys)); }
+    // The tooltip a hover at `at` on the surface shows, empty for none.
+    std::string hover(QPoint at) {
+        QCursor::setPos(table.window->surface->mapToGlobal(at));
+        QHelpEvent help(QEvent::ToolTip, at, table.window->surface->mapToGlobal(at));
+        QApplication::sendEvent(table.window->surface, &help);
+        return QToolTip::isVisible() ? QToolTip::text().toStdString() : std::string();
+    }
     // The slot whose card carries the mark's outline on the surface, -1 for none.
     int drawn_mark(const QImage &shot) {
         const auto [left, top, width, height] = stack_rect(table.g(), 0);
@@ -124,34 +131,15 @@ struct Keyboard_Table : ::testing::Test {
     }
 };
 
-TEST_F(Keyboard_Table,
-       TheMarkIsDrawnWhereTheKeysPutItAndIsGoneWhileACardMovesWhenNewGameIsRefused) {
-    EXPECT_FALSE(table.window->refusal_cue->isVisible()) << "nothing refused yet";
+// The keys play the card they marked.
+TEST_F(Keyboard_Table, SpacePlaysTheMarkedCard) {
+    Box_Answerer boxes;
     key("Ctrl+N");
     ASSERT_EQ(table.g().game_over, flag_false) << "Ctrl+N deals";
-    const int first = table.form->marked_slot();
-    ASSERT_GE(first, 0);
-    QImage during;
-    repeat_until(
-        [&] {
-            if (table.g().animating != flag_true)
-                return false;
-            during = table.grab();
-            const auto deck = table.g().deck;
-            key("Ctrl+N");
-            EXPECT_EQ(table.g().deck, deck);
-            // Deal, Show Rank and Reset Record wait; Exit is always taken.
-            for (std::size_t i = 0; i < table.window->gm_submnu.size(); ++i)
-                EXPECT_EQ(table.window->gm_submnu[i]->isEnabled(), i >= 3) << i;
-            return true;
-        },
-        table.window.get());
-    Box_Answerer boxes;
-    const int16_t played = table.g().seat[0].card[first];
+    ASSERT_GE(table.form->marked_slot(), 0);
+    const int16_t played = table.g().seat[0].card[table.form->marked_slot()];
     key("Space");
     EXPECT_EQ(std::ranges::count(table.g().seat[0].card, played), 0);
-    ASSERT_FALSE(during.isNull()) << "no card moved";
-    EXPECT_EQ(drawn_mark(during), -1);
 }
 
 // A whole game played by keys. After each key the tree holds what the table
@@ -172,6 +160,24 @@ TEST_F(Keyboard_Table, TheTreeAndTheStatusLineFollowAWholeGame) {
                 notices[1].first == "No game in progress");
     Box_Answerer boxes(QMessageBox::No);
     EXPECT_TRUE(tree->role() == QAccessible::Pane && tree->text(QAccessible::Name) == "Table");
+    EXPECT_FALSE(w.refusal_cue->isVisible()) << "nothing refused yet";
+    EXPECT_EQ(hover({3, 3}), "No game yet. To start one, choose Game, Deal or press Ctrl+N.");
+    // While a card moves the mark is not drawn, and Deal, Show Rank and Reset
+    // Record wait, their keys too; Exit is always taken.
+    int moves = 0;
+    table.os->on_wait = [&] {
+        if (table.g().animating != flag_true)
+            return;
+        EXPECT_EQ(drawn_mark(table.grab()), -1);
+        for (std::size_t i = 0; i < w.gm_submnu.size(); ++i)
+            EXPECT_EQ(w.gm_submnu[i]->isEnabled(), i >= 3) << i;
+        if (moves++ > 0)
+            return;
+        const auto deck = table.g().deck;
+        const int asked = boxes.seen;
+        key("Ctrl+N");
+        EXPECT_TRUE(table.g().deck == deck && boxes.seen == asked);
+    };
     QWindow *const window = w.windowHandle();
     const char *const first_keys[] = {"Ctrl+N", "End", "Space", "Right", "Return", "Ctrl+N"};
     for (int k = 0; k < 500 && (k < 6 || table.g().game_over != flag_true); ++k) {
@@ -220,6 +226,8 @@ TEST_F(Keyboard_Table, TheTreeAndTheStatusLineFollowAWholeGame) {
             SCOPED_TRACE(card_of(card));
             QAccessibleInterface *const a = hand->child(slot);
             EXPECT_EQ(a->text(QAccessible::Name).toStdString(), named(card, g.lead_suit, to_play));
+            EXPECT_EQ(hover({left + card_step * slot + 3, top + 3}),
+                      named(card, g.lead_suit, to_play));
             EXPECT_TRUE(a->role() == QAccessible::ListItem && a->parent() == hand &&
                         a->window() == window && hand->indexOfChild(a) == slot &&
                         (table.form->marked_slot() < 0 || told(a)));
@@ -248,8 +256,8 @@ TEST_F(Keyboard_Table, TheTreeAndTheStatusLineFollowAWholeGame) {
             EXPECT_TRUE(was == kept.end() || was->second == a ||
                         was_heard(QAccessible::ObjectDestroyed, names[was->second]));
         }
-        // The other things, each named by the table wherever within it (a seat
-        // without cards has no box).
+        // The other things, each named by the table and its tooltip wherever
+        // within it (a seat without cards has no box).
         std::multiset<std::string> others;
         for (int i = 1; i < tree->childCount(); ++i) {
             QAccessibleInterface *const a = tree->child(i);
@@ -258,7 +266,9 @@ TEST_F(Keyboard_Table, TheTreeAndTheStatusLineFollowAWholeGame) {
             EXPECT_TRUE(a->role() == QAccessible::StaticText && a->parent() == tree &&
                         a->window() == window && tree->indexOfChild(a) == i &&
                         states(a) == "read-only " && told(a) &&
-                        (a->rect().isEmpty() || tree->childAt(inside.x(), inside.y()) == a))
+                        (a->rect().isEmpty() || (tree->childAt(inside.x(), inside.y()) == a &&
+                                                 hover(w.surface->mapFromGlobal(inside)) ==
+                                                     a->text(QAccessible::Name).toStdString())))
                 << a->text(QAccessible::Name).toStdString();
         }
         EXPECT_EQ(others, others_of(g));
@@ -281,6 +291,9 @@ TEST_F(Keyboard_Table, TheTreeAndTheStatusLineFollowAWholeGame) {
                                was_heard(QAccessible::Focus, focused->text(QAccessible::Name))));
     }
     ASSERT_EQ(table.g().game_over, flag_true);
+    EXPECT_GT(moves, 0);
+    hover({5, 5}); // the bare table hides the tooltip again
+    EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 2000));
     ASSERT_GT(notices.size(), 10u);
     for (const auto &[heard_now, shown] : notices)
         EXPECT_EQ(shown, heard_now);
@@ -348,29 +361,6 @@ TEST_F(Keyboard_Table, TheKeysComeBackToTheHandWhenAMenuCloses) {
     EXPECT_TRUE(w.menuBar()->hasFocus() && title_highlighted());
     press(Qt::Key_Escape, w.menuBar());
     EXPECT_TRUE(w.surface->hasFocus() && !title_highlighted());
-}
-
-// Before the first deal the bare table says how to start; a card that may
-// not be played says why, as a press on it would.
-TEST_F(Keyboard_Table, HoverShowsTheSameWordsAsATooltip) {
-    const auto hover = [this](QPoint at) {
-        QCursor::setPos(table.window->surface->mapToGlobal(at));
-        QHelpEvent help(QEvent::ToolTip, at, table.window->surface->mapToGlobal(at));
-        QApplication::sendEvent(table.window->surface, &help);
-        return QToolTip::isVisible() ? QToolTip::text().toStdString() : std::string();
-    };
-    EXPECT_EQ(hover({3, 3}), "No game yet. To start one, choose Game, Deal or press Ctrl+N.");
-    for (int deals = 0; deals < 50 && !table.form->awaiting_human(); ++deals)
-        table.window->gm_submnu[0]->trigger();
-    const Game_State &g = table.g();
-    const auto [left, top, width, height] = stack_rect(g, 0);
-    for (int16_t slot = 0; slot < held(g, 0); ++slot)
-        EXPECT_EQ(hover({left + card_step * slot + 3, top + 3}),
-                  named(g.seat[0].card[slot], g.lead_suit, true));
-    EXPECT_EQ(hover({375, 275}), "Open card: " + card_of(g.open_card));
-    EXPECT_FALSE(hover({705, 275}).empty()) << "a seat's hand";
-    hover({5, 5}); // the bare table hides the tooltip again
-    EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 2000));
 }
 
 } // namespace plenk::test
