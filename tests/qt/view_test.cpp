@@ -4,7 +4,6 @@
 #include "tests/qt/qt_support.h"
 #include "ui/qt/table_accessible.h"
 #include "ui/table_layout.h"
-#include "ui/table_zoom.h"
 
 #include <QDir>
 #include <QFile>
