@@ -29,12 +29,10 @@ void on_screen(int width, int height, const char *scale,
     in_fresh_process([&] {
         QTemporaryDir settings;
         const QString config = settings.filePath("screen.json");
-        EXPECT_TRUE(write(config, QStringLiteral(R"({"screens":[{"name":"s","x":0,"y":0,)"
-                                                 R"("width":%1,"height":%2,"logicalDpi":96,)"
-                                                 R"("logicalBase":96,"dpr":1}]})")
-                                      .arg(width)
-                                      .arg(height)
-                                      .toUtf8()));
+        EXPECT_TRUE(write(config, R"({"screens":[{"name":"s","x":0,"y":0,"width":)" +
+                                      QByteArray::number(width) + R"(,"height":)" +
+                                      QByteArray::number(height) +
+                                      R"(,"logicalDpi":96,"logicalBase":96,"dpr":1}]})"));
         qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).toUtf8());
         qputenv("QT_SCALE_FACTOR", scale);
         ensure_application();
