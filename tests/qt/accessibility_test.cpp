@@ -221,20 +221,19 @@ TEST_F(Keyboard_Table, TheTreeAndTheStatusLineFollowAWholeGame) {
             const int16_t card = g.seat[0].card[slot];
             SCOPED_TRACE(card_of(card));
             QAccessibleInterface *const a = hand->child(slot);
-            EXPECT_EQ(a->text(QAccessible::Name).toStdString(), named(card, g.lead_suit, to_play));
-            EXPECT_EQ(hover({left + card_step * slot + 3, top + 3}),
-                      named(card, g.lead_suit, to_play));
+            // Named, and hovered, as the test knows the card.
+            const std::string name = named(card, g.lead_suit, to_play);
+            EXPECT_EQ(a->text(QAccessible::Name).toStdString(), name);
+            EXPECT_EQ(hover({left + card_step * slot + 3, top + 3}), name);
             EXPECT_TRUE(a->role() == QAccessible::ListItem && a->parent() == hand &&
                         a->window() == window && hand->indexOfChild(a) == slot &&
                         (table.form->marked_slot() < 0 || told(a)));
             const bool playable = to_play && (g.lead_suit < 0 || card / 13 == g.lead_suit);
-            const bool focused =
-                table.form->marked_slot() == slot && table.window->surface->hasFocus();
+            const bool focused = table.form->marked_slot() == slot && w.surface->hasFocus();
             EXPECT_EQ(states(a), std::string("focusable ") + (playable ? "" : "disabled ") +
                                      (focused ? "focused " : ""));
             // The card's box on screen: its column of the hand, the last card whole.
-            const QPoint at =
-                table.window->surface->mapToGlobal(QPoint(left + card_step * slot, top));
+            const QPoint at = w.surface->mapToGlobal(QPoint(left + card_step * slot, top));
             EXPECT_EQ(a->rect(), QRect(at, QSize(slot + 1 < n ? card_step : g.card_w, height)));
             // A press on the hand's bottom edge plays the card there, and one
             // right of the hand its last card: the list names those cards.
