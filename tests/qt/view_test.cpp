@@ -4,7 +4,6 @@
 #include "tests/qt/qt_support.h"
 #include "ui/qt/table_accessible.h"
 #include "ui/table_layout.h"
-#include "ui/table_zoom.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,6 +14,13 @@
 namespace plenk::test {
 namespace {
 
+// Writes `bytes` to `path`, making its folder.
+bool write(const QString &path, const QByteArray &bytes) {
+    QFile file(path);
+    return QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly) &&
+           file.write(bytes) == bytes.size();
+}
+
 // Runs `body` in a fresh process, Qt started on one screen of `width` by
 // `height` device pixels at `scale` device pixels per desktop pixel, the
 // table's look kept in `settings`.
@@ -23,14 +29,10 @@ void on_screen(int width, int height, const char *scale,
     in_fresh_process([&] {
         QTemporaryDir settings;
         const QString config = settings.filePath("screen.json");
-        QFile file(config);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(QStringLiteral(R"({"screens":[{"name":"s","x":0,"y":0,"width":%1,"height":%2,)"
-                                  R"("logicalDpi":96,"logicalBase":96,"dpr":1}]})")
-                       .arg(width)
-                       .arg(height)
-                       .toUtf8());
-        file.close();
+        EXPECT_TRUE(write(config, R"({"screens":[{"name":"s","x":0,"y":0,"width":)" +
+                                      QByteArray::number(width) + R"(,"height":)" +
+                                      QByteArray::number(height) +
+                                      R"(,"logicalDpi":96,"logicalBase":96,"dpr":1}]})"));
         qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).toUtf8());
         qputenv("QT_SCALE_FACTOR", scale);
         ensure_application();
@@ -39,31 +41,15 @@ void on_screen(int width, int height, const char *scale,
     });
 }
 
-} // namespace
-} // namespace plenk::test
-
-// Readable rectangles in the tests' messages.
-QT_BEGIN_NAMESPACE
-inline void PrintTo(const QRect &r, std::ostream *out) {
-    *out << r.width() << "x" << r.height() << "+" << r.x() << "+" << r.y();
-}
-inline void PrintTo(const QSize &s, std::ostream *out) {
-    *out << s.width() << "x" << s.height();
-}
-QT_END_NAMESPACE
-
-namespace plenk::test {
-namespace {
-
 // The first window pixel at or right of table coordinate `t` at `zoom` percent.
 int edge(int t, int zoom) {
     return (t * zoom + 99) / 100;
 }
 
-QRect expected_box(QRect table, int zoom) {
-    return QRect(QPoint(edge(table.x(), zoom), edge(table.y(), zoom)),
-                 QPoint(edge(table.x() + table.width(), zoom) - 1,
-                        edge(table.y() + table.height(), zoom) - 1));
+// The window pixels a box of the table (a Table_Rect or Table_Thing) covers at `zoom`.
+QRect expected_box(const auto &t, int zoom) {
+    return QRect(QPoint(edge(t.x, zoom), edge(t.y, zoom)),
+                 QPoint(edge(t.x + t.width, zoom) - 1, edge(t.y + t.height, zoom) - 1));
 }
 
 // The smallest rectangle around the pixels of `shot` inside `around` that
@@ -91,47 +77,40 @@ TEST(Zoom, EveryStepScalesTheWholeTableAndTheWindowFits) {
         ASSERT_EQ(w.zoom(), 100);
         while (w.zoom_out_item->isEnabled())
             w.zoom_out_item->trigger();
-        std::vector<int> seen{w.zoom()};
+        std::vector<int> seen;
         // At most one look at each step, however the items answer.
-        for (bool first = true; (first || w.zoom_in_item->isEnabled()) && seen.size() <= 8;
-             first = false) {
-            if (!first) {
-                w.zoom_in_item->trigger();
-                seen.push_back(w.zoom());
-            }
+        for (; seen.size() < 8; w.zoom_in_item->trigger()) {
             const int z = w.zoom();
+            seen.push_back(z);
             SCOPED_TRACE("zoom " + std::to_string(z));
             QApplication::processEvents();
             EXPECT_EQ(w.surface->size(), QSize(edge(750, z), edge(550, z)));
             EXPECT_TRUE(w.screen()->availableGeometry().contains(w.frameGeometry()));
-            EXPECT_EQ(w.take_lbl->geometry(), expected_box(QRect(216, 256, 313, 25), z));
+            EXPECT_EQ(w.take_lbl->geometry(), expected_box(Table_Rect{216, 256, 313, 25}, z));
             EXPECT_EQ(w.take_lbl->font().pixelSize(), (19 * z + 50) / 100);
             const QImage shot = t.grab();
             const Table_Words &words = w.table_accessible->words();
-            for (std::size_t i = static_cast<std::size_t>(words.hand_cards);
-                 i < words.things.size(); ++i) {
-                const Table_Thing &th = words.things[i];
-                const QRect box = expected_box(QRect(th.x, th.y, th.width, th.height), z);
-                // The table's children: the hand, then the other things in order.
-                const QRect told =
-                    w.table_accessible->child(static_cast<int>(i) - words.hand_cards + 1)->rect();
+            // The table's children: the hand, then the other things in order.
+            for (int i = words.hand_cards; i < static_cast<int>(words.things.size()); ++i) {
+                const QRect box = expected_box(words.things[static_cast<std::size_t>(i)], z);
+                const QRect told = w.table_accessible->child(i - words.hand_cards + 1)->rect();
                 EXPECT_EQ(QRect(w.surface->mapFromGlobal(told.topLeft()), told.size()), box);
                 EXPECT_EQ(painted_in(shot, box.adjusted(-4, -4, 4, 4)), box) << i;
             }
             const Table_Rect hand = stack_rect(t.g(), 0);
-            const QRect hand_box = expected_box(QRect(hand.x, hand.y, hand.width, hand.height), z);
+            const QRect hand_box = expected_box(hand, z);
             EXPECT_EQ(painted_in(shot, hand_box.adjusted(-4, -4, 4, 4)), hand_box);
-            // Past the last card's right edge, where a press still plays it, the
-            // hit test names that card itself.
-            const QPoint extra =
-                w.surface->mapToGlobal(QPoint(hand_box.right() + 1, hand_box.center().y()));
-            const Table_Point p = w.scale().to_table(hand_box.right() + 1, hand_box.center().y());
-            if (p.x == static_cast<float>(hand.x + hand.width)) {
-                EXPECT_EQ(w.table_accessible->childAt(extra.x(), extra.y()),
-                          w.table_accessible->child(0)->child(words.hand_cards - 1));
-            } else {
-                EXPECT_EQ(w.table_accessible->childAt(extra.x(), extra.y()), nullptr);
-            }
+            // Past the last card's right edge, where a press still plays it (the
+            // first pixel there shows the edge itself at some steps), the hit
+            // test names that card itself.
+            const QPoint past(hand_box.right() + 1, hand_box.center().y()),
+                at = w.surface->mapToGlobal(past);
+            EXPECT_EQ(w.table_accessible->childAt(at.x(), at.y()),
+                      (hand.x + hand.width) * z % 100 == 0
+                          ? w.table_accessible->child(0)->child(words.hand_cards - 1)
+                          : nullptr);
+            if (!w.zoom_in_item->isEnabled())
+                break;
         }
         // 2560 by 1600 holds 250% (1875 by 1375 and the menus) but not 300% (1650 rows).
         EXPECT_EQ(seen, (std::vector<int>{50, 75, 100, 125, 150, 200, 250}));
@@ -154,18 +133,40 @@ TEST(Zoom, ASmallScreenAtAScaleOfOneAndAHalfShowsTheWholeWindow) {
     });
 }
 
-// Full screen lays the table as large as the screen allows, centred on the
-// cloth, with the menus and status line; Escape leaves it for the step it
-// left; both are kept for the next start, in the settings file only.
-TEST(Full_Screen, FillsTheScreenAndIsKeptForTheNextStart) {
+// Mid-game, choosing a deck redraws the table with it at once, and full
+// screen lays the table as large as the screen allows, centred on the cloth,
+// with the menus and status line; Escape leaves it for the step it left.
+// Neither touches the game or its record; the deck's item is checked, and
+// both are kept for the next start, in the settings file only.
+TEST(View, ADeckAndFullScreenChosenMidGameKeepTheGameAndAreKeptForTheNextStart) {
     on_screen(1920, 1200, "1", [](const QTemporaryDir &) {
         {
             Game_Table t;
             Game_Window &w = *t.window;
             w.start();
             w.gm_submnu[0]->trigger();
+            const Game_State before = t.g();
             const std::vector<uint8_t> record =
                 read_file_start(t.path("data.dat").toStdString(), 100).bytes;
+            emit w.cards_mnu->aboutToShow();
+            const QList<QAction *> items = w.cards_mnu->actions();
+            ASSERT_EQ(items.size(), static_cast<qsizetype>(installed_decks(QLocale()).size()));
+            QStringList names, checked;
+            for (QAction *item : items)
+                names += item->text(), checked += item->isChecked() ? item->text() : "";
+            EXPECT_TRUE(names.contains("Standard") && names.contains("Oxygen"))
+                << names.join(", ").toStdString();
+            EXPECT_EQ(checked.join(""), "Standard");
+            EXPECT_TRUE(std::is_sorted(names.begin(), names.end(),
+                                       [](const QString &a, const QString &b) {
+                                           return QString::localeAwareCompare(a, b) < 0;
+                                       }))
+                << names.join(", ").toStdString();
+            const QImage was = t.grab();
+            items[names.indexOf("Oxygen")]->trigger();
+            EXPECT_NE(t.grab(), was);
+            EXPECT_TRUE(items[names.indexOf("Oxygen")]->isChecked() &&
+                        !items[names.indexOf("Standard")]->isChecked());
             w.zoom_in_item->trigger();
             EXPECT_TRUE(w.zoom_in_item->isEnabled() && w.zoom_out_item->isEnabled());
             w.full_screen_item->trigger();
@@ -173,24 +174,27 @@ TEST(Full_Screen, FillsTheScreenAndIsKeptForTheNextStart) {
                 QApplication::processEvents();
             const QSize area = w.surface->size();
             EXPECT_EQ(area.width(), 1920);
-            const double factor = std::min(area.width() / 750.0, area.height() / 550.0);
-            EXPECT_DOUBLE_EQ(w.scale().factor, factor);
+            EXPECT_DOUBLE_EQ(w.scale().factor,
+                             std::min(area.width() / 750.0, area.height() / 550.0));
             const QRect table = window_rect(w.scale(), {0, 0, 750, 550});
             EXPECT_LE(std::abs(table.center().x() - area.width() / 2), 1);
             // The zoom steps wait until the table is back in its window.
             EXPECT_FALSE(w.zoom_in_item->isEnabled() || w.zoom_out_item->isEnabled() ||
                          w.actual_size_item->isEnabled());
-            const QImage shot = t.grab();
-            EXPECT_EQ(shot.pixel(table.left() / 2, area.height() / 2), QColor(0, 128, 0).rgb());
+            EXPECT_EQ(t.grab().pixel(table.left() / 2, area.height() / 2), QColor(0, 128, 0).rgb());
             QTest::keyClick(w.surface, Qt::Key_Escape);
             EXPECT_FALSE(w.full_screen_item->isChecked());
             EXPECT_EQ(w.surface->size(), QSize(938, 688));
             EXPECT_EQ(read_file_start(t.path("data.dat").toStdString(), 100).bytes, record);
+            EXPECT_EQ(t.g().seat[0].card, before.seat[0].card);
+            EXPECT_EQ(t.g().deck_pos, before.deck_pos);
+            EXPECT_EQ(t.g().game_over, flag_false);
             w.full_screen_item->trigger();
         }
         Game_Table again;
         again.window->start();
         EXPECT_TRUE(again.window->full_screen_item->isChecked());
+        EXPECT_TRUE(again.os->deck().path().endsWith("/svg-oxygen/oxygen.svgz"));
         again.window->full_screen_item->trigger();
         EXPECT_EQ(again.window->zoom(), 125);
         EXPECT_EQ(QDir(again.folder).entryList(QDir::Files), QStringList{"data.dat"});
@@ -205,14 +209,13 @@ TEST(View_Settings, AMissingBrokenOrOutdatedFileGivesTheDefaults) {
             return d.id != QLatin1String(standard_deck_id);
         });
         ASSERT_NE(other, decks.end()) << "the desktop's card decks are installed";
-        struct Case {
+        const QString standard = QString::fromLatin1(standard_deck_path);
+        const struct {
             const char *what;
             QByteArray file;
             int zoom;
             QString deck;
-        };
-        const QString standard = QString::fromLatin1(standard_deck_path);
-        const Case cases[] = {
+        } cases[] = {
             {"no file", {}, 100, standard},
             {"as saved", "[table]\nzoom=150\ndeck=" + other->id.toUtf8() + "\n", 150, other->svg},
             {"not a zoom step", "[table]\nzoom=110\n", 100, standard},
@@ -221,61 +224,17 @@ TEST(View_Settings, AMissingBrokenOrOutdatedFileGivesTheDefaults) {
             {"a deck outside the deck folders", "[table]\ndeck=../../etc\n", 100, standard},
             {"bytes of no settings", QByteArray("\0\xff\xfe[[=\n\x01zoom", 12), 100, standard},
         };
-        for (const Case &c : cases) {
+        for (const auto &c : cases) {
             SCOPED_TRACE(c.what);
-            QFile file(settings.filePath("plenk/plenk.conf"));
-            file.remove();
-            EXPECT_TRUE(c.file.isEmpty() ||
-                        (QDir(settings.path()).mkpath("plenk") && file.open(QIODevice::WriteOnly) &&
-                         file.write(c.file) == c.file.size()));
-            file.close();
+            const QString file = settings.filePath("plenk/plenk.conf");
+            QFile::remove(file);
+            EXPECT_TRUE(c.file.isEmpty() || write(file, c.file));
             Game_Table t;
             t.window->start();
             EXPECT_EQ(t.window->zoom(), c.zoom);
             EXPECT_EQ(t.os->deck().path(), c.deck);
             EXPECT_FALSE(t.window->full_screen_item->isChecked());
         }
-    });
-}
-
-// Choosing a deck in the middle of a game redraws the table with it at once
-// and leaves the game as it was; the choice is checked and kept.
-TEST(Card_Decks, AChoiceMidGameRedrawsTheTableAndKeepsTheGame) {
-    on_screen(1920, 1200, "1", [](const QTemporaryDir &) {
-        Game_Table t;
-        Game_Window &w = *t.window;
-        w.start();
-        w.gm_submnu[0]->trigger();
-        emit w.cards_mnu->aboutToShow();
-        const QList<QAction *> items = w.cards_mnu->actions();
-        const std::vector<Installed_Deck> decks = installed_decks(QLocale());
-        ASSERT_EQ(items.size(), static_cast<qsizetype>(decks.size()));
-        QStringList names, checked;
-        for (QAction *item : items) {
-            names += item->text();
-            if (item->isChecked())
-                checked += item->text();
-        }
-        EXPECT_TRUE(names.contains("Standard") && names.contains("Oxygen"))
-            << names.join(", ").toStdString();
-        EXPECT_EQ(checked, QStringList{"Standard"});
-        EXPECT_TRUE(std::is_sorted(names.begin(), names.end(),
-                                   [](const QString &a, const QString &b) {
-                                       return QString::localeAwareCompare(a, b) < 0;
-                                   }))
-            << names.join(", ").toStdString();
-        const Game_State before = t.g();
-        const QImage was = t.grab();
-        items[names.indexOf("Oxygen")]->trigger();
-        EXPECT_NE(t.grab(), was);
-        EXPECT_TRUE(items[names.indexOf("Oxygen")]->isChecked() &&
-                    !items[names.indexOf("Standard")]->isChecked());
-        EXPECT_EQ(t.g().seat[0].card, before.seat[0].card);
-        EXPECT_EQ(t.g().deck_pos, before.deck_pos);
-        EXPECT_EQ(t.g().game_over, flag_false);
-        Game_Table again;
-        again.window->start();
-        EXPECT_TRUE(again.os->deck().path().endsWith("/svg-oxygen/oxygen.svgz"));
     });
 }
 
@@ -287,11 +246,8 @@ TEST(Card_Decks, AFolderIsADeckOnlyWithANameAndItsOwnSvg) {
     const auto make = [](const QTemporaryDir &data, const char *id, const QByteArray &entry,
                          const char *svg) {
         const QString folder = data.filePath(QStringLiteral("carddecks/") + id);
-        QDir().mkpath(folder);
-        QFile index(folder + "/index.desktop");
-        EXPECT_TRUE(index.open(QIODevice::WriteOnly) && index.write(entry) == entry.size());
-        if (svg != nullptr)
-            QFile(folder + '/' + svg).open(QIODevice::WriteOnly);
+        EXPECT_TRUE(write(folder + "/index.desktop", entry) &&
+                    (svg == nullptr || write(folder + '/' + svg, {})));
     };
     make(first, "svg-whole", "[KDE Backdeck]\nName=Whole\nName[de]=Ganz\nSVG=whole.svgz\n",
          "whole.svgz");
@@ -309,14 +265,12 @@ TEST(Card_Decks, AFolderIsADeckOnlyWithANameAndItsOwnSvg) {
     const std::vector<Installed_Deck> english = installed_decks(QLocale::c());
     qputenv("XDG_DATA_HOME", home);
     qputenv("XDG_DATA_DIRS", dirs);
-    std::vector<std::string> found;
+    QStringList found;
     for (const Installed_Deck &d : german)
-        found.push_back((d.id + ' ' + d.name + ' ' + QFileInfo(d.svg).filePath()).toStdString());
-    EXPECT_EQ(
-        found,
-        (std::vector<std::string>{
-            ("svg-later Alpha " + second.filePath("carddecks/svg-later/a.svgz")).toStdString(),
-            ("svg-whole Ganz " + first.filePath("carddecks/svg-whole/whole.svgz")).toStdString()}));
+        found += d.id + ' ' + d.name + ' ' + d.svg;
+    EXPECT_EQ(found,
+              QStringList({"svg-later Alpha " + second.filePath("carddecks/svg-later/a.svgz"),
+                           "svg-whole Ganz " + first.filePath("carddecks/svg-whole/whole.svgz")}));
     ASSERT_EQ(english.size(), 2u);
     EXPECT_EQ(english[1].name, "Whole");
 }
