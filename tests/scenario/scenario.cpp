@@ -307,6 +307,11 @@ const std::map<std::string, Table_Question> questions{{"table", Table_Question::
                                                       {"centre", Table_Question::Centre},
                                                       {"last", Table_Question::Last_Round}};
 
+const std::map<std::string, std::string Layout::*> layout_texts{{"played", &Layout::played},
+                                                                {"stock", &Layout::stock},
+                                                                {"open", &Layout::open},
+                                                                {"finished", &Layout::finished}};
+
 // The player's inputs, and the engine's own steps on a laid table, each
 // written into the transcript before what follows it; then the set-up.
 void Scenario::run(const std::string &directive) {
@@ -363,16 +368,10 @@ void Scenario::run(const std::string &directive) {
         for (std::string &hand : layout.hands)
             std::getline(in, hand, '|'),
                 hand = hand.find_first_not_of(" -") == hand.npos ? "" : hand;
-    else if (word == "played")
-        layout.played = rest_of(in);
-    else if (word == "stock")
-        layout.stock = rest_of(in);
-    else if (word == "open")
-        layout.open = rest_of(in);
+    else if (const auto text = layout_texts.find(word); text != layout_texts.end())
+        layout.*text->second = rest_of(in);
     else if (word == "lead" || word == "weak")
         (word == "lead" ? layout.lead : layout.weak) = rest_of(in).at(0);
-    else if (word == "finished")
-        layout.finished = rest_of(in);
     else if (word == "turn")
         layout.turn = number(in);
     else if (word == "lay")
