@@ -8,7 +8,6 @@
 #include "game/human_selection.h"
 
 #include <QAccessible>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
@@ -16,8 +15,6 @@
 #include <QTime>
 #include <QTimer>
 
-#include <cmath>
-#include <map>
 #include <set>
 
 namespace plenk::test {
@@ -48,11 +45,9 @@ TEST(First_Start, AsksTheNameUnderTheGameIconWritesTheRecordThenShowsTheWindow) 
 }
 
 // While a message box is up: whether its whole text and its title fit (a
-// title bar also holds an icon and buttons: some 100 pixels); notes its buttons.
-QStringList buttons_seen;
+// title bar also holds an icon and buttons: some 100 pixels).
 void check_box_fits() {
     auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-    buttons_seen << QString::number(box->standardButtons(), 16);
     EXPECT_EQ(box->textFormat(), Qt::PlainText) << "a name is shown as typed, never as markup";
     auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
     EXPECT_TRUE(label->wordWrap() ? label->heightForWidth(label->width()) <= label->height()
@@ -70,27 +65,29 @@ TEST(Game_Window, IsFixedAndCentredWithMenusThatReachTheirCommandsAndBoxesThatSh
     // window are fixed.
     EXPECT_EQ(w.surface->geometry(), QRect(0, w.menuBar()->geometry().bottom() + 1, 750, 550));
     EXPECT_TRUE(w.size() == QSize(750, w.menuBar()->height() + 550 + w.statusBar()->height()) &&
-                w.minimumSize() == w.maximumSize());
-    EXPECT_EQ(w.Form2->minimumSize(), w.Form2->maximumSize());
+                w.minimumSize() == w.maximumSize() &&
+                w.Form2->minimumSize() == w.Form2->maximumSize() &&
+                w.windowTitle().startsWith("Plenk"));
     EXPECT_EQ(w.windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint),
               Qt::WindowCloseButtonHint);
     EXPECT_LE((w.geometry().center() - w.screen()->availableGeometry().center()).manhattanLength(),
               1);
     // The shuffle's clock: seconds since midnight, so that each start deals anew;
-    // read between two looks at the time of day, which may pass midnight.
-    const double before = QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
-    const double clock = table.os->clock_seconds();
-    const double after = QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
-    constexpr double day = 24 * 60 * 60;
-    EXPECT_LE(std::fmod(clock - before + day + 0.01, day),
-              std::fmod(after - before + day, day) + 0.02)
+    // read between two looks at the time of day (unless these pass midnight).
+    const auto of_day = [] { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; };
+    const double before = of_day(), clock = table.os->clock_seconds(), after = of_day();
+    EXPECT_TRUE(after < before || (before - 0.01 <= clock && clock <= after + 0.01))
         << before << " " << clock << " " << after;
-    QElapsedTimer waited; // a pause lasts its time, the window answering meanwhile
-    waited.start();
-    table.os->Qt_Platform::Sleep(30);
-    EXPECT_GE(waited.elapsed(), 30);
-    EXPECT_TRUE(w.windowTitle().startsWith("Plenk"))
-        << "a title the desktop shows and finds the window by";
+    // A pause hands its whole time to a wait that answers events, and waits
+    // again when an event ends that early: stopped at its second wait, not waited out.
+    const uint32_t from = table.os->now;
+    table.os->on_wait = [&] {
+        if (table.os->now != from)
+            throw 0;
+    };
+    EXPECT_THROW(table.os->Qt_Platform::Sleep(60000), int) << "the pause ended early";
+    EXPECT_EQ(table.os->now - from, 60000u);
+    table.os->on_wait = nullptr;
     // Only the two backgrounds and Full Screen carry check marks, besides the decks.
     const std::set<QAction *> marked{w.tbl_submnu[0], w.tbl_submnu[1], w.full_screen_item};
     for (QAction *menu : w.menuBar()->actions())
@@ -109,8 +106,7 @@ TEST(Game_Window, IsFixedAndCentredWithMenusThatReachTheirCommandsAndBoxesThatSh
                           "\"/a/rather/long/folder/name/data.dat\" (Is a directory). "
                           "It is kept in memory, and the next save will try again.",
                           "Plenk", Box_Icon::Warning, Box_Buttons::Ok);
-    EXPECT_EQ(boxes.seen, 3);
-    EXPECT_EQ(buttons_seen, QStringList({"400", "14000", "400"})) << "OK; Yes and No; OK";
+    EXPECT_EQ(std::pair(boxes.seen, boxes.buttons), std::pair(3, QString("OK")));
 }
 
 // Each Help item opens its page while a card moves, and the game waits until
@@ -140,9 +136,8 @@ TEST(Help_Window, EachPageHoldsTheGameUntilClosedAndShowsItsWholeText) {
                     auto *page = qobject_cast<QDialog *>(QApplication::activeModalWidget());
                     if (page == nullptr)
                         return false;
-                    const QLabel *text = qobject_cast<QMessageBox *>(page) != nullptr
-                                             ? page->findChild<QLabel *>("qt_msgbox_label")
-                                             : page->findChild<QLabel *>();
+                    const QLabel *text = page->findChild<QLabel *>(
+                        qobject_cast<QMessageBox *>(page) ? "qt_msgbox_label" : QString());
                     seen = {page->windowTitle(), text->text()};
                     EXPECT_TRUE(page->isModal() &&
                                 text->heightForWidth(text->width()) <= text->height() &&
@@ -162,21 +157,21 @@ TEST(Help_Window, EachPageHoldsTheGameUntilClosedAndShowsItsWholeText) {
     };
     // No box answerer here: it would close the About box before it is read.
     const auto [rules_title, rules] = open(w.Help_submnu);
-    EXPECT_EQ(rules_title, "How to Play");
-    EXPECT_EQ(rules.count('\n'), 8) << "nine points, one a line";
-    EXPECT_TRUE(rules.contains("stock") && rules.contains("the suit to follow") &&
-                !rules.contains("deck") && !rules.contains("reference"));
     const auto [guide_title, guide] = open(w.guide_item);
-    EXPECT_EQ(guide_title, "Getting Started");
+    const auto [about_title, about] = open(w.about_item);
+    EXPECT_EQ(rules_title + '|' + guide_title + '|' + about_title,
+              "How to Play|Getting Started|About Plenk");
+    EXPECT_TRUE(rules.count('\n') == 8 && rules.contains("stock") &&
+                rules.contains("the suit to follow") && !rules.contains("deck") &&
+                !rules.contains("reference"))
+        << "nine points, one a line: " << rules.toStdString();
     for (const char *told :
          {"five cards", "Aces are high", "by themselves", "third seat", "After a take", "click",
           "Left and Right", "Home and End", "Enter or Space", "T reads", "C each",
           "S the open card", "L the last round", "Ctrl+N", "Ctrl+Q", "F1"})
         EXPECT_TRUE(guide.contains(told)) << told;
-    const auto [about_title, about] = open(w.about_item);
-    EXPECT_EQ(about_title, "About Plenk");
-    EXPECT_TRUE(about.startsWith("Plenk " PLENK_VERSION "\n"));
-    EXPECT_TRUE(about.contains("General Public License, version 3 or later") &&
+    EXPECT_TRUE(about.startsWith("Plenk " PLENK_VERSION "\n") &&
+                about.contains("General Public License, version 3 or later") &&
                 about.contains("version 2 or later") &&
                 about.contains("kdegames-card-data-kf5/copyright"));
     EXPECT_EQ(w.guide_window->minimumSize(), w.guide_window->maximumSize());
@@ -197,10 +192,10 @@ TEST(Take_Label, IsPaintedBeforeThePauseOverTheTable) {
     Game_Table table;
     table.window->start();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(table.window.get()));
-    table.window->take_lbl->setObjectName("label");
-    table.window->surface->setObjectName("table");
-    table.window->take_lbl->installEventFilter(&watch);
-    table.window->surface->installEventFilter(&watch);
+    for (const auto &[widget, name] :
+         {std::pair<QWidget *, const char *>{table.window->take_lbl, "label"},
+          {table.window->surface, "table"}})
+        widget->setObjectName(name), widget->installEventFilter(&watch);
     table.os->set_label_caption("COM 2 takes all card");
     table.os->set_label_visible(true);
     table.os->refresh_label();
@@ -257,8 +252,8 @@ TEST(Cues, ShowWhatTheGameTakesNow) {
         << "above the card";
     // It goes by itself after its time, told by its timer rather than waited for.
     QTimer *const going = w.refusal_cue->findChild<QTimer *>();
-    ASSERT_TRUE(going != nullptr && going->isActive() && going->isSingleShot());
-    EXPECT_EQ(going->interval(), refusal_cue_ms);
+    ASSERT_TRUE(going != nullptr && going->isActive() && going->isSingleShot() &&
+                going->interval() == refusal_cue_ms);
     going->start(0);
     EXPECT_TRUE(QTest::qWaitFor([&w] { return !w.refusal_cue->isVisible(); }, 1000));
     const int16_t last = Card_Empty_Slot(g, 0) - 1;
@@ -281,89 +276,59 @@ TEST(Cues, ShowWhatTheGameTakesNow) {
 // in one it does not speak (Swedish), as in English. (What the screen reader
 // hears in German is held by the scenarios.)
 TEST(Translations, ReachEverySurface) {
-    const struct {
-        const char *surface;
-        std::function<QString(Game_Table &, Box_Answerer &)> read;
-    } rows[] = {
-        {"menu item", [](Game_Table &t, Box_Answerer &) { return t.window->gm_submnu[1]->text(); }},
-        {"box with Qt's own buttons",
-         [](Game_Table &t, Box_Answerer &boxes) {
-             t.window->gm_submnu[2]->trigger();
-             return boxes.title + '|' + boxes.text + '|' + boxes.buttons;
-         }},
-        {"label",
-         [](Game_Table &t, Box_Answerer &) {
-             t.os->set_label_caption(Text("Play", "Player takes all card"));
-             EXPECT_LE(t.window->take_lbl->sizeHint().width(), t.window->take_lbl->width());
-             return t.window->take_lbl->text();
-         }},
-        {"statistics",
-         [](Game_Table &t, Box_Answerer &boxes) {
-             t.window->gm_submnu[1]->trigger();
-             return boxes.title + '|' + boxes.text;
-         }},
-        {"accessible name with a plural",
-         [](Game_Table &t, Box_Answerer &) {
-             t.window->gm_submnu[0]->trigger();
-             QAccessibleInterface *tree = QAccessible::queryAccessibleInterface(t.window->surface);
-             for (int i = 0; i < tree->childCount(); ++i)
-                 if (tree->child(i)->text(QAccessible::Name).startsWith("COM 1,"))
-                     return tree->child(i)->text(QAccessible::Name);
-             return QString();
-         }},
-        {"help window",
-         [](Game_Table &t, Box_Answerer &) {
-             const QLabel *rules = t.window->Form2->Label1;
-             EXPECT_LE(rules->heightForWidth(rules->width()), rules->height()) << "rules cut off";
-             return t.window->Form2->windowTitle() + '|' + rules->text().section('\n', 0, 0);
-         }},
-        {"guide window",
-         [](Game_Table &t, Box_Answerer &) {
-             const QLabel *guide = t.window->guide_window->Label1;
-             EXPECT_LE(guide->heightForWidth(guide->width()), guide->height()) << "guide cut off";
-             EXPECT_LE(t.window->guide_window->height(), 700) << "taller than a small screen";
-             return t.window->guide_window->windowTitle() + '|' + guide->text();
-         }},
-        {"About box",
-         [](Game_Table &t, Box_Answerer &boxes) {
-             t.window->about_item->trigger();
-             return boxes.title + '|' + boxes.text;
-         }},
-    };
     ensure_application();
-    std::map<std::string, QString> english;
+    QStringList english;
     for (const char *language : {"C", "de", "fr", "es", "it", "nl", "pl", "pt_BR", "ru", "uk", "cs",
                                  "da", "tr", "ja", "zh_CN", "ko", "sv"}) {
+        SCOPED_TRACE(language);
         install_translations(QLocale(language));
         Game_Table table;
-        table.window->start();
+        Game_Window &w = *table.window;
+        w.start();
         Box_Answerer boxes(QMessageBox::No);
         boxes.on_box = check_box_fits;
         // Within the menu bar and each menu, no two items share an access key.
-        QList<QList<QAction *>> groups{table.window->menuBar()->actions()};
-        for (const QMenu *menu :
-             {table.window->Gm_mnu, table.window->tbl_mnu, table.window->Help_mnu})
-            groups.push_back(menu->actions());
-        for (const QList<QAction *> &group : groups) {
+        for (const QList<QAction *> &group : {w.menuBar()->actions(), w.Gm_mnu->actions(),
+                                              w.tbl_mnu->actions(), w.Help_mnu->actions()}) {
             std::set<QChar> keys;
             for (const QAction *item : group) {
-                const QString text = item->text().replace("&&", "");
-                const qsizetype at = text.indexOf('&');
-                if (at >= 0 && at + 1 < text.size()) {
-                    EXPECT_TRUE(keys.insert(text[at + 1].toLower()).second)
-                        << language << ": " << text.toStdString();
-                }
+                const QString text = item->text().replace("&&", "") + ' ';
+                EXPECT_TRUE(!text.contains('&') ||
+                            keys.insert(text[text.indexOf('&') + 1].toLower()).second)
+                    << text.toStdString();
             }
         }
-        for (const auto &row : rows) {
-            const QString read = row.read(table, boxes);
-            EXPECT_FALSE(read.isEmpty()) << language << ": " << row.surface;
-            if (language == std::string("C"))
-                english[row.surface] = read;
-            else
-                EXPECT_EQ(read == english[row.surface], language == std::string("sv"))
-                    << language << ": " << row.surface;
-        }
+        const auto box = [&boxes](QAction *item) {
+            item->trigger();
+            return boxes.title + '|' + boxes.text + '|' + boxes.buttons;
+        };
+        const auto named_com_1 = [&] { // a name with a plural, once dealt
+            w.gm_submnu[0]->trigger();
+            QAccessibleInterface *tree = QAccessible::queryAccessibleInterface(w.surface);
+            for (int i = 0; i < tree->childCount(); ++i)
+                if (tree->child(i)->text(QAccessible::Name).startsWith("COM 1,"))
+                    return tree->child(i)->text(QAccessible::Name);
+            return QString();
+        };
+        table.os->set_label_caption(Text("Play", "Player takes all card"));
+        // A menu item; Reset Record's box with Qt's own buttons, the statistics
+        // and About; the label; the help and guide windows; an accessible name.
+        const QStringList read{w.gm_submnu[1]->text(),
+                               box(w.gm_submnu[2]),
+                               box(w.gm_submnu[1]),
+                               box(w.about_item),
+                               w.take_lbl->text(),
+                               w.Form2->windowTitle() + '|' +
+                                   w.Form2->Label1->text().section('\n', 0, 0),
+                               w.guide_window->windowTitle() + '|' + w.guide_window->Label1->text(),
+                               named_com_1()};
+        EXPECT_LE(w.guide_window->height(), 700) << "taller than a small screen";
+        if (english.isEmpty())
+            english = read;
+        const bool as_english = language == std::string("C") || language == std::string("sv");
+        for (qsizetype i = 0; i < read.size(); ++i)
+            EXPECT_TRUE(!read[i].isEmpty() && (read[i] == english[i]) == as_english)
+                << i << ": " << read[i].toStdString();
     }
     install_translations(QLocale::c());
 }
@@ -397,14 +362,10 @@ TEST(Starts, DealDifferentGamesWhenTheClockStandsStill) {
         using Quick_Clock_Platform::Quick_Clock_Platform;
         float clock_seconds() override { return 43200.0f; }
     };
-    ensure_application();
     std::set<std::vector<int16_t>> decks;
     for (int start = 0; start < 2; ++start) {
-        QTemporaryDir folder;
-        ASSERT_TRUE(write_file_start(folder.filePath("data.dat").toStdString(),
-                                     encode_record({make_player_name("Ann")}))
-                        .empty());
-        Frozen_Clock os(folder.path().toStdString());
+        Game_Table table; // its folder and record, for a window on the frozen clock
+        Frozen_Clock os(table.folder.toStdString());
         Game_State g{};
         Record_State rec{};
         Form1 form(g, rec, os);
