@@ -10,7 +10,6 @@
 #include <QImageWriter>
 #include <QMenu>
 #include <QPainter>
-#include <algorithm>
 #include <random>
 
 #include <sys/stat.h>
@@ -169,47 +168,37 @@ TEST(Card_Deck, LibraryCardsNameTheDecksElements) {
 TEST(Table_Drawing, EachRefreshShowsWhatAFreshTableWouldShow) {
     ensure_application();
     Card_Deck deck(QStringLiteral("/nonexistent/deck.svgz")); // the game's own faces
-    struct Placed {
-        int32_t x, y;
-        Card_Picture picture;
-    };
     std::mt19937 random(20261209);
     const auto any_card = [&random] {
-        return Placed{static_cast<int32_t>(random() % 680), static_cast<int32_t>(random() % 455),
-                      Card_Picture{random() % 5 == 0, static_cast<int>(random() % 13) + 1,
-                                   static_cast<int>(random() % 4)}};
+        return std::pair{QPoint{static_cast<int>(random() % 680), static_cast<int>(random() % 455)},
+                         Card_Picture{random() % 5 == 0, static_cast<int>(random() % 13) + 1,
+                                      static_cast<int>(random() % 4)}};
     };
     for (double factor : {1.0, 1.5}) {
         SCOPED_TRACE("factor " + std::to_string(factor));
         Scaled_Surface kept(deck, {factor, 0, 0});
-        std::vector<Placed> table(12);
+        std::vector<std::pair<QPoint, Card_Picture>> table(12);
         std::generate(table.begin(), table.end(), any_card);
         const auto draw = [&table](Table_Surface &surface) {
             surface.clear();
-            for (const Placed &p : table)
-                surface.draw_card(p.x, p.y, p.picture);
+            for (const auto &[at, picture] : table)
+                surface.draw_card(at.x(), at.y(), picture);
         };
         kept.surface.set_background(backdrop());
         for (int frame = 0; frame < 120; ++frame) {
             const auto at = static_cast<long>(random() % table.size());
-            switch (random() % 5) {
-            case 0: // a slide's step
-                table[at].x += 15;
-                break;
-            case 1:
+            const unsigned change = random() % 5;
+            if (change == 0) // a slide's step
+                table[at].first.rx() += 15;
+            else if (change == 1)
                 table.insert(table.begin() + static_cast<long>(random() % (table.size() + 1)),
                              any_card());
-                break;
-            case 2:
-                if (table.size() > 1)
-                    table.erase(table.begin() + at);
-                break;
-            case 3:
-                table[at].picture.back ^= true;
-                break;
-            default:
+            else if (change == 2 && table.size() > 1)
+                table.erase(table.begin() + at);
+            else if (change == 3)
+                table[at].second.back ^= true;
+            else if (change == 4)
                 std::swap(table[at], table[random() % table.size()]);
-            }
             draw(kept.surface);
             kept.surface.refresh();
             Scaled_Surface fresh(deck, {factor, 0, 0});
@@ -242,10 +231,9 @@ TEST(Table_Drawing, MatchesTheReviewedPictures) {
     surface.clear();
     const Card_Picture cards[] = {
         {false, 1, 0}, {false, 10, 1}, {false, 12, 2}, {false, 13, 3}, {true, 0, 0}};
-    for (int i = 0; i < 5; ++i)
-        surface.draw_card(20 + 90 * i, 300, cards[i]);
-    for (int i = 0; i < 5; ++i)
-        surface.draw_card(250 + 15 * i, 150, cards[4 - i]);
+    for (int i = 0; i < 5; ++i) // a row, and a fan of them the other way round
+        surface.draw_card(20 + 90 * i, 300, cards[i]),
+            surface.draw_card(250 + 15 * i, 150, cards[4 - i]);
     surface.set_mark(true, QRect(555, 150, 20, 96)); // moved from the first place it was shown
     surface.set_mark(true, QRect(110, 300, 71, 96));
     expect_like_reference(surface.grab().toImage(), "table_drawing.png");

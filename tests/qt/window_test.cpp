@@ -13,35 +13,29 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QTime>
-#include <QTimer>
 
 #include <set>
 
 namespace plenk::test {
 namespace {
 
-// The name as typed, and how the record starts: "Zoe" with a separate
-// combining diaeresis is kept as the one letter Windows-1252 holds.
 TEST(First_Start, AsksTheNameUnderTheGameIconWritesTheRecordThenShowsTheWindow) {
-    for (const auto &[typed, stored] :
-         {std::pair<QString, std::string>{"Ann", "Ann "}, {"Zoe\u0308", "Zo\xEB "}}) {
-        Game_Table table(false);
-        Box_Answerer boxes(QMessageBox::Yes, typed);
-        bool hidden_at_prompt = false;
-        QImage icon;
-        boxes.on_box = [&] {
-            hidden_at_prompt = !table.window->isVisible();
-            icon = QApplication::activeModalWidget()->windowIcon().pixmap(64).toImage();
-        };
-        table.window->start();
-        EXPECT_TRUE(boxes.seen == 1 && boxes.text == "Input Player Name:" && hidden_at_prompt &&
-                    table.window->isVisible());
-        expect_like_reference(icon, "prompt_icon.png"); // two fanned cards on green felt
-        const std::vector<uint8_t> record =
-            read_file_start(table.path("data.dat").toStdString(), 100).bytes;
-        EXPECT_EQ(std::string(record.begin(), record.begin() + 4) + std::to_string(record.size()),
-                  stored + "35");
-    }
+    Game_Table table(false);
+    Box_Answerer boxes(QMessageBox::Yes, "Ann");
+    bool hidden_at_prompt = false;
+    QImage icon;
+    boxes.on_box = [&] {
+        hidden_at_prompt = !table.window->isVisible();
+        icon = QApplication::activeModalWidget()->windowIcon().pixmap(64).toImage();
+    };
+    table.window->start();
+    EXPECT_TRUE(boxes.seen == 1 && boxes.text == "Input Player Name:" && hidden_at_prompt &&
+                table.window->isVisible());
+    expect_like_reference(icon, "prompt_icon.png"); // two fanned cards on green felt
+    const std::vector<uint8_t> record =
+        read_file_start(table.path("data.dat").toStdString(), 100).bytes;
+    EXPECT_EQ(std::string(record.begin(), record.begin() + 4) + std::to_string(record.size()),
+              "Ann 35");
 }
 
 // While a message box is up: whether its whole text and its title fit (a
@@ -174,7 +168,6 @@ TEST(Help_Window, EachPageHoldsTheGameUntilClosedAndShowsItsWholeText) {
                 about.contains("General Public License, version 3 or later") &&
                 about.contains("version 2 or later") &&
                 about.contains("kdegames-card-data-kf5/copyright"));
-    EXPECT_EQ(w.guide_window->minimumSize(), w.guide_window->maximumSize());
     expect_like_reference(w.Form2->grab().toImage(), "help_window.png");
 }
 
@@ -349,10 +342,11 @@ TEST(Game_Window, ResetRecordKeepsTheRecordUnlessYesIsChosen) {
         EXPECT_EQ(read_file_start(path, 100).bytes, before) << key;
         EXPECT_EQ(player_name_text(table.rec.player_rec).substr(0, 3), "Ann") << key;
     }
-    // Yes does reset: the name prompt follows and takes a new name.
-    Box_Answerer boxes(QMessageBox::Yes, "Bea");
+    // Yes does reset: the name prompt follows and takes a new name, "Zoe" with a
+    // separate combining diaeresis kept as the one letter Windows-1252 holds.
+    Box_Answerer boxes(QMessageBox::Yes, "Zoe\u0308");
     table.window->gm_submnu[2]->trigger();
-    EXPECT_EQ(player_name_text(table.rec.player_rec).substr(0, 3), "Bea");
+    EXPECT_EQ(read_file_start(path, 4).bytes, std::vector<uint8_t>({'Z', 'o', 0xEB, ' '}));
 }
 
 // Two starts on a clock that stands still deal two different games: the
