@@ -104,27 +104,24 @@ TEST(Game_Window, IsFixedAndCentredWithMenusThatReachTheirCommandsAndBoxesThatSh
 }
 
 // Each Help item opens its page while a card moves, and the game waits until
-// it is closed. The rules are the nine points in the words the game uses; the
-// guide names every key the game reads and is shown whole; About names the
-// version and both licences.
+// it is closed. The rules are the nine points in the words the game uses, as
+// their reviewed picture shows; the guide names every key the game reads and is shown whole; About
+// names the version and both licences.
 TEST(Help_Window, EachPageHoldsTheGameUntilClosedAndShowsItsWholeText) {
     Game_Table table;
     table.window->start();
     Game_Window &w = *table.window;
+    // How to Play, Getting Started, a line, About Plenk.
     const QList<QAction *> items = w.Help_mnu->actions();
-    ASSERT_EQ(items.size(), 4) << "How to Play, Getting Started, a line, About Plenk";
-    EXPECT_TRUE(items[0] == w.Help_submnu && items[1] == w.guide_item && items[2]->isSeparator() &&
-                items[3] == w.about_item);
+    ASSERT_TRUE(items.size() == 4 && items[2]->isSeparator());
     // Opens the page in a card's first slide frame: it is modal and shown
     // whole, and the card stands still until the page is closed. Its title and text.
     const auto open = [&](QAction *item) {
         w.gm_submnu[0]->trigger();
-        std::pair<QString, QString> seen;
-        bool opened = false;
+        QString seen;
         table.os->on_wait = [&] {
-            if (opened || table.g().animating != flag_true)
+            if (item == nullptr || table.g().animating != flag_true)
                 return;
-            opened = true;
             repeat_until(
                 [&, slide_at = std::pair(table.g().anim_x, table.g().anim_y)] {
                     auto *page = qobject_cast<QDialog *>(QApplication::activeModalWidget());
@@ -132,39 +129,34 @@ TEST(Help_Window, EachPageHoldsTheGameUntilClosedAndShowsItsWholeText) {
                         return false;
                     const QLabel *text = page->findChild<QLabel *>(
                         qobject_cast<QMessageBox *>(page) ? "qt_msgbox_label" : QString());
-                    seen = {page->windowTitle(), text->text()};
+                    seen = page->windowTitle() + '|' + text->text();
                     EXPECT_TRUE(page->isModal() &&
                                 text->heightForWidth(text->width()) <= text->height() &&
                                 text->geometry().bottom() < page->height() &&
                                 slide_at == std::pair(table.g().anim_x, table.g().anim_y) &&
                                 table.g().animating == flag_true)
-                        << seen.first.toStdString();
+                        << seen.toStdString();
                     page->close();
                     return true;
                 },
                 &w);
-            item->trigger();
+            std::exchange(item, nullptr)->trigger();
         };
         QTest::keyClick(w.surface, Qt::Key_Return); // the marked card slides to the table
         table.os->on_wait = nullptr;
         return seen;
     };
     // No box answerer here: it would close the About box before it is read.
-    const auto [rules_title, rules] = open(w.Help_submnu);
-    const auto [guide_title, guide] = open(w.guide_item);
-    const auto [about_title, about] = open(w.about_item);
-    EXPECT_EQ(rules_title + '|' + guide_title + '|' + about_title,
-              "How to Play|Getting Started|About Plenk");
-    EXPECT_TRUE(rules.count('\n') == 8 && rules.contains("stock") &&
-                rules.contains("the suit to follow") && !rules.contains("deck") &&
-                !rules.contains("reference"))
-        << "nine points, one a line: " << rules.toStdString();
+    // The rules' words are held by their reviewed picture.
+    EXPECT_TRUE(open(items[0]).startsWith("How to Play|"));
+    const QString guide = open(items[1]), about = open(items[3]);
+    EXPECT_TRUE(guide.startsWith("Getting Started|"));
     for (const char *told :
          {"five cards", "Aces are high", "by themselves", "third seat", "After a take", "click",
           "Left and Right", "Home and End", "Enter or Space", "T reads", "C each",
           "S the open card", "L the last round", "Ctrl+N", "Ctrl+Q", "F1"})
         EXPECT_TRUE(guide.contains(told)) << told;
-    EXPECT_TRUE(about.startsWith("Plenk " PLENK_VERSION "\n") &&
+    EXPECT_TRUE(about.startsWith("About Plenk|Plenk " PLENK_VERSION "\n") &&
                 about.contains("General Public License, version 3 or later") &&
                 about.contains("version 2 or later") &&
                 about.contains("kdegames-card-data-kf5/copyright"));
@@ -219,25 +211,24 @@ TEST(Cues, ShowWhatTheGameTakesNow) {
     };
     std::set<std::string> moving;
     table.os->on_wait = [&] { moving.insert(now()); };
-    QTest::mouseMove(w.surface, {375, 275});
+    const auto card_at = [&g](int16_t slot) {
+        return QPoint(stack_rect(g, 0).x + card_step * slot + 5, stack_rect(g, 0).y + 5);
+    };
     int16_t refused = -1;
     for (int deals = 0; deals < 50 && refused < 0; ++deals) {
+        QTest::mouseMove(w.surface, {375, 275});
         w.gm_submnu[0]->trigger();
-        for (int16_t slot = 0; slot < Card_Empty_Slot(g, 0); ++slot)
-            if (!human_may_play_slot(g, slot))
-                refused = slot;
+        EXPECT_EQ(now(), "++++" + std::to_string(Qt::ArrowCursor));
+        for (int16_t slot = 0; slot < Card_Empty_Slot(g, 0); ++slot) {
+            QTest::mouseMove(w.surface, card_at(slot));
+            const bool may = human_may_play_slot(g, slot);
+            EXPECT_EQ(w.surface->cursor().shape(),
+                      may ? Qt::PointingHandCursor : Qt::ForbiddenCursor);
+            refused = may ? refused : slot;
+        }
     }
     ASSERT_GE(refused, 0) << "no deal gave the human a card to refuse";
-    const auto [left, top, width, height] = stack_rect(g, 0);
-    const auto card_at = [&, left = left, top = top](int16_t slot) {
-        return QPoint(left + card_step * slot + 5, top + 5);
-    };
-    EXPECT_EQ(now(), "++++" + std::to_string(Qt::ArrowCursor));
-    for (int16_t slot = 0; slot < Card_Empty_Slot(g, 0); ++slot) {
-        QTest::mouseMove(w.surface, card_at(slot));
-        EXPECT_EQ(w.surface->cursor().shape(),
-                  human_may_play_slot(g, slot) ? Qt::PointingHandCursor : Qt::ForbiddenCursor);
-    }
+    const int top = stack_rect(g, 0).y;
     QTest::mouseClick(w.surface, Qt::LeftButton, {}, card_at(refused));
     const QRect cue = w.refusal_cue->geometry();
     EXPECT_TRUE(w.refusal_cue->isVisible() && cue.bottom() + 1 == top &&
@@ -358,14 +349,13 @@ TEST(Starts, DealDifferentGamesWhenTheClockStandsStill) {
     };
     std::set<std::vector<int16_t>> decks;
     for (int start = 0; start < 2; ++start) {
-        Game_Table table; // its folder and record, for a window on the frozen clock
+        Game_Table table; // its folder and record, for a game on the frozen clock
         Frozen_Clock os(table.folder.toStdString());
         Game_State g{};
         Record_State rec{};
         Form1 form(g, rec, os);
-        Game_Window window(os, form);
-        window.start();
-        window.gm_submnu[0]->trigger();
+        form.Form_Load();
+        form.gm_submnu_Click(0);
         decks.emplace(form.state().deck.begin(), form.state().deck.end());
     }
     EXPECT_EQ(decks.size(), 2u);
