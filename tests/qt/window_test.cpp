@@ -32,8 +32,7 @@ TEST(First_Start, AsksTheNameUnderTheGameIconWritesTheRecordThenShowsTheWindow) 
     EXPECT_TRUE(boxes.seen == 1 && boxes.text == "Input Player Name:" && hidden_at_prompt &&
                 table.window->isVisible());
     expect_like_reference(icon, "prompt_icon.png"); // two fanned cards on green felt
-    const std::vector<uint8_t> record =
-        read_file_start(table.path("data.dat").toStdString(), 100).bytes;
+    const auto record = read_file_start(table.path("data.dat").toStdString(), 100).bytes;
     EXPECT_EQ(std::string(record.begin(), record.begin() + 4) + std::to_string(record.size()),
               "Ann 35");
 }
@@ -58,14 +57,14 @@ TEST(Game_Window, IsFixedAndCentredWithMenusThatReachTheirCommandsAndBoxesThatSh
     // The table fills the window between the menus and the status line; window and help
     // window are fixed.
     EXPECT_EQ(w.surface->geometry(), QRect(0, w.menuBar()->geometry().bottom() + 1, 750, 550));
-    EXPECT_TRUE(w.size() == QSize(750, w.menuBar()->height() + 550 + w.statusBar()->height()) &&
-                w.minimumSize() == w.maximumSize() &&
-                w.Form2->minimumSize() == w.Form2->maximumSize() &&
-                w.windowTitle().startsWith("Plenk"));
-    EXPECT_EQ(w.windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint),
-              Qt::WindowCloseButtonHint);
-    EXPECT_LE((w.geometry().center() - w.screen()->availableGeometry().center()).manhattanLength(),
-              1);
+    EXPECT_TRUE(
+        w.size() == QSize(750, w.menuBar()->height() + 550 + w.statusBar()->height()) &&
+        w.minimumSize() == w.maximumSize() && w.Form2->minimumSize() == w.Form2->maximumSize() &&
+        w.windowTitle().startsWith("Plenk") &&
+        (w.windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint)) ==
+            Qt::WindowCloseButtonHint &&
+        (w.geometry().center() - w.screen()->availableGeometry().center()).manhattanLength() <= 1)
+        << "fixed, closed but not minimised or maximised, centred";
     // The shuffle's clock: seconds since midnight, so that each start deals anew;
     // read between two looks at the time of day (unless these pass midnight).
     const auto of_day = [] { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; };
@@ -228,10 +227,9 @@ TEST(Cues, ShowWhatTheGameTakesNow) {
         }
     }
     ASSERT_GE(refused, 0) << "no deal gave the human a card to refuse";
-    const int top = stack_rect(g, 0).y;
     QTest::mouseClick(w.surface, Qt::LeftButton, {}, card_at(refused));
     const QRect cue = w.refusal_cue->geometry();
-    EXPECT_TRUE(w.refusal_cue->isVisible() && cue.bottom() + 1 == top &&
+    EXPECT_TRUE(w.refusal_cue->isVisible() && cue.bottom() + 1 == stack_rect(g, 0).y &&
                 cue.left() <= card_at(refused).x() && card_at(refused).x() <= cue.right())
         << "above the card";
     // It goes by itself after its time, told by its timer rather than waited for.
@@ -296,16 +294,11 @@ TEST(Translations, ReachEverySurface) {
         };
         table.os->set_label_caption(Text("Play", "Player takes all card"));
         // A menu item; Reset Record's box with Qt's own buttons, the statistics
-        // and About; the label; the help and guide windows; an accessible name.
-        const QStringList read{w.gm_submnu[1]->text(),
-                               box(w.gm_submnu[2]),
-                               box(w.gm_submnu[1]),
-                               box(w.about_item),
-                               w.take_lbl->text(),
-                               w.Form2->windowTitle() + '|' +
-                                   w.Form2->Label1->text().section('\n', 0, 0),
-                               w.guide_window->windowTitle() + '|' + w.guide_window->Label1->text(),
-                               named_com_1()};
+        // and About; the label; an accessible name; the help and guide windows.
+        QStringList read{w.gm_submnu[1]->text(), box(w.gm_submnu[2]), box(w.gm_submnu[1]),
+                         box(w.about_item),      w.take_lbl->text(),  named_com_1()};
+        read << w.Form2->windowTitle() + '|' + w.Form2->Label1->text().section('\n', 0, 0);
+        read << w.guide_window->windowTitle() + '|' + w.guide_window->Label1->text();
         EXPECT_LE(w.guide_window->height(), 700) << "taller than a small screen";
         if (english.isEmpty())
             english = read;
