@@ -4,7 +4,6 @@
 
 #include <QAccessible>
 #include <QBuffer>
-#include <QFile>
 #include <QImageWriter>
 #include <QMenu>
 #include <QPainter>
@@ -14,15 +13,15 @@
 
 namespace plenk::test {
 
-// A red picture with a blue band at x 500..699, so that a scaled or shifted
+// A red JPEG with a blue band at x 500..699, so that a scaled or shifted
 // picture shows the wrong colour somewhere.
-static QByteArray picture(QSize size, const char *format = "JPEG", bool progressive = false) {
+static QByteArray picture(QSize size, bool progressive = false) {
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::red);
     QPainter(&image).fillRect(500, 0, 200, size.height(), Qt::blue);
     QByteArray bytes;
     QBuffer buffer(&bytes);
-    QImageWriter writer(&buffer, format);
+    QImageWriter writer(&buffer, "JPEG");
     writer.setProgressiveScanWrite(progressive);
     EXPECT_TRUE(buffer.open(QIODevice::WriteOnly) && writer.write(image));
     return bytes;
@@ -60,24 +59,19 @@ TEST(Table_Picture, EachFileIsShownOrRefusedLeavingThePlainTable) {
     QByteArray huge = picture({64, 48});
     huge.replace(huge.indexOf("\xFF\xC0") + 5, 4, QByteArray("\xEA\x60\xEA\x60", 4));
     huge[huge.indexOf("\xFF\xDA") + 4] = 1;
-    const struct {
-        const char *what;
-        QByteArray bytes;
-        QSize shown;
-    } files[] = {
+    const std::tuple<const char *, QByteArray, QSize> files[] = {
         {"no file", {}, {}},
         {"a pipe", "pipe", {}},
         {"a JPEG", jpeg, {750, 550}},
-        {"a progressive JPEG within the budget", picture({64, 48}, "JPEG", true), {64, 48}},
-        {"a progressive JPEG just over the budget", picture({4000, 2001}, "JPEG", true), {}},
+        {"a progressive JPEG within the budget", picture({64, 48}, true), {64, 48}},
+        {"a progressive JPEG just over the budget", picture({4000, 2001}, true), {}},
         {"a JPEG read row by row, of any size", picture({4000, 2001}), {750, 550}},
         {"a 60000 square held whole", huge, {}},
         {"a truncated JPEG", jpeg.left(jpeg.size() / 2), {}},
-        {"a PNG", picture({100, 80}, "PNG"), {}},
     };
     ensure_application();
-    for (const auto &file : files) {
-        SCOPED_TRACE(file.what);
+    for (const auto &[what, bytes, size] : files) {
+        SCOPED_TRACE(what);
         QTemporaryDir folder;
         static std::vector<std::string> logged;
         logged.clear();
@@ -86,10 +80,10 @@ TEST(Table_Picture, EachFileIsShownOrRefusedLeavingThePlainTable) {
                 logged.emplace_back(context.category != nullptr ? context.category : "");
             });
         const std::optional<QImage> shown =
-            load_background_picture(put_file(folder, file.bytes), QSize(750, 550));
+            load_background_picture(put_file(folder, bytes), QSize(750, 550));
         qInstallMessageHandler(was);
-        EXPECT_EQ(shown ? shown->size() : QSize(), file.shown);
-        EXPECT_EQ(logged, std::vector<std::string>(file.shown.isEmpty(), "plenk.picture"));
+        EXPECT_EQ(shown ? shown->size() : QSize(), size);
+        EXPECT_EQ(logged, std::vector<std::string>(size.isEmpty(), "plenk.picture"));
     }
 }
 
@@ -109,8 +103,9 @@ TEST(Table_Picture, LiesUnscaledUnderTheCardsUntilDefaultIsChosen) {
                                  shot.pixelColor(375, 230)}),
                   QList<QColor>({QColor(0, 128, 0), QColor(0, 128, 0), Qt::white}))
             << "the table right of and below the picture, the open card's margin";
-        const QAccessible::State other = menu->child(0)->state(), picture = menu->child(1)->state();
-        EXPECT_EQ(std::tuple(other.checkable, picture.checkable, other.checked, picture.checked),
+        const QAccessible::State plain = menu->child(0)->state(),
+                                 pictured = menu->child(1)->state();
+        EXPECT_EQ(std::tuple(plain.checkable, pictured.checkable, plain.checked, pictured.checked),
                   std::tuple(true, true, !shown, shown));
         menu->child(0)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     }

@@ -10,9 +10,7 @@
 #include <QAccessible>
 #include <QLabel>
 #include <QMenuBar>
-#include <QScreen>
 #include <QStatusBar>
-#include <QTime>
 
 #include <set>
 
@@ -246,7 +244,7 @@ TEST(Cues, ShowWhatTheGameTakesNow) {
     QTest::mouseClick(w.surface, Qt::LeftButton, {},
                       card_at(playable) + QPoint(playable == last ? 60 : 0, 0));
     EXPECT_EQ(moving, std::set<std::string>{"---+" + std::to_string(Qt::WaitCursor)});
-    EXPECT_EQ(std::count(g.seat[0].card.begin(), g.seat[0].card.end(), card), 0);
+    EXPECT_EQ(std::ranges::count(g.seat[0].card, card), 0);
     // Nothing stays drawn where the hand, now of another length, ended.
     const int now_left = stack_rect(g, 0).x;
     for (int x : {now_left + 15 * (Card_Empty_Slot(g, 0) - 1) + 71 + 3, now_left - 4})
@@ -272,13 +270,11 @@ TEST(Translations, ReachEverySurface) {
         // Within the menu bar and each menu, no two items share an access key.
         for (const QList<QAction *> &group : {w.menuBar()->actions(), w.Gm_mnu->actions(),
                                               w.tbl_mnu->actions(), w.Help_mnu->actions()}) {
-            std::set<QChar> keys;
-            for (const QAction *item : group) {
-                const QString text = item->text().replace("&&", "") + ' ';
-                EXPECT_TRUE(!text.contains('&') ||
-                            keys.insert(text[text.indexOf('&') + 1].toLower()).second)
-                    << text.toStdString();
-            }
+            QString keys;
+            for (const QAction *item : group)
+                keys += item->text().replace("&&", "").section('&', 1).left(1).toLower();
+            EXPECT_EQ(QSet<QChar>(keys.begin(), keys.end()).size(), keys.size())
+                << keys.toStdString();
         }
         const auto box = [&boxes](QAction *item) {
             item->trigger();
