@@ -118,8 +118,7 @@ TEST(Table_Picture, TheGamesOwnPictureFillsTheTableAndLeavesTheCardsReadable) {
     ensure_application();
     const std::optional<QImage> shown =
         load_background_picture(QStringLiteral(PLENK_TABLE_PICTURE), QSize(750, 550));
-    ASSERT_TRUE(shown.has_value());
-    EXPECT_EQ(shown->size(), QSize(750, 550));
+    ASSERT_EQ(shown.value_or(QImage()).size(), QSize(750, 550));
     int lightest = 0, darkest = 255;
     for (int y = 0; y < shown->height(); ++y)
         for (int x = 0; x < shown->width(); ++x) {
