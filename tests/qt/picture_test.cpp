@@ -19,12 +19,11 @@ static QByteArray picture(QSize size, bool progressive = false) {
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::red);
     QPainter(&image).fillRect(500, 0, 200, size.height(), Qt::blue);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
+    QBuffer buffer;
     QImageWriter writer(&buffer, "JPEG");
     writer.setProgressiveScanWrite(progressive);
     EXPECT_TRUE(buffer.open(QIODevice::WriteOnly) && writer.write(image));
-    return bytes;
+    return buffer.data();
 }
 
 // A blue table picture with a yellow square, under the drawn cards.
@@ -116,12 +115,11 @@ TEST(Table_Picture, TheGamesOwnPictureFillsTheTableAndLeavesTheCardsReadable) {
     const std::optional<QImage> shown =
         load_background_picture(QStringLiteral(PLENK_TABLE_PICTURE), QSize(750, 550));
     ASSERT_EQ(shown.value_or(QImage()).size(), QSize(750, 550));
-    int lightest = 0, darkest = 255;
+    std::vector<int> greys;
     for (int y = 0; y < shown->height(); ++y)
-        for (int x = 0; x < shown->width(); ++x) {
-            lightest = std::max(lightest, qGray(shown->pixel(x, y)));
-            darkest = std::min(darkest, qGray(shown->pixel(x, y)));
-        }
+        for (int x = 0; x < shown->width(); ++x)
+            greys.push_back(qGray(shown->pixel(x, y)));
+    const auto [darkest, lightest] = std::ranges::minmax(greys);
     EXPECT_TRUE(lightest < 235 && darkest > 50) << lightest << " " << darkest;
     const QColor sky = shown->pixelColor(375, 150), sea = shown->pixelColor(375, 500);
     EXPECT_TRUE(sky.blue() > sky.red() + 30 && sea.blue() > sea.red() + 30 &&

@@ -3,8 +3,6 @@
 #include <QImage>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 namespace plenk::test {
 
 // Holds `shot` against the reviewed picture of that name in tests/qt/data,
@@ -16,7 +14,7 @@ inline void expect_like_reference(const QImage &shot, const QString &name) {
     const QImage image = shot.convertToFormat(QImage::Format_ARGB32);
     qsizetype off = reference.size() == image.size() ? 0 : -1;
     for (qsizetype i = 0; off >= 0 && i < image.sizeInBytes(); ++i)
-        off += std::abs(image.constBits()[i] - reference.constBits()[i]) > 24;
+        off += qAbs(image.constBits()[i] - reference.constBits()[i]) > 24;
     EXPECT_EQ(off, 0) << name.toStdString()
                       << " differs (-1: in size); saved in the working folder";
     if (off != 0)

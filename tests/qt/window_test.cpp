@@ -83,17 +83,13 @@ TEST(Game_Window, IsFixedAndCentredWithMenusThatReachTheirCommandsAndBoxesThatSh
             EXPECT_EQ(item->isCheckable(), marked.count(item) == 1) << item->text().toStdString();
     Box_Answerer boxes(QMessageBox::No);
     boxes.on_box = check_box_fits;
-    for (const auto &[item, title] : {std::pair{1, "Winning Stroke"}, {2, "Confirm Reset"}}) {
-        w.Gm_mnu->actions()[item]->trigger();
-        EXPECT_EQ(boxes.title, title);
-    }
-    w.Gm_mnu->actions()[0]->trigger();
-    EXPECT_EQ(table.g().game_over, flag_false);
+    w.Gm_mnu->actions()[1]->trigger(); // Deal and Reset Record are held by their own tests
+    EXPECT_EQ(boxes.title, "Winning Stroke");
     // A text too long for one line is wrapped, whole.
     table.os->message_box(
         QString("The record could not be saved, and is kept in memory. ").repeated(4).toStdString(),
         "Plenk", Box_Icon::Warning, Box_Buttons::Ok);
-    EXPECT_EQ(std::pair(boxes.seen, boxes.buttons), std::pair(3, QString("OK")));
+    EXPECT_EQ(std::pair(boxes.seen, boxes.buttons), std::pair(2, QString("OK")));
 }
 
 // Each Help item opens its page while a card moves, and the game waits until
@@ -328,13 +324,10 @@ TEST(Game_Window, ResetRecordKeepsTheRecordUnlessYesIsChosen) {
 // start's generator begins from the system's random source, so the shuffle's
 // reseeding from the clock leads the two apart.
 TEST(Starts, DealDifferentGamesWhenTheClockStandsStill) {
-    std::set<std::vector<float>> draws;
-    for (int start = 0; start < 2; ++start) {
-        Qt_Platform os(QDir::tempPath().toStdString());
-        os.reseed(43200.0f); // noon
-        draws.insert({os.random_value(), os.random_value(), os.random_value()});
-    }
-    EXPECT_EQ(draws.size(), 2u);
+    Qt_Platform one(QDir::tempPath().toStdString()), two(QDir::tempPath().toStdString());
+    one.reseed(43200.0f), two.reseed(43200.0f); // noon
+    EXPECT_NE(std::vector({one.random_value(), one.random_value(), one.random_value()}),
+              std::vector({two.random_value(), two.random_value(), two.random_value()}));
 }
 
 } // namespace
