@@ -164,11 +164,6 @@ TEST(Table_Drawing, EachRefreshShowsWhatAFreshTableWouldShow) {
         Scaled_Surface kept(deck, {factor, 0, 0});
         std::vector<std::pair<QPoint, Card_Picture>> table(12);
         std::generate(table.begin(), table.end(), any_card);
-        const auto draw = [&table](Table_Surface &surface) {
-            surface.clear();
-            for (const auto &[at, picture] : table)
-                surface.draw_card(at.x(), at.y(), picture);
-        };
         kept.surface.set_background(backdrop());
         for (int frame = 0; frame < 120; ++frame) {
             const auto at = static_cast<long>(random() % table.size());
@@ -184,11 +179,13 @@ TEST(Table_Drawing, EachRefreshShowsWhatAFreshTableWouldShow) {
                 table[at].second.back ^= true;
             else if (change == 4)
                 std::swap(table[at], table[random() % table.size()]);
-            draw(kept.surface);
-            kept.surface.refresh();
             Scaled_Surface fresh(deck, {factor, 0, 0});
             fresh.surface.set_background(backdrop());
-            draw(fresh.surface);
+            kept.surface.clear();
+            for (const auto &[at, picture] : table)
+                kept.surface.draw_card(at.x(), at.y(), picture),
+                    fresh.surface.draw_card(at.x(), at.y(), picture);
+            kept.surface.refresh();
             ASSERT_EQ(kept.surface.grab().toImage(), fresh.surface.grab().toImage())
                 << "frame " << frame << " at " << factor;
         }

@@ -155,20 +155,19 @@ TEST(Help_Window, EachPageHoldsTheGameUntilClosedAndShowsItsWholeText) {
 // must be painted, over the table, before any event is handled.
 TEST(Take_Label, IsPaintedBeforeThePauseOverTheTable) {
     struct Paint_Watch : QObject {
-        QStringList painted;
-        bool eventFilter(QObject *label, QEvent *event) override {
+        QList<QObject *> painted;
+        bool eventFilter(QObject *widget, QEvent *event) override {
             if (event->type() == QEvent::Paint)
-                painted << label->objectName();
+                painted << widget;
             return false;
         }
     } watch;
     Game_Table table;
     table.window->start();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(table.window.get()));
-    for (const auto &[widget, name] :
-         {std::pair<QWidget *, const char *>{table.window->take_lbl, "label"},
-          {table.window->surface, "table"}})
-        widget->setObjectName(name), widget->installEventFilter(&watch);
+    Game_Window &w = *table.window;
+    w.take_lbl->installEventFilter(&watch);
+    w.surface->installEventFilter(&watch);
     table.os->set_label_caption("COM 2 takes all card");
     table.os->set_label_visible(true);
     table.os->refresh_label();
@@ -176,7 +175,8 @@ TEST(Take_Label, IsPaintedBeforeThePauseOverTheTable) {
     // stays over it, painted once.
     table.os->cdtDraw(1, 340, 227, 0, 0, 0);
     table.os->refresh_surface();
-    EXPECT_EQ(watch.painted, QStringList({"label", "table"}));
+    EXPECT_EQ(watch.painted, QList<QObject *>({w.take_lbl, w.surface}))
+        << "the label, then the table";
     expect_like_reference(table.grab().copy(table.window->take_lbl->geometry()), "take_label.png");
 }
 
