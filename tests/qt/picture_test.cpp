@@ -64,7 +64,6 @@ TEST(Table_Picture, EachFileIsShownOrRefusedLeavingThePlainTable) {
     };
     ensure_application();
     for (const auto &[what, bytes, size] : files) {
-        SCOPED_TRACE(what);
         QTemporaryDir folder;
         static std::vector<std::string> logged;
         logged.clear();
@@ -75,8 +74,8 @@ TEST(Table_Picture, EachFileIsShownOrRefusedLeavingThePlainTable) {
         const std::optional<QImage> shown =
             load_background_picture(put_file(folder, bytes), QSize(750, 550));
         qInstallMessageHandler(was);
-        EXPECT_EQ(shown ? shown->size() : QSize(), size);
-        EXPECT_EQ(logged, std::vector<std::string>(size.isEmpty(), "plenk.picture"));
+        EXPECT_EQ(shown ? shown->size() : QSize(), size) << what;
+        EXPECT_EQ(logged, std::vector<std::string>(size.isEmpty(), "plenk.picture")) << what;
     }
     // A picture held whole of more pixels than an int counts is refused by its
     // size alone, not left to the decoder.
@@ -99,10 +98,10 @@ TEST(Table_Picture, LiesUnscaledUnderTheCardsUntilDefaultIsChosen) {
                                  shot.pixelColor(375, 230)}),
                   QList<QColor>({QColor(0, 128, 0), QColor(0, 128, 0), Qt::white}))
             << "the table right of and below the picture, the open card's margin";
-        const QAccessible::State plain = menu->child(0)->state(),
-                                 pictured = menu->child(1)->state();
-        EXPECT_EQ(std::tuple(plain.checkable, pictured.checkable, plain.checked, pictured.checked),
-                  std::tuple(true, true, !shown, shown));
+        const auto item = [menu](int i) { return menu->child(i)->state(); };
+        EXPECT_EQ(
+            std::tuple(item(0).checkable, item(1).checkable, item(0).checked, item(1).checked),
+            std::tuple(true, true, !shown, shown));
         menu->child(0)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     }
 }
@@ -111,7 +110,6 @@ TEST(Table_Picture, LiesUnscaledUnderTheCardsUntilDefaultIsChosen) {
 // as light as a card's face or as dark as its print, so every card stands out.
 // A sky above a sea: blue on top, and darker below.
 TEST(Table_Picture, TheGamesOwnPictureFillsTheTableAndLeavesTheCardsReadable) {
-    ensure_application();
     const std::optional<QImage> shown =
         load_background_picture(QStringLiteral(PLENK_TABLE_PICTURE), QSize(750, 550));
     ASSERT_EQ(shown.value_or(QImage()).size(), QSize(750, 550));
@@ -141,7 +139,6 @@ TEST(Card_Deck, LibraryCardsNameTheDecksElements) {
         EXPECT_EQ(element_of(card, mode), element) << card << "/" << mode;
     if (!QFile::exists(standard_deck_path))
         GTEST_SKIP() << "the card deck is not installed";
-    ensure_application();
     QSvgRenderer deck{QString::fromLatin1(standard_deck_path)};
     for (int32_t card = 0; card < 52; ++card)
         EXPECT_TRUE(deck.elementExists(element_of(card, 0))) << card;

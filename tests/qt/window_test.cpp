@@ -236,9 +236,9 @@ TEST(Cues, ShowWhatTheGameTakesNow) {
                       card_at(playable) + QPoint(playable == last ? 60 : 0, 0));
     EXPECT_EQ(moving, std::set<std::string>{"---+" + std::to_string(Qt::WaitCursor)});
     EXPECT_EQ(std::ranges::count(g.seat[0].card, card), 0);
-    // Nothing stays drawn where the hand, now of another length, ended.
-    const int now_left = stack_rect(g, 0).x;
-    for (int x : {now_left + 15 * (Card_Empty_Slot(g, 0) - 1) + 71 + 3, now_left - 4})
+    // Nothing stays drawn where the hand, now of another length, ended: 3 pixels
+    // right of its last card, 4 left of its first.
+    for (int x : {card_at(Card_Empty_Slot(g, 0) - 1).x() - 5 + 71 + 3, card_at(0).x() - 5 - 4})
         EXPECT_EQ(table.grab().pixelColor(x, 500), QColor(0, 128, 0)) << x;
 }
 
