@@ -219,10 +219,8 @@ TEST(Table_Drawing, MatchesTheReviewedPictures) {
     Card_Deck missing(QStringLiteral("/nonexistent/deck.svgz"));
     QImage sharp(284, 192, QImage::Format_ARGB32_Premultiplied);
     sharp.fill(Qt::transparent);
-    QPainter painter(&sharp);
-    painter.drawImage(0, 0, missing.pixmap({false, 12, 2}, QSize(142, 192)).toImage());
-    painter.drawImage(142, 0, missing.pixmap({true, 0, 0}, QSize(142, 192)).toImage());
-    painter.end();
+    QPainter(&sharp).drawImage(0, 0, missing.pixmap({false, 12, 2}, QSize(142, 192)).toImage());
+    QPainter(&sharp).drawImage(142, 0, missing.pixmap({true, 0, 0}, QSize(142, 192)).toImage());
     expect_like_reference(sharp, "placeholder_cards_at_2x.png");
 }
 
