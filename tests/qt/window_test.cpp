@@ -83,7 +83,8 @@ TEST(Game_Window, IsFixedAndCentredWithMenusThatReachTheirCommandsAndBoxesThatSh
             EXPECT_EQ(item->isCheckable(), marked.count(item) == 1) << item->text().toStdString();
     Box_Answerer boxes(QMessageBox::No);
     boxes.on_box = check_box_fits;
-    w.Gm_mnu->actions()[1]->trigger(); // Deal and Reset Record are held by their own tests
+    // Show Rank; Deal and Reset Record are reached by the cues' and the reset's tests.
+    w.Gm_mnu->actions()[1]->trigger();
     EXPECT_EQ(boxes.title, "Winning Stroke");
     // A text too long for one line is wrapped, whole.
     table.os->message_box(
@@ -94,8 +95,8 @@ TEST(Game_Window, IsFixedAndCentredWithMenusThatReachTheirCommandsAndBoxesThatSh
 
 // Each Help item opens its page while a card moves, and the game waits until
 // it is closed. The rules are the nine points in the words the game uses, as
-// their reviewed picture shows; the guide names every key the game reads and is shown whole; About
-// names the version and both licences.
+// their reviewed picture shows; the guide names every key the game reads and
+// is shown whole; About names the version and both licences.
 TEST(Help_Window, EachPageHoldsTheGameUntilClosedAndShowsItsWholeText) {
     Game_Table table;
     table.window->start();
