@@ -236,46 +236,40 @@ std::string table_lines(const Game_State &g, const Record_State &rec) {
     return hands + played + state;
 }
 
+// The engine's own steps on a laid table, their events written down before
+// the game's table shows them.
+struct Event_Log : Table_Show {
+    Transcript_Platform &os;
+    Event_Log(Game_State &g, Record_State &rec, Transcript_Platform &os)
+        : Table_Show(g, rec, os), os(os) {}
+    template <typename... N> void note(std::string line, N... n) {
+        os.add("event " + (line + ... + (" " + std::to_string(n))));
+    }
+    void dealt() override { note("dealt"), Table_Show::dealt(); }
+    void played(int16_t s, int16_t c) override {
+        note("played " + std::to_string(s) + " " + name_of(c)), Table_Show::played(s, c);
+    }
+    void plenking(int16_t s) override { note("plenking", s), Table_Show::plenking(s); }
+    void drew(int16_t s, int n) override { note("drew", s, n), Table_Show::drew(s, n); }
+    void took(int16_t s, const std::vector<int16_t> &taken, int16_t leader) override {
+        std::string cards = "took " + std::to_string(s);
+        for (int16_t c : taken)
+            cards += " " + name_of(c);
+        note(cards + ", leader", leader), Table_Show::took(s, taken, leader);
+    }
+    void round_won(int16_t s) override { note("round won", s), Table_Show::round_won(s); }
+    bool finished(int16_t s, int place) override {
+        return note("finished", s, place), Table_Show::finished(s, place);
+    }
+    void game_ended() override { note("game ended"), Table_Show::game_ended(); }
+};
+
 struct Scenario {
     Transcript_Platform os;
     Game_State g{};
     Record_State rec{};
     Form1 form{g, rec, os};
-    // The engine's own steps on a laid table, their events written down
-    // before the game's table shows them.
-    struct Event_Log : Table_Show {
-        Scenario &s;
-        explicit Event_Log(Scenario &scenario)
-            : Table_Show(scenario.g, scenario.rec, scenario.os), s(scenario) {}
-        void dealt() override { s.os.add("event dealt"), Table_Show::dealt(); }
-        void played(int16_t seat, int16_t card) override {
-            s.os.add("event played " + std::to_string(seat) + " " + name_of(card));
-            Table_Show::played(seat, card);
-        }
-        void plenking(int16_t seat) override {
-            s.os.add("event plenking " + std::to_string(seat)), Table_Show::plenking(seat);
-        }
-        void drew(int16_t seat, int count) override {
-            s.os.add("event drew " + std::to_string(seat) + " " + std::to_string(count));
-            Table_Show::drew(seat, count);
-        }
-        void took(int16_t seat, const std::vector<int16_t> &taken, int16_t leader) override {
-            std::string cards;
-            for (int16_t c : taken)
-                cards += " " + name_of(c);
-            s.os.add("event took " + std::to_string(seat) + cards + ", leader " +
-                     std::to_string(leader));
-            Table_Show::took(seat, taken, leader);
-        }
-        void round_won(int16_t seat) override {
-            s.os.add("event round won " + std::to_string(seat)), Table_Show::round_won(seat);
-        }
-        bool finished(int16_t seat, int place) override {
-            s.os.add("event finished " + std::to_string(seat) + " " + std::to_string(place));
-            return Table_Show::finished(seat, place);
-        }
-        void game_ended() override { s.os.add("event game ended"), Table_Show::game_ended(); }
-    } events{*this};
+    Event_Log events{g, rec, os};
     Game_Context ctx{g, os, events};
     Layout layout;
 
@@ -322,48 +316,42 @@ void Scenario::run(const std::string &directive) {
     const std::string inputs = " load deal menu help close click key play-to-end ask set step ";
     if (inputs.find(" " + word + " ") != inputs.npos)
         os.add("> " + directive);
-    if (word == "load")
-        form.Form_Load();
-    else if (word == "deal")
-        form.gm_submnu_Click(0);
+    const std::map<std::string, std::function<void()>> one_call{
+        {"load", [&] { form.Form_Load(); }},
+        {"deal", [&] { form.gm_submnu_Click(0); }},
+        {"help", [&] { form.Help_submnu_Click(); }},
+        {"close", [&] { form.Form_Unload(); }},
+        {"key", [&] { form.Form_KeyDown(named_value(keys, in)); }},
+        {"ask", [&] { form.Form_Ask(named_value(questions, in)); }},
+        {"step", [&] { step(in); }},
+        // random values from the generator again, as a shuffle needs
+        {"seed", [&] { os.fixed.reset(), os.seed(static_cast<uint64_t>(number(in))); }},
+        {"random", [&] { os.fixed = std::stof(rest_of(in)); }},
+        {"file", [&] { write_file(in); }},
+        {"remove", [&] { fs::remove_all(path(rest_of(in))); }},
+        {"answer", [&] { answer(in); }},
+        {"detail", [&] { os.detail = rest_of(in) == "draws"; }},
+        {"turn", [&] { layout.turn = number(in); }},
+        {"lay", [&] { lay_table(); }},
+        {"show", [&] { show(in); }}};
+    if (const auto call = one_call.find(word); call != one_call.end())
+        call->second();
     else if (word == "menu")
         in >> rest,
             rest == "game" ? form.gm_submnu_Click(number(in)) : form.tbl_submnu_Click(number(in));
-    else if (word == "help")
-        form.Help_submnu_Click();
-    else if (word == "close")
-        form.Form_Unload();
     else if (word == "click")
         x = number(in), form.Form_MouseDown(x, number(in));
-    else if (word == "key")
-        form.Form_KeyDown(named_value(keys, in));
     else if (word == "play-to-end") // the mark starts on a card that may be played
         for (int plays = 0; plays < 500 && g.game_over != flag_true; ++plays)
             run("key play");
-    else if (word == "ask")
-        form.Form_Ask(named_value(questions, in));
     else if (word == "set")
         *named_value(
             std::map<std::string, Flag *>{{"over", &g.game_over}, {"animating", &g.animating}},
             in) = flag_true;
-    else if (word == "step")
-        step(in);
     else if (word == "language")
         install_translations(QLocale(QString::fromStdString(rest_of(in))));
-    else if (word == "seed") // random values from the generator again, as a shuffle needs
-        os.fixed.reset(), os.seed(static_cast<uint64_t>(number(in)));
-    else if (word == "random")
-        os.fixed = std::stof(rest_of(in));
     else if (word == "installed") // a program folder that takes no files
         os.set_program_folder("/proc"), fs::create_directories(os.user_data_folder());
-    else if (word == "file")
-        write_file(in);
-    else if (word == "remove")
-        fs::remove_all(path(rest_of(in)));
-    else if (word == "answer")
-        answer(in);
-    else if (word == "detail")
-        os.detail = rest_of(in) == "draws";
     else if (word == "hands")
         for (std::string &hand : layout.hands)
             std::getline(in, hand, '|'),
@@ -372,12 +360,6 @@ void Scenario::run(const std::string &directive) {
         layout.*text->second = rest_of(in);
     else if (word == "lead" || word == "weak")
         (word == "lead" ? layout.lead : layout.weak) = rest_of(in).at(0);
-    else if (word == "turn")
-        layout.turn = number(in);
-    else if (word == "lay")
-        lay_table();
-    else if (word == "show")
-        show(in);
     else if (word == "at") // within the first wait that reaches the counter time
         x = number(in), os.post_event(os.GetTickCount() + static_cast<uint32_t>(x),
                                       [this, d = rest_of(in)] { run(d); });
@@ -387,25 +369,17 @@ void Scenario::run(const std::string &directive) {
 }
 
 void Scenario::step(Args &in) {
-    std::string step;
     int16_t seat;
-    in >> step;
-    if (step == "finalize")
-        Finalize_Round(ctx);
-    else if (step == "throw")
-        seat = number(in), Throw_Card(ctx, seat, number(in));
-    else if (step == "plenk")
-        plenk(ctx, number(in), g.lead_suit);
-    else if (step == "take")
-        Take_Card(ctx, number(in));
-    else if (step == "computer")
-        Computer_Turn(ctx, number(in));
-    else if (step == "engine")
-        next_turn(ctx);
-    else if (step == "deal")
-        Initialize_Game(ctx);
-    else
-        throw std::invalid_argument("no such step: " + step);
+    named_value(
+        std::map<std::string, std::function<void()>>{
+            {"finalize", [&] { Finalize_Round(ctx); }},
+            {"throw", [&] { seat = number(in), Throw_Card(ctx, seat, number(in)); }},
+            {"plenk", [&] { plenk(ctx, number(in), g.lead_suit); }},
+            {"take", [&] { Take_Card(ctx, number(in)); }},
+            {"computer", [&] { Computer_Turn(ctx, number(in)); }},
+            {"engine", [&] { next_turn(ctx); }},
+            {"deal", [&] { Initialize_Game(ctx); }}},
+        in)();
 }
 
 void Scenario::answer(Args &in) {

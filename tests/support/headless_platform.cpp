@@ -1,6 +1,5 @@
 #include "tests/support/headless_platform.h"
 
-#include "platform/file_services.h"
 #include "platform/record_place.h"
 
 #include <algorithm>
@@ -8,8 +7,6 @@
 #include <filesystem>
 
 namespace plenk {
-
-using Kind = Platform_Call::Kind;
 
 Headless_Platform::Headless_Platform() {
     std::string pattern = (std::filesystem::temp_directory_path() / "plenk-XXXXXX").string();
@@ -32,11 +29,6 @@ void Headless_Platform::seed(uint64_t seed) {
     }
 }
 
-void Headless_Platform::log(Platform_Call call) {
-    if (keep_log)
-        calls_.push_back(std::move(call));
-}
-
 std::vector<Platform_Call> Headless_Platform::calls_of(Kind kind) const {
     std::vector<Platform_Call> out;
     std::copy_if(calls_.begin(), calls_.end(), std::back_inserter(out),
@@ -44,63 +36,13 @@ std::vector<Platform_Call> Headless_Platform::calls_of(Kind kind) const {
     return out;
 }
 
-int32_t Headless_Platform::cdtInit(int32_t &width, int32_t &height) {
-    width = deck_card_width;
-    height = deck_card_height;
-    return 1;
-}
-
-int32_t Headless_Platform::cdtDraw(int32_t hdc, int32_t x, int32_t y, int32_t card, int32_t mode,
-                                   int32_t color) {
-    log({Kind::Draw, {hdc, x, y, card, mode, color}, {}, {}});
-    return 1;
-}
-
-void Headless_Platform::clear_surface() {
-    log({Kind::Clear, {}, {}, {}});
-}
-void Headless_Platform::refresh_surface() {
-    log({Kind::Refresh, {}, {}, {}});
-}
-
 bool Headless_Platform::set_background_picture(const std::string &path) {
     // Without a decoder, a file counts as a picture when it starts as a JPEG does.
     File_Read head = read_file_start(path, 2);
     bool picture =
         head.ok && head.bytes.size() == 2 && head.bytes[0] == 0xFF && head.bytes[1] == 0xD8;
-    log({Kind::Background, {picture ? 1 : 0}, path, {}});
+    log(Kind::Background, {picture}, path);
     return picture;
-}
-
-void Headless_Platform::clear_background_picture() {
-    log({Kind::Background, {1}, {}, {}});
-}
-
-void Headless_Platform::set_label_caption(const Text &caption) {
-    label_caption_ = words(caption);
-    log({Kind::Label_Caption, {}, label_caption_, {}});
-}
-
-void Headless_Platform::set_label_visible(bool visible) {
-    log({Kind::Label_Visible, {visible ? 1 : 0}, {}, {}});
-}
-
-void Headless_Platform::refresh_label() {
-    log({Kind::Label_Refresh, {}, label_caption_, {}});
-}
-
-void Headless_Platform::set_focus_mark(bool visible, int32_t x, int32_t y, int32_t width,
-                                       int32_t height) {
-    log({Kind::Focus_Mark, {visible ? 1 : 0, x, y, width, height}, {}, {}});
-}
-
-void Headless_Platform::set_check(Table_Item item, bool checked) {
-    checks_[static_cast<std::size_t>(item)] = checked;
-    log({Kind::Check, {static_cast<int32_t>(item), checked ? 1 : 0}, {}, {}});
-}
-
-bool Headless_Platform::is_checked(Table_Item item) {
-    return checks_[static_cast<std::size_t>(item)];
 }
 
 Box_Answer Headless_Platform::message_box(const Text &shown, const Text &shown_title, Box_Icon icon,
@@ -118,10 +60,9 @@ Box_Answer Headless_Platform::message_box(const Text &shown, const Text &shown_t
     }
     if (buttons == Box_Buttons::Ok)
         answer = Box_Answer::Ok;
-    log({Kind::Message_Box,
-         {static_cast<int32_t>(icon), static_cast<int32_t>(buttons), static_cast<int32_t>(answer)},
-         text,
-         title});
+    log(Kind::Message_Box,
+        {static_cast<int32_t>(icon), static_cast<int32_t>(buttons), static_cast<int32_t>(answer)},
+        text, title);
     return answer;
 }
 
@@ -131,16 +72,12 @@ std::string Headless_Platform::input_box(const Text &shown) {
         throw Unexpected_Box("unexpected input box: " + prompt);
     std::string answer = input_answers_.front();
     input_answers_.pop_front();
-    log({Kind::Input_Box, {}, prompt, answer});
+    log(Kind::Input_Box, {}, prompt, answer);
     return answer;
 }
 
-void Headless_Platform::show_help_window() {
-    log({Kind::Help_Window, {}, {}, {}});
-}
-
 void Headless_Platform::Sleep(uint32_t ms) {
-    log({Kind::Sleep, {static_cast<int32_t>(ms)}, {}, {}});
+    log(Kind::Sleep, {static_cast<int32_t>(ms)});
     const uint32_t end = tick_ + ms;
     // Events that fall due during the pause run in it, as on the window.
     while (!events_.empty() && static_cast<int32_t>(events_.front().at - end) <= 0) {
@@ -152,11 +89,10 @@ void Headless_Platform::Sleep(uint32_t ms) {
 }
 
 void Headless_Platform::post_event(uint32_t at, std::function<void()> event) {
-    Event e{at, std::move(event)};
-    auto later = std::find_if(events_.begin(), events_.end(), [&](const Event &other) {
-        return static_cast<int32_t>(other.at - at) > 0;
-    });
-    events_.insert(later, std::move(e));
+    events_.insert(
+        std::find_if(events_.begin(), events_.end(),
+                     [&](const Event &other) { return static_cast<int32_t>(other.at - at) > 0; }),
+        {at, std::move(event)});
 }
 
 void Headless_Platform::run_due_events() {
@@ -168,7 +104,7 @@ void Headless_Platform::run_due_events() {
 }
 
 void Headless_Platform::pump_events(int32_t wait_ms) {
-    log({Kind::Pump, {wait_ms}, {}, {}});
+    log(Kind::Pump, {wait_ms});
     run_due_events();
     if (wait_ms <= 0)
         return;
@@ -182,26 +118,8 @@ void Headless_Platform::pump_events(int32_t wait_ms) {
     }
 }
 
-bool Headless_Platform::file_exists(const std::string &path) {
-    return File_Exists(path);
-}
-
 Record_Place Headless_Platform::record_place() {
     return locate_record(program_folder_, user_data_folder());
-}
-
-File_Read Headless_Platform::read_record_file(const std::string &path, std::size_t length) {
-    return read_file_start(path, length);
-}
-
-std::string Headless_Platform::write_record_file(const std::string &path,
-                                                 const std::vector<uint8_t> &record) {
-    return write_file_start(path, record);
-}
-
-void Headless_Platform::end_program() {
-    log({Kind::End_Program, {}, {}, {}});
-    throw Program_Ended{};
 }
 
 } // namespace plenk

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/file_services.h"
 #include "platform/platform.h"
 #include "platform/random_source.h"
 #include "tests/support/english.h"
@@ -53,6 +54,7 @@ struct Unexpected_Box : std::logic_error {
 // waits, so whole games with their pauses run in no real time.
 class Headless_Platform : public Platform {
   public:
+    using Kind = Platform_Call::Kind;
     Headless_Platform();
     ~Headless_Platform() override;
     Headless_Platform(const Headless_Platform &) = delete;
@@ -80,23 +82,32 @@ class Headless_Platform : public Platform {
     void clear_log() { calls_.clear(); }
 
     // --- Platform ------------------------------------------------------------
-    int32_t cdtInit(int32_t &width, int32_t &height) override;
+    int32_t cdtInit(int32_t &width, int32_t &height) override {
+        return width = deck_card_width, height = deck_card_height, 1;
+    }
     int32_t cdtDraw(int32_t hdc, int32_t x, int32_t y, int32_t card, int32_t mode,
-                    int32_t color) override;
+                    int32_t color) override {
+        return log(Kind::Draw, {hdc, x, y, card, mode, color}), 1;
+    }
     int32_t surface_dc() override { return 1; }
-    void clear_surface() override;
-    void refresh_surface() override;
+    void clear_surface() override { log(Kind::Clear); }
+    void refresh_surface() override { log(Kind::Refresh); }
     bool set_background_picture(const std::string &path) override;
-    void clear_background_picture() override;
-    void set_label_caption(const Text &caption) override;
-    void set_label_visible(bool visible) override;
-    void refresh_label() override;
-    void set_check(Table_Item item, bool checked) override;
-    bool is_checked(Table_Item item) override;
+    void clear_background_picture() override { log(Kind::Background, {1}); }
+    void set_label_caption(const Text &caption) override {
+        label_caption_ = words(caption), log(Kind::Label_Caption, {}, label_caption_);
+    }
+    void set_label_visible(bool visible) override { log(Kind::Label_Visible, {visible}); }
+    void refresh_label() override { log(Kind::Label_Refresh, {}, label_caption_); }
+    void set_check(Table_Item item, bool checked) override {
+        checks_[static_cast<std::size_t>(item)] = checked;
+        log(Kind::Check, {static_cast<int32_t>(item), checked});
+    }
+    bool is_checked(Table_Item item) override { return checks_[static_cast<std::size_t>(item)]; }
     Box_Answer message_box(const Text &text, const Text &title, Box_Icon icon,
                            Box_Buttons buttons) override;
     std::string input_box(const Text &prompt) override;
-    void show_help_window() override;
+    void show_help_window() override { log(Kind::Help_Window); }
     void Sleep(uint32_t ms) override;
     uint32_t GetTickCount() override { return tick_; }
     void pump_events(int32_t wait_ms) override;
@@ -105,13 +116,20 @@ class Headless_Platform : public Platform {
     float random_value() override { return fixed ? *fixed : random_.next(); }
     std::string program_folder() override { return program_folder_; }
     std::string user_data_folder() override { return folder_ + "/user data/Plenk"; }
-    void set_focus_mark(bool visible, int32_t x, int32_t y, int32_t width, int32_t height) override;
-    bool file_exists(const std::string &path) override;
+    void set_focus_mark(bool visible, int32_t x, int32_t y, int32_t width,
+                        int32_t height) override {
+        log(Kind::Focus_Mark, {visible, x, y, width, height});
+    }
+    bool file_exists(const std::string &path) override { return File_Exists(path); }
     Record_Place record_place() override;
-    File_Read read_record_file(const std::string &path, std::size_t length) override;
+    File_Read read_record_file(const std::string &path, std::size_t length) override {
+        return read_file_start(path, length);
+    }
     std::string write_record_file(const std::string &path,
-                                  const std::vector<uint8_t> &record) override;
-    [[noreturn]] void end_program() override;
+                                  const std::vector<uint8_t> &record) override {
+        return write_file_start(path, record);
+    }
+    [[noreturn]] void end_program() override { log(Kind::End_Program), throw Program_Ended{}; }
 
     // Stands the program in another folder, as an installed copy would be.
     void set_program_folder(std::string folder) { program_folder_ = std::move(folder); }
@@ -124,7 +142,11 @@ class Headless_Platform : public Platform {
         uint32_t at;
         std::function<void()> run;
     };
-    void log(Platform_Call call);
+    void log(Kind kind, std::array<int32_t, 6> args = {}, std::string text = {},
+             std::string title = {}) {
+        if (keep_log)
+            calls_.push_back({kind, args, std::move(text), std::move(title)});
+    }
     void run_due_events();
 
     std::vector<Platform_Call> calls_;

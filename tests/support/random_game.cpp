@@ -7,31 +7,17 @@
 #include "record/player_record.h"
 #include "ui/table_layout.h"
 
-#include <algorithm>
+#include <stdexcept>
 
 namespace plenk::test {
 
-File_Read Memory_Record_Platform::read_record_file(const std::string &, std::size_t length) {
-    return {true,
-            {saved.begin(),
-             saved.begin() + static_cast<std::ptrdiff_t>(std::min(length, saved.size()))},
-            {}};
-}
-
-std::string Memory_Record_Platform::write_record_file(const std::string &,
-                                                      const std::vector<uint8_t> &record) {
-    saved.resize(std::max(saved.size(), record.size()));
-    std::copy(record.begin(), record.end(), saved.begin());
-    ++save_count;
-    return {};
-}
-
-Random_Game_Runner::Random_Game_Runner(bool check_rules) : check_(check_rules) {
-    os_.keep_log = false;
-    os_.cdtInit(g_.card_w, g_.card_h);
-    g_.game_over = flag_true;
-    rec_.player_rec.player_name = make_player_name("Soak");
-    os_.box_answerer = [this](const std::string &, const std::string &title) {
+Random_Game_Runner::Random_Game_Runner(bool check_rules)
+    : Table_Show(g, rec, os), check_(check_rules) {
+    os.keep_log = false;
+    os.cdtInit(g.card_w, g.card_h);
+    g.game_over = flag_true;
+    rec.player_rec.player_name = make_player_name("Soak");
+    os.box_answerer = [this](const std::string &, const std::string &title) {
         if (title == "Winning Stroke")
             return ++stat_boxes_, Box_Answer::Ok;
         if (title != "Win")
@@ -42,46 +28,46 @@ Random_Game_Runner::Random_Game_Runner(bool check_rules) : check_(check_rules) {
 }
 
 void Random_Game_Runner::broken(const std::string &what) const {
-    throw Rule_Broken("seed " + std::to_string(seed_) + ": " + what);
+    throw std::runtime_error("seed " + std::to_string(seed_) + ": " + what);
 }
 
 Game_Outcome Random_Game_Runner::play(uint64_t seed) {
     seed_ = seed;
     human_.seed(seed);
-    os_.seed(seed);
-    os_.set_clock(static_cast<float>(seed % 86400));
+    os.seed(seed);
+    os.set_clock(static_cast<float>(seed % 86400));
     outcome_ = {};
     gone_.fill(false);
     stat_boxes_ = 0;
     human_declined_ = false;
     draws_ = 0;
-    const std::array<int16_t, 5> counts_before = rec_.player_rec.rank_count;
-    const int saves_before = os_.save_count;
+    const std::array<int16_t, 5> counts_before = rec.player_rec.rank_count;
+    const int saves_before = os.save_count;
 
-    Shuffle_Deck(g_, os_);
+    Shuffle_Deck(g, os);
     Initialize_Game(ctx_);
-    for (long presses = 0; g_.game_over != flag_true; ++presses) {
-        if (!human_may_play(g_))
+    for (long presses = 0; g.game_over != flag_true; ++presses) {
+        if (!human_may_play(g))
             broken("the engine stopped while the human may not play");
         if (presses > 1000000)
             broken("the human found no card to play");
-        const Table_Rect hand = stack_rect(g_, 0);
-        std::uniform_real_distribution<float> across(static_cast<float>(hand.x),
-                                                     static_cast<float>(hand.x + hand.width));
-        std::uniform_real_distribution<float> down(static_cast<float>(hand.y),
-                                                   static_cast<float>(hand.y + hand.height));
-        play_human_card(ctx_, slot_under_press(g_, across(human_), down(human_)));
+        const Table_Rect hand = stack_rect(g, 0);
+        auto within = [this](int from, int size) {
+            return std::uniform_real_distribution<float>(from, from + size)(human_);
+        };
+        play_human_card(
+            ctx_, slot_under_press(g, within(hand.x, hand.width), within(hand.y, hand.height)));
     }
     if (!check_)
         return outcome_;
     for (int k = 0; k < 5; ++k) {
-        const int moved = rec_.player_rec.rank_count[k] - counts_before[k];
+        const int moved = rec.player_rec.rank_count[k] - counts_before[k];
         if (moved != (k == outcome_.human_place ? 1 : 0) && counts_before[k] != count_limit)
             broken("placing counter " + std::to_string(k) + " moved by " + std::to_string(moved));
     }
-    if (os_.save_count != saves_before + 1)
+    if (os.save_count != saves_before + 1)
         broken("the record was not saved exactly once");
-    if (os_.saved != encode_record(rec_.player_rec))
+    if (os.saved != encode_record(rec.player_rec))
         broken("the saved record differs from memory");
     if (stat_boxes_ != 1)
         broken("the statistics were not shown exactly once");
@@ -89,10 +75,10 @@ Game_Outcome Random_Game_Runner::play(uint64_t seed) {
 }
 
 void Random_Game_Runner::Draw_Card() {
-    show_.Draw_Card();
+    Table_Show::Draw_Card();
     if (++draws_ > 2000000)
         broken("the game does not end");
-    if (check_ && g_.animating != flag_true)
+    if (check_ && g.animating != flag_true)
         check_rules();
 }
 
@@ -100,24 +86,24 @@ void Random_Game_Runner::Animate_Card(int16_t direction, int16_t cur_player) {
     if (direction == 0)
         ++outcome_.cards_played;
     // A seat plays only in its turn, and draws only while it cannot follow.
-    if (check_ && direction == 0 && g_.turn_seat != cur_player)
+    if (check_ && direction == 0 && g.turn_seat != cur_player)
         broken("a card played out of turn");
     if (check_ && direction != 0 &&
-        (g_.deck_pos >= pack_size || has_suit(g_, cur_player, g_.lead_suit) == flag_true))
+        (g.deck_pos >= pack_size || has_suit(g, cur_player, g.lead_suit) == flag_true))
         broken("a card drawn by a seat that could follow");
-    show_.Animate_Card(direction, cur_player);
+    Table_Show::Animate_Card(direction, cur_player);
 }
 
 bool Random_Game_Runner::finished(int16_t seat, int place) {
     // Seats finish one at a time: a place is the number of seats finished.
     const auto finished_seats = std::count_if(
-        g_.seat.begin(), g_.seat.end(), [](const Seat &s) { return s.finished == flag_true; });
-    if (check_ && (place != finished_seats || g_.seat[seat].finished != flag_true))
+        g.seat.begin(), g.seat.end(), [](const Seat &s) { return s.finished == flag_true; });
+    if (check_ && (place != finished_seats || g.seat[seat].finished != flag_true))
         broken("seat " + std::to_string(seat) + " reported finished in place " +
-               std::to_string(place) + " with " + std::to_string(g_.finish_count) + " finished");
+               std::to_string(place) + " with " + std::to_string(g.finish_count) + " finished");
     if (seat == 0)
         outcome_.human_place = place;
-    return show_.finished(seat, place);
+    return Table_Show::finished(seat, place);
 }
 
 void Random_Game_Runner::check_rules() {
@@ -128,22 +114,22 @@ void Random_Game_Runner::check_rules() {
         if (c < 0 || c >= pack_size || ++seen[c] > 1 || gone_[c])
             broken("card " + std::to_string(c) + " out of range, in two places or back in play");
     };
-    if (g_.deck_pos < 21 || g_.deck_pos > pack_size)
+    if (g.deck_pos < 21 || g.deck_pos > pack_size)
         broken("stock position out of range");
-    std::for_each(g_.deck.begin() + g_.deck_pos, g_.deck.end(), place);
-    if (g_.open_card != no_card)
-        place(g_.open_card);
+    std::for_each(g.deck.begin() + g.deck_pos, g.deck.end(), place);
+    if (g.open_card != no_card)
+        place(g.open_card);
     int finished = 0;
     for (int16_t s = 0; s < 4; ++s) {
-        const Seat &seat = g_.seat[s];
-        const int16_t n = Card_Empty_Slot(g_, s);
+        const Seat &seat = g.seat[s];
+        const int16_t n = Card_Empty_Slot(g, s);
         std::for_each(seat.card.begin(), seat.card.begin() + n, place);
         if (n > 51 || std::any_of(seat.card.begin() + n, seat.card.end(),
                                   [](int16_t c) { return c != no_card; }))
             broken("a hand breaks the hand rule");
         if (seat.table_card != no_card)
             place(seat.table_card);
-        if (seat.table_card != no_card && Get_Suit(seat.table_card) != g_.lead_suit)
+        if (seat.table_card != no_card && Get_Suit(seat.table_card) != g.lead_suit)
             broken("a card on the table that does not follow the lead");
         if ((seat.finished == flag_true) != (n == 0) || (n != 0 && seat.finished != flag_false))
             broken("finished and holding cards disagree");
@@ -151,13 +137,13 @@ void Random_Game_Runner::check_rules() {
     }
     for (int c = 0; c < pack_size; ++c)
         gone_[c] = gone_[c] || seen[c] == 0;
-    if (g_.turn_seat < 0 || g_.turn_seat > 4)
+    if (g.turn_seat < 0 || g.turn_seat > 4)
         broken("turn_seat out of range");
-    if (g_.finish_count != finished)
+    if (g.finish_count != finished)
         broken("finish_count differs from the finished seats");
     const bool should_be_over =
-        finished == 3 || (human_declined_ && g_.seat[0].finished == flag_true);
-    if ((g_.game_over == flag_true) != should_be_over)
+        finished == 3 || (human_declined_ && g.seat[0].finished == flag_true);
+    if ((g.game_over == flag_true) != should_be_over)
         broken("game_over set at the wrong moment");
 }
 
