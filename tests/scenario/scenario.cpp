@@ -17,7 +17,6 @@
 
 #include <QCoreApplication>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -137,35 +136,29 @@ std::string drawn(const Platform_Call &c) {
 // The line of a call that is not part of a repaint.
 std::string describe(const Platform_Call &c, const std::string &text) {
     const auto &a = c.args;
-    if (c.kind == Kind::Sleep)
-        return "sleep " + std::to_string(a[0]);
-    if (c.kind == Kind::Label_Caption)
-        return "label " + quoted(text);
-    if (c.kind == Kind::Label_Visible)
-        return a[0] ? "label shown" : "label hidden";
-    if (c.kind == Kind::Label_Refresh)
-        return "label painted";
-    if (c.kind == Kind::Check)
-        return std::string("check ") + (a[0] ? "Blue Sky" : "Default") + (a[1] ? " on" : " off");
-    if (c.kind == Kind::Background)
-        return text.empty() ? "no picture" : "picture " + text + (a[0] ? "" : " refused");
-    if (c.kind == Kind::Message_Box)
-        return std::string("box ") + (a[0] ? "warning " : "") + quoted(c.title) + " " +
-               quoted(text) + (a[1] ? " Yes/No" : "") + " -> " +
-               std::array{"Ok", "Yes", "No"}[static_cast<std::size_t>(a[2])];
-    if (c.kind == Kind::Input_Box)
-        return "prompt " + quoted(text);
-    if (c.kind == Kind::Focus_Mark)
-        return a[0] ? "mark " + std::to_string(a[1]) + "," + std::to_string(a[2]) + " " +
-                          std::to_string(a[3]) + "x" + std::to_string(a[4])
-                    : "mark hidden";
-    return c.kind == Kind::Help_Window ? "help window" : "program ends";
+    const auto n = [&a](std::size_t i) { return std::to_string(a[i]); };
+    using K = Kind;
+    return c.kind == K::Sleep           ? "sleep " + n(0)
+           : c.kind == K::Label_Caption ? "label " + quoted(text)
+           : c.kind == K::Label_Visible ? (a[0] ? "label shown" : "label hidden")
+           : c.kind == K::Label_Refresh ? "label painted"
+           : c.kind == K::Check
+               ? std::string("check ") + (a[0] ? "Blue Sky" : "Default") + (a[1] ? " on" : " off")
+           : c.kind == K::Background
+               ? (text.empty() ? "no picture" : "picture " + text + (a[0] ? "" : " refused"))
+           : c.kind == K::Message_Box
+               ? (a[0] ? "box warning " : "box ") + quoted(c.title) + " " + quoted(text) +
+                     (a[1] ? " Yes/No" : "") + " -> " + std::array{"Ok", "Yes", "No"}.at(a[2])
+           : c.kind == K::Input_Box ? "prompt " + quoted(text)
+           : c.kind == K::Focus_Mark
+               ? (a[0] ? "mark " + n(1) + "," + n(2) + " " + n(3) + "x" + n(4) : "mark hidden")
+           : c.kind == K::Help_Window ? "help window"
+                                      : "program ends";
 }
 
 void Transcript_Platform::flush() {
-    std::vector<Platform_Call> calls = this->calls();
-    std::map<std::size_t, std::string> moving;
-    moving.swap(moving_);
+    const std::vector<Platform_Call> calls = this->calls();
+    const auto moving = std::exchange(moving_, {});
     clear_log();
     std::vector<Platform_Call> frame;
     for (std::size_t i = 0; i < calls.size(); ++i) {
@@ -196,11 +189,10 @@ std::string record_bytes(Platform &os, const std::string &path) {
         return "unreadable: " + file.reason;
     const std::string b(file.bytes.begin(), file.bytes.end());
     std::string name;
-    for (unsigned char c : b.substr(0, 25)) {
-        char hex[5];
-        std::snprintf(hex, sizeof hex, "\\x%02X", c);
-        name += c >= 0x20 && c < 0x7F ? std::string(1, static_cast<char>(c)) : hex;
-    }
+    for (unsigned char c : b.substr(0, 25))
+        name += c >= 0x20 && c < 0x7F ? std::string(1, static_cast<char>(c))
+                                      : std::string{'\\', 'x', "0123456789ABCDEF"[c >> 4],
+                                                    "0123456789ABCDEF"[c & 15]};
     const std::size_t kept = name.find_last_not_of(' ') + 1;
     std::string out =
         quoted(name.substr(0, kept)) + " + " + std::to_string(name.size() - kept) + " spaces";
@@ -383,26 +375,21 @@ void Scenario::step(Args &in) {
 }
 
 void Scenario::answer(Args &in) {
-    std::string kind, answer;
-    in >> kind;
-    answer = rest_of(in);
+    std::string kind;
+    if (in >> kind, kind != "input")
+        return os.answer_next_box(named_value(answers, in));
+    std::string answer = rest_of(in);
     // A typed answer in double quotes keeps its spaces.
     if (answer.size() >= 2 && answer.front() == '"' && answer.back() == '"')
         answer = answer.substr(1, answer.size() - 2);
-    Args named(answer);
-    if (kind == "input")
-        os.answer_next_input(unescaped(answer));
-    else
-        os.answer_next_box(named_value(answers, named));
+    os.answer_next_input(unescaped(answer));
 }
 
 void Scenario::lay_table() {
     if (g.card_w == 0)
         os.cdtInit(g.card_w, g.card_h);
-    if (rec.data_file.empty()) {
-        rec.data_file = path("data.dat");
-        rec.player_rec.player_name = make_player_name("Tester");
-    }
+    if (rec.data_file.empty())
+        rec.data_file = path("data.dat"), rec.player_rec.player_name = make_player_name("Tester");
     lay(g, layout);
     layout = {};
     g.animating = flag_false;
@@ -418,8 +405,7 @@ void Scenario::write_file(Args &in) {
         Args fields(bytes);
         std::string who;
         fields >> who;
-        who = unescaped(who);
-        bytes = who + std::string(25 - who.size(), ' ');
+        bytes = (unescaped(who) + std::string(25, ' ')).substr(0, 25);
         for (int k = 0; k < 5; ++k) {
             const auto count = static_cast<uint16_t>(number(fields));
             bytes += {static_cast<char>(count & 0xFF), static_cast<char>(count >> 8)};
@@ -438,30 +424,25 @@ void Scenario::write_file(Args &in) {
 void Scenario::show(Args &in) {
     std::string what;
     in >> what;
-    if (what == "table") {
-        os.add(table_lines(g, rec));
-    } else if (what == "record") {
-        const std::string file = rest_of(in);
-        os.add("record " + os.named(file.empty() ? rec.data_file : path(file)) + ": " +
-               record_bytes(os, file.empty() ? rec.data_file : path(file)));
-    } else if (what == "words") {
-        const Table_Words words = table_words(g, form.awaiting_human());
-        for (const Table_Thing &t : words.things)
-            os.add("  " + os.shown(t.name) + (t.playable ? " (may be played)" : "") + " at " +
-                   std::to_string(t.x) + "," + std::to_string(t.y) + " " + std::to_string(t.width) +
-                   "x" + std::to_string(t.height) +
-                   (os.shown(t.heard) != os.shown(t.name) ? ", heard " + os.shown(t.heard) : ""));
-        os.add("  description: " + os.shown(words.description) +
-               "\n  hand: " + os.shown(words.hand));
-    } else {
+    const std::string file = rest_of(in), at = file.empty() ? rec.data_file : path(file);
+    if (what == "table")
+        return os.add(table_lines(g, rec));
+    if (what == "record")
+        return os.add("record " + os.named(at) + ": " + record_bytes(os, at));
+    if (what != "words")
         throw std::invalid_argument("no such show: " + what);
-    }
+    const Table_Words words = table_words(g, form.awaiting_human());
+    for (const Table_Thing &t : words.things)
+        os.add("  " + os.shown(t.name) + (t.playable ? " (may be played)" : "") + " at " +
+               std::to_string(t.x) + "," + std::to_string(t.y) + " " + std::to_string(t.width) +
+               "x" + std::to_string(t.height) +
+               (os.shown(t.heard) != os.shown(t.name) ? ", heard " + os.shown(t.heard) : ""));
+    os.add("  description: " + os.shown(words.description) + "\n  hand: " + os.shown(words.hand));
 }
 
 int replay(const std::string &file, bool update) {
     std::ifstream in(file);
-    std::vector<std::string> head, expected, directives, actual;
-    std::vector<std::size_t> line_of; // each directive's line in the file
+    std::vector<std::string> head, expected, actual;
     bool after = false;
     for (std::string l; std::getline(in, l);) {
         (after ? expected : head).push_back(l);
@@ -470,20 +451,17 @@ int replay(const std::string &file, bool update) {
     if (head.empty() || head[0].rfind("# ", 0) != 0 || !after)
         throw std::runtime_error(
             "a scenario begins with a line of its intent, \"# ...\", and has a line \"----\"");
-    for (std::size_t i = 0; i < head.size(); ++i)
-        if (!head[i].empty() && head[i][0] != '#' && head[i] != "----")
-            directives.push_back(head[i]), line_of.push_back(i + 1);
     install_translations(QLocale(QLocale::English));
     // "restart" starts the program afresh, on a platform of its own.
-    for (auto d = directives.begin(); d != directives.end();) {
+    for (auto d = head.begin(); d != head.end();) {
         Scenario scenario;
         try {
-            for (; d != directives.end() && *d != "restart"; ++d) {
+            for (; d != head.end() && *d != "restart"; ++d) {
                 try {
-                    scenario.run(*d);
+                    if (!d->empty() && d->front() != '#' && *d != "----")
+                        scenario.run(*d);
                 } catch (const std::invalid_argument &e) {
-                    throw std::runtime_error("line " +
-                                             std::to_string(line_of[d - directives.begin()]) +
+                    throw std::runtime_error("line " + std::to_string(d - head.begin() + 1) +
                                              ", \"" + *d + "\": " + e.what());
                 }
             }
@@ -491,9 +469,9 @@ int replay(const std::string &file, bool update) {
         } catch (const Unexpected_Box &e) {
             scenario.os.add("! " + quoted(e.what()));
         }
-        d = std::find(d, directives.end(), "restart");
-        scenario.os.add(d == directives.end() ? "" : "> restart");
-        d += d != directives.end();
+        d = std::find(d, head.end(), "restart");
+        scenario.os.add(d == head.end() ? "" : "> restart");
+        d += d != head.end();
         std::string line;
         for (const std::string &l : scenario.os.lines)
             for (Args lines(l); std::getline(lines, line);)

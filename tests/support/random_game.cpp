@@ -19,11 +19,11 @@ Random_Game_Runner::Random_Game_Runner(bool check_rules)
     rec.player_rec.player_name = make_player_name("Soak");
     os.box_answerer = [this](const std::string &, const std::string &title) {
         if (title == "Winning Stroke")
-            return ++stat_boxes_, Box_Answer::Ok;
+            return ++now_.stat_boxes, Box_Answer::Ok;
         if (title != "Win")
             broken("unexpected box " + title);
-        human_declined_ = human_() % 2 != 0;
-        return human_declined_ ? Box_Answer::No : Box_Answer::Yes;
+        now_.human_declined = human_() % 2 != 0;
+        return now_.human_declined ? Box_Answer::No : Box_Answer::Yes;
     };
 }
 
@@ -36,11 +36,7 @@ Game_Outcome Random_Game_Runner::play(uint64_t seed) {
     human_.seed(seed);
     os.seed(seed);
     os.set_clock(static_cast<float>(seed % 86400));
-    outcome_ = {};
-    gone_.fill(false);
-    stat_boxes_ = 0;
-    human_declined_ = false;
-    draws_ = 0;
+    now_ = {};
     const std::array<int16_t, 5> counts_before = rec.player_rec.rank_count;
     const int saves_before = os.save_count;
 
@@ -59,24 +55,24 @@ Game_Outcome Random_Game_Runner::play(uint64_t seed) {
             ctx_, slot_under_press(g, within(hand.x, hand.width), within(hand.y, hand.height)));
     }
     if (!check_)
-        return outcome_;
+        return now_.outcome;
     for (int k = 0; k < 5; ++k) {
         const int moved = rec.player_rec.rank_count[k] - counts_before[k];
-        if (moved != (k == outcome_.human_place ? 1 : 0) && counts_before[k] != count_limit)
+        if (moved != (k == now_.outcome.human_place ? 1 : 0) && counts_before[k] != count_limit)
             broken("placing counter " + std::to_string(k) + " moved by " + std::to_string(moved));
     }
     if (os.save_count != saves_before + 1)
         broken("the record was not saved exactly once");
     if (os.saved != encode_record(rec.player_rec))
         broken("the saved record differs from memory");
-    if (stat_boxes_ != 1)
+    if (now_.stat_boxes != 1)
         broken("the statistics were not shown exactly once");
-    return outcome_;
+    return now_.outcome;
 }
 
 void Random_Game_Runner::Draw_Card() {
     Table_Show::Draw_Card();
-    if (++draws_ > 2000000)
+    if (++now_.draws > 2000000)
         broken("the game does not end");
     if (check_ && g.animating != flag_true)
         check_rules();
@@ -84,7 +80,7 @@ void Random_Game_Runner::Draw_Card() {
 
 void Random_Game_Runner::Animate_Card(int16_t direction, int16_t cur_player) {
     if (direction == 0)
-        ++outcome_.cards_played;
+        ++now_.outcome.cards_played;
     // A seat plays only in its turn, and draws only while it cannot follow.
     if (check_ && direction == 0 && g.turn_seat != cur_player)
         broken("a card played out of turn");
@@ -102,7 +98,7 @@ bool Random_Game_Runner::finished(int16_t seat, int place) {
         broken("seat " + std::to_string(seat) + " reported finished in place " +
                std::to_string(place) + " with " + std::to_string(g.finish_count) + " finished");
     if (seat == 0)
-        outcome_.human_place = place;
+        now_.outcome.human_place = place;
     return Table_Show::finished(seat, place);
 }
 
@@ -111,7 +107,7 @@ void Random_Game_Runner::check_rules() {
     // card, or out of play for good.
     std::array<int, pack_size> seen{};
     auto place = [&](int16_t c) {
-        if (c < 0 || c >= pack_size || ++seen[c] > 1 || gone_[c])
+        if (c < 0 || c >= pack_size || ++seen[c] > 1 || now_.gone[c])
             broken("card " + std::to_string(c) + " out of range, in two places or back in play");
     };
     if (g.deck_pos < 21 || g.deck_pos > pack_size)
@@ -136,13 +132,13 @@ void Random_Game_Runner::check_rules() {
         finished += seat.finished == flag_true;
     }
     for (int c = 0; c < pack_size; ++c)
-        gone_[c] = gone_[c] || seen[c] == 0;
+        now_.gone[c] = now_.gone[c] || seen[c] == 0;
     if (g.turn_seat < 0 || g.turn_seat > 4)
         broken("turn_seat out of range");
     if (g.finish_count != finished)
         broken("finish_count differs from the finished seats");
     const bool should_be_over =
-        finished == 3 || (human_declined_ && g.seat[0].finished == flag_true);
+        finished == 3 || (now_.human_declined && g.seat[0].finished == flag_true);
     if ((g.game_over == flag_true) != should_be_over)
         broken("game_over set at the wrong moment");
 }

@@ -62,11 +62,13 @@ class Random_Game_Runner : private Runner_Table, private Table_Show {
     Game_Context ctx_{g, os, *this};
     std::mt19937_64 human_;
     uint64_t seed_ = 0;
-    Game_Outcome outcome_;
-    std::array<bool, pack_size> gone_{}; // cards that have left play this game
-    bool human_declined_ = false;
-    int stat_boxes_ = 0;
-    long draws_ = 0;
+    struct Game_So_Far { // what the game being played has shown so far
+        Game_Outcome outcome;
+        std::array<bool, pack_size> gone{}; // cards that have left play for good
+        bool human_declined = false;
+        int stat_boxes = 0;
+        long draws = 0;
+    } now_;
 };
 
 } // namespace plenk::test

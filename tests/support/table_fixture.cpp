@@ -14,14 +14,6 @@ namespace {
 constexpr std::string_view ranks = "A23456789TJQK";
 constexpr std::string_view suits = "CDHS";
 
-int16_t suit_of(char letter) {
-    if (letter == '-')
-        return -1;
-    if (suits.find(letter) == suits.npos)
-        throw std::invalid_argument("no such suit " + std::string(1, letter));
-    return static_cast<int16_t>(suits.find(letter));
-}
-
 } // namespace
 
 int16_t card(std::string_view name) {
@@ -46,6 +38,11 @@ std::string name_of(int16_t c) {
     if (c == no_card)
         return "-";
     return {ranks[static_cast<std::size_t>(c % 13)], suits[static_cast<std::size_t>(c / 13)]};
+}
+
+// A suit by its letter, as the ace of the suit would have it; '-' is none.
+static int16_t suit_of(char letter) {
+    return letter == '-' ? -1 : static_cast<int16_t>(card(std::string{'A', letter}) / 13);
 }
 
 void lay(Game_State &g, const Layout &layout) {
