@@ -289,8 +289,7 @@ TEST_F(Program_Copy, OfCopiesStartedAtOnceOnePlaysAndTheOthersEndQuietly) {
     for (int i = 0; i < 4; ++i)
         copies.push_back(start());
     const auto ending = [&](int status) {
-        return std::count_if(copies.begin(), copies.end(),
-                             [&](pid_t copy) { return ended(copy) == status; });
+        return std::ranges::count_if(copies, [&](pid_t copy) { return ended(copy) == status; });
     };
     EXPECT_TRUE(wait_for([&] { return ending(-1) == 1 && !fs::exists(stale); }));
     EXPECT_EQ(ending(0), 3);
