@@ -352,12 +352,11 @@ const Lone_Start_Case lone_starts[] = {
 struct Lone_Start : Program_Copy, testing::WithParamInterface<Lone_Start_Case> {};
 
 TEST_P(Lone_Start, PlaysOnItsRecordUntilASignalEndsIt) {
-    const Lone_Start_Case &c = GetParam();
-    c.set_up(*this);
+    GetParam().set_up(*this);
     for (const int signal : {SIGTERM, SIGHUP, SIGINT}) {
         SCOPED_TRACE(signal);
         ASSERT_TRUE(write_file_start(stale.string(), {1}).empty());
-        const pid_t copy = start(c.before);
+        const pid_t copy = start(GetParam().before);
         wait_for([&] { return !fs::exists(stale) || ended(copy) >= 0; });
         if (ended(copy) == cannot_set_up)
             GTEST_SKIP() << "no mount of its own here";
