@@ -16,9 +16,7 @@
 #include <sys/file.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
 #include <sys/wait.h>
 
 // What needs a process of its own: the program ending, Qt scaled from its
@@ -27,22 +25,17 @@ namespace plenk::test {
 
 namespace fs = std::filesystem;
 
-// What copies on the record keep in the lock folder: files named for the
-// numbers of the record's folder and of its file.
+// What copies on a record of one name keep in the lock folder: files named
+// for the number of the record's folder.
 static std::vector<std::string> lock_files_of(const fs::path &record) {
-    std::vector<std::string> keys, found;
-    for (const fs::path &named : {record.parent_path(), record}) {
-        struct stat numbered {};
-        ::stat(named.c_str(), &numbered);
-        keys.push_back((std::ostringstream()
-                        << '-' << std::hex << numbered.st_ino << (keys.empty() ? '-' : '.'))
-                           .str());
-    }
+    struct stat folder {};
+    ::stat(record.parent_path().c_str(), &folder);
+    const std::string key = (std::ostringstream() << '-' << std::hex << folder.st_ino << '-').str();
+    std::vector<std::string> found;
     std::error_code none;
     for (const auto &entry : fs::directory_iterator(lock_folder(), none))
-        for (const std::string &key : keys)
-            if (entry.path().filename().string().find(key) != std::string::npos)
-                found.push_back(entry.path().filename());
+        if (entry.path().filename().string().find(key) != std::string::npos)
+            found.push_back(entry.path().filename());
     return found;
 }
 
@@ -114,16 +107,14 @@ TEST(File_Size_Limit, ASaveOverItIsToldAndTheGameEndsAsUsual) {
             ::setrlimit(RLIMIT_FSIZE, &below_a_record);
             Game_Table table(false, folder.path());
             Box_Answerer boxes(QMessageBox::No);
-            std::string told;
-            boxes.on_box = [&] { told += boxes.text.toStdString() + "\n"; };
+            QString told;
+            boxes.on_box = [&] { told += boxes.text; };
             table.window->start();
             table.window->gm_submnu[0]->trigger();
             for (int keys = 0; keys < 2000 && table.g().game_over != flag_true; ++keys)
                 QTest::keyClick(table.window->surface, Qt::Key_Return);
             // Told by the exit status: the limit holds for what the child writes too.
-            std::exit(table.g().game_over != flag_true                   ? 1
-                      : told.find("File too large") == std::string::npos ? 2
-                                                                         : 0);
+            std::exit(table.g().game_over == flag_true && told.contains("File too large") ? 0 : 1);
         },
         ::testing::ExitedWithCode(0), "");
     EXPECT_EQ(read_file_start(data_file, 100).bytes, encode_record({make_player_name("Zed")}));
@@ -142,9 +133,7 @@ TEST(Double_Density, CardsAreCrispAndPressesArriveInTablePixels) {
         surface.show();
         ASSERT_EQ(surface.devicePixelRatioF(), 2.0);
         const Card_Picture queen{false, 12, 2};
-        surface.clear();
-        surface.draw_card(100, 50, queen);
-        surface.refresh();
+        surface.clear(), surface.draw_card(100, 50, queen), surface.refresh();
         const QSize device(2 * deck_card_width, 2 * deck_card_height);
         const QPixmap &sharp = deck.pixmap(queen, device);
         EXPECT_EQ(deck.pixmap(queen, device).cacheKey(), sharp.cacheKey());
@@ -185,19 +174,17 @@ struct Program_Copy : testing::Test {
         for (pid_t child : children)
             if (!exits.contains(child))
                 ::kill(child, SIGTERM), ::waitpid(child, nullptr, 0);
-        ::close(reader);
         fs::remove_all(folder); // Qt cannot name it to remove it
     }
     // Starts the program in this process's environment, `before` run in the
     // child just before it becomes the program.
-    pid_t start(const std::function<void()> &before = {}) {
+    pid_t start(const std::function<void()> &before = [] {}) {
         const pid_t child = ::fork();
         if (child == 0) {
             // As from a terminal, whatever this process ignores (nohup, a CI runner).
             for (const int signal : {SIGHUP, SIGINT, SIGTERM})
                 ::signal(signal, SIG_DFL);
-            if (before)
-                before();
+            before();
             char *argv[] = {program.data(), nullptr};
             ::execv(program.c_str(), argv);
             ::_exit(127);
@@ -219,7 +206,6 @@ struct Program_Copy : testing::Test {
     fs::path elsewhere = folder.parent_path() / "elsewhere" / "data.dat";
     std::vector<pid_t> children;
     std::map<pid_t, int> exits;
-    int reader = -1; // a reader's hold on the record
 };
 
 // Two copies on one record, the first having saved (a record of one name by a
@@ -228,15 +214,12 @@ struct Program_Copy : testing::Test {
 // The second is a copy of the same folder, then one in another folder, on the
 // record hard-linked there.
 TEST_F(Program_Copy, ASecondStartRaisesTheFirstWindowAfterASave) {
-    for (const bool in_another_folder : {false, true}) {
-        SCOPED_TRACE(in_another_folder ? "the record hard-linked beside another copy"
-                                       : "the same record");
-        if (in_another_folder) {
-            const fs::path other = folder.parent_path() / "other";
-            fs::create_directory(other), fs::copy_file(PLENK_PROGRAM, other / "plenk");
-            fs::create_hard_link(record, other / "data.dat");
-            program = (other / "plenk").string();
-        }
+    for (const fs::path &beside : {folder, folder.parent_path() / "other"}) {
+        SCOPED_TRACE(beside);
+        if (beside != folder)
+            fs::create_directory(beside), fs::copy_file(PLENK_PROGRAM, beside / "plenk"),
+                fs::create_hard_link(record, beside / "data.dat");
+        program = (beside / "plenk").string();
         Game_Table first;
         first.window->start();
         Single_Instance instance(record.string());
@@ -306,8 +289,7 @@ TEST_F(Program_Copy, OfCopiesStartedAtOnceOnePlaysAndTheOthersEndQuietly) {
     for (int i = 0; i < 4; ++i)
         copies.push_back(start());
     const auto ending = [&](int status) {
-        return std::count_if(copies.begin(), copies.end(),
-                             [&](pid_t copy) { return ended(copy) == status; });
+        return std::ranges::count_if(copies, [&](pid_t copy) { return ended(copy) == status; });
     };
     EXPECT_TRUE(wait_for([&] { return ending(-1) == 1 && !fs::exists(stale); }));
     EXPECT_EQ(ending(0), 3);
@@ -320,21 +302,17 @@ TEST_F(Program_Copy, OfCopiesStartedAtOnceOnePlaysAndTheOthersEndQuietly) {
 struct Lone_Start_Case {
     const char *name;
     void (*set_up)(Program_Copy &);
-    void (*before)() = nullptr;
+    void (*before)() = [] {};
+    friend void PrintTo(const Lone_Start_Case &c, std::ostream *out) { *out << c.name; }
 };
 
 // What a copy killed outright leaves of its claim on the record: its locks,
-// its note and a socket that nothing listens on any more.
+// its note and its socket's file, which nothing listens on any more.
 void leave_dead_copy(const fs::path &record) {
     const pid_t dead = ::fork();
     if (dead == 0) {
         Record_Lock lock(record.string());
-        sockaddr_un address{AF_UNIX, {}};
-        lock.socket_path().copy(address.sun_path, sizeof address.sun_path - 1);
-        const bool left = ::bind(::socket(AF_UNIX, SOCK_STREAM, 0),
-                                 reinterpret_cast<sockaddr *>(&address), sizeof address) == 0 &&
-                          lock.leave_note(lock.socket_path());
-        ::_exit(left ? 0 : 1);
+        ::_exit(std::ofstream(lock.socket_path()) && lock.leave_note(lock.socket_path()) ? 0 : 1);
     }
     int status = -1;
     ::waitpid(dead, &status, 0);
@@ -355,8 +333,9 @@ const Lone_Start_Case lone_starts[] = {
      [](Program_Copy &t) {
          struct flock shared {};
          shared.l_type = F_RDLCK;
-         t.reader = ::open(t.record.c_str(), O_RDONLY | O_CLOEXEC);
-         EXPECT_EQ(::fcntl(t.reader, F_OFD_SETLK, &shared), 0);
+         // Held until this process ends, long after the record is gone.
+         EXPECT_EQ(::fcntl(::open(t.record.c_str(), O_RDONLY | O_CLOEXEC), F_OFD_SETLK, &shared),
+                   0);
      }},
     // Over the limit a write fails; the game goes on. (This process ignores
     // the signal, and the program would inherit that.)
@@ -373,12 +352,11 @@ const Lone_Start_Case lone_starts[] = {
 struct Lone_Start : Program_Copy, testing::WithParamInterface<Lone_Start_Case> {};
 
 TEST_P(Lone_Start, PlaysOnItsRecordUntilASignalEndsIt) {
-    const Lone_Start_Case &c = GetParam();
-    c.set_up(*this);
+    GetParam().set_up(*this);
     for (const int signal : {SIGTERM, SIGHUP, SIGINT}) {
         SCOPED_TRACE(signal);
         ASSERT_TRUE(write_file_start(stale.string(), {1}).empty());
-        const pid_t copy = start(c.before);
+        const pid_t copy = start(GetParam().before);
         wait_for([&] { return !fs::exists(stale) || ended(copy) >= 0; });
         if (ended(copy) == cannot_set_up)
             GTEST_SKIP() << "no mount of its own here";
@@ -392,10 +370,6 @@ TEST_P(Lone_Start, PlaysOnItsRecordUntilASignalEndsIt) {
     }
     EXPECT_FALSE(fs::exists("/data.dat"));
     EXPECT_THAT(lock_files_of(elsewhere), testing::IsEmpty());
-}
-
-void PrintTo(const Lone_Start_Case &c, std::ostream *out) {
-    *out << c.name;
 }
 
 INSTANTIATE_TEST_SUITE_P(Environments, Lone_Start, testing::ValuesIn(lone_starts),
