@@ -185,7 +185,6 @@ TEST_F(Keyboard_Table, TheTreeAndTheStatusLineFollowAWholeGame) {
         };
 
         QAccessibleInterface *const hand = tree->child(0);
-        ASSERT_EQ(tree->childCount(), 1 + static_cast<int>(others_of(g).size()));
         EXPECT_EQ(hand->text(QAccessible::Name).toStdString(), "Your hand, " + cards(n));
         EXPECT_TRUE(hand->role() == QAccessible::List && hand->parent() == tree &&
                     hand->window() == window && states(hand) == "read-only ");

@@ -116,7 +116,6 @@ TEST(Zoom, EveryStepScalesTheWholeTableAndTheWindowFits) {
         EXPECT_EQ(seen, (std::vector<int>{50, 75, 100, 125, 150, 200, 250}));
         w.actual_size_item->trigger();
         EXPECT_EQ(w.surface->size(), QSize(750, 550));
-        EXPECT_EQ(t.g().game_over, flag_false);
     });
 }
 
@@ -181,9 +180,8 @@ TEST(View, ADeckAndFullScreenChosenMidGameKeepTheGameAndAreKeptForTheNextStart) 
             EXPECT_FALSE(w.full_screen_item->isChecked());
             EXPECT_EQ(w.surface->size(), QSize(938, 688));
             EXPECT_EQ(read_file_start(t.path("data.dat").toStdString(), 100).bytes, record);
-            EXPECT_EQ(t.g().seat[0].card, before.seat[0].card);
-            EXPECT_EQ(t.g().deck_pos, before.deck_pos);
-            EXPECT_EQ(t.g().game_over, flag_false);
+            EXPECT_EQ(std::tie(t.g().seat[0].card, t.g().deck_pos, t.g().game_over),
+                      std::tuple(before.seat[0].card, before.deck_pos, flag_false));
             w.full_screen_item->trigger();
         }
         Game_Table again;
@@ -215,7 +213,6 @@ TEST(View_Settings, AMissingBrokenOrOutdatedFileGivesTheDefaults) {
             {"as saved", "[table]\nzoom=150\ndeck=" + other->id.toUtf8() + "\n", 150, other->svg},
             {"not a zoom step", "[table]\nzoom=110\n", 100, standard},
             {"a deck no longer installed", "[table]\ndeck=svg-gone\nzoom=200\n", 200, standard},
-            {"a deck outside the deck folders", "[table]\ndeck=../../etc\n", 100, standard},
             {"bytes of no settings", QByteArray("\0\xff\xfe[[=\n\x01zoom", 12), 100, standard},
         };
         for (const auto &c : cases) {
