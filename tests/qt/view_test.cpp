@@ -162,7 +162,6 @@ TEST(View, ADeckAndFullScreenChosenMidGameKeepTheGameAndAreKeptForTheNextStart) 
             EXPECT_TRUE(items[names.indexOf("Oxygen")]->isChecked() &&
                         !items[names.indexOf("Standard")]->isChecked());
             w.zoom_in_item->trigger();
-            EXPECT_TRUE(w.zoom_in_item->isEnabled() && w.zoom_out_item->isEnabled());
             w.full_screen_item->trigger();
             for (int i = 0; i < 10; ++i)
                 QApplication::processEvents();
@@ -179,6 +178,8 @@ TEST(View, ADeckAndFullScreenChosenMidGameKeepTheGameAndAreKeptForTheNextStart) 
             QTest::keyClick(w.surface, Qt::Key_Escape);
             EXPECT_FALSE(w.full_screen_item->isChecked());
             EXPECT_EQ(w.surface->size(), QSize(938, 688));
+            EXPECT_TRUE(w.zoom_in_item->isEnabled() && w.zoom_out_item->isEnabled() &&
+                        w.actual_size_item->isEnabled());
             EXPECT_EQ(read_file_start(t.path("data.dat").toStdString(), 100).bytes, record);
             EXPECT_EQ(std::tie(t.g().seat[0].card, t.g().deck_pos, t.g().game_over),
                       std::tuple(before.seat[0].card, before.deck_pos, flag_false));
