@@ -12,7 +12,6 @@
 #include "ui/qt/window_rect.h"
 
 #include <QApplication>
-#include <QDialogButtonBox>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -142,13 +141,11 @@ struct Box_Answerer {
             if (on_box)
                 on_box();
             if (prompt != nullptr)
-                prompt->setTextValue(name);
-            QTest::mouseClick(
-                prompt != nullptr
-                    ? prompt->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)
-                : box->button(QMessageBox::Ok) != nullptr ? box->button(QMessageBox::Ok)
-                                                          : box->button(answer),
-                Qt::LeftButton);
+                prompt->setTextValue(name), prompt->accept();
+            else
+                (box->button(QMessageBox::Ok) != nullptr ? box->button(QMessageBox::Ok)
+                                                         : box->button(answer))
+                    ->click();
         });
         timer.start(20);
     }
