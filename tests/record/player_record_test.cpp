@@ -72,7 +72,6 @@ TEST(FinishCounting, TheHumansPlaceOrALostGameAndNothingElse) {
     };
     for (const auto &[seat, place, out, raised] : rows) {
         SCOPED_TRACE(testing::Message() << "seat " << seat << ", place " << place << ", " << out);
-        EXPECT_EQ(finish_counter(seat, place, out), raised);
         Player_Record record{{}, {7, 7, 7, 7, 7}};
         count_finish(record, seat, place, out);
         for (std::size_t counter = 0; counter < 5; ++counter)
