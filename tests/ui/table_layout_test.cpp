@@ -39,10 +39,13 @@ TEST(Layout, WhatIsNamedAndHitIsWhatWasPaintedAtEveryZoom) {
                              (open ? " open" : " stock"));
                 const Table_Scale scale = zoom_scale(zoom);
                 Table_Fixture t;
-                std::string held;
-                for (int j = 0; j < n; ++j)
-                    held += "2H ";
-                t.lay({{held, held, held, held}, "5H 5H 5H 5H", "3C 4C", open ? "KC" : "-"});
+                t.lay({}); // the deal's geometry, the game running
+                for (Seat &seat : t.g.seat) {
+                    std::fill_n(seat.card.begin(), n, card("2H"));
+                    seat.table_card = card("5H");
+                }
+                t.g.open_card = open ? card("KC") : no_card;
+                t.g.deck_pos = 40;
                 t.renderer.Draw_Card();
                 std::vector<Table_Rect> drawn; // the middle, then each seat's hand and spot
                 for (const Platform_Call &c : t.os.calls_of(Platform_Call::Kind::Draw))
