@@ -29,12 +29,12 @@ TEST(Random_Source, FreshValuesAreSplitMix64sTop24Bits) {
 // A re-seed mixes into the state and never restarts it; a system that gives
 // no starting state (0) leaves the fixed start. (That two starts from the
 // system's bits part on the same clock is held at the platform, in
-// tests/qt/window_test.cpp.)
+// tests/qt/window_test.cpp; that the same history gives the same values, at
+// the replayed games of the soak.)
 TEST(Random_Source, ReseedsAndStartsMixInAndNeverRestart) {
-    Random_Source a, b, other;
-    a.reseed(100.5f), b.reseed(100.5f), other.reseed(100.25f);
+    Random_Source a, other;
+    a.reseed(100.5f), other.reseed(100.25f);
     const std::vector<float> first = draws(a, 8), from_fixed = draws(Random_Source(), 8);
-    EXPECT_EQ(draws(b, 8), first); // the same history gives the same values
     EXPECT_NE(from_fixed, first);
     EXPECT_NE(draws(other, 8), first);
     // A shuffle re-seeds from a clock that may stand still for every card.
