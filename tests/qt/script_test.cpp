@@ -10,8 +10,6 @@
 #include <QTextDocument>
 #include <QTextLayout>
 
-#include <string>
-
 // Every language the game speaks, in every script, at one and two device
 // pixels per pixel: each text drawn with real letters, and each whole where it
 // stands.

@@ -1,4 +1,3 @@
-#include "game/hand.h"
 #include "tests/support/table_fixture.h"
 #include "ui/table_layout.h"
 #include "ui/table_words.h"
