@@ -7,8 +7,8 @@ namespace plenk {
 namespace {
 
 // Waiting, not spinning: a wait of 25 is woken by two events, then the
-// deadline, then is done, also across the counter's wrap; a wait of 0 looks
-// at the events once and is done a tick later.
+// deadline, then is done, also across the counter's wrap; a wait of 0 is done
+// a tick later, after two looks at the events.
 TEST(Delay, WaitsMoreThanItsTimeHandlingEventsAndSurvivesTheCounterWrapping) {
     for (const auto &[start, ms, events, pumps] :
          {std::tuple{1000u, 25, 2, 4u}, {0xFFFFFFF0u, 25, 2, 4u}, {1000u, 0, 0, 2u}}) {
