@@ -26,14 +26,15 @@ TEST(Random_Source, FreshValuesAreSplitMix64sTop24Bits) {
                                   0xf88bb8 / 16777216.0f}));
 }
 
-// A re-seed mixes into the state and never restarts it; a starting state from
-// the system differs at each start, and a system that gives nothing (0)
-// leaves the fixed start.
+// A re-seed mixes into the state and never restarts it; a system that gives
+// no starting state (0) leaves the fixed start. (That two starts from the
+// system's bits part on the same clock is held at the platform, in
+// tests/qt/window_test.cpp; that the same history gives the same values, at
+// the replayed games of the soak.)
 TEST(Random_Source, ReseedsAndStartsMixInAndNeverRestart) {
-    Random_Source a, b, other;
-    a.reseed(100.5f), b.reseed(100.5f), other.reseed(100.25f);
+    Random_Source a, other;
+    a.reseed(100.5f), other.reseed(100.25f);
     const std::vector<float> first = draws(a, 8), from_fixed = draws(Random_Source(), 8);
-    EXPECT_EQ(draws(b, 8), first); // the same history gives the same values
     EXPECT_NE(from_fixed, first);
     EXPECT_NE(draws(other, 8), first);
     // A shuffle re-seeds from a clock that may stand still for every card.
@@ -41,13 +42,7 @@ TEST(Random_Source, ReseedsAndStartsMixInAndNeverRestart) {
     for (int i = 0; i < 1000; ++i)
         a.reseed(43200.0f), seen.insert(a.next());
     EXPECT_GE(seen.size(), 995u);
-    const uint64_t one = system_random_bits(), two = system_random_bits();
-    EXPECT_TRUE(one != 0 && two != 0 && one != two);
     EXPECT_EQ(draws(Random_Source(0), 8), from_fixed);
-    EXPECT_NE(draws(Random_Source(one), 8), from_fixed);
-    Random_Source started(one), other_start(two);
-    started.reseed(43200.0f), other_start.reseed(43200.0f);
-    EXPECT_NE(draws(started, 8), draws(other_start, 8)) << "the same clock after different starts";
 }
 
 } // namespace

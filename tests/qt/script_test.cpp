@@ -10,8 +10,6 @@
 #include <QTextDocument>
 #include <QTextLayout>
 
-#include <string>
-
 // Every language the game speaks, in every script, at one and two device
 // pixels per pixel: each text drawn with real letters, and each whole where it
 // stands.
@@ -106,28 +104,26 @@ TEST(Every_Script, EachLanguageIsWrittenInRealLettersAndFitsWhereItStands) {
 TEST(Every_Script, AScriptWithoutAFontIsToldOnceAndStillShown) {
     in_fresh_process([] {
         QTemporaryDir folder;
-        QFile config(folder.filePath("fonts.conf"));
-        ASSERT_TRUE(config.open(QIODevice::WriteOnly));
-        config.write("<?xml version=\"1.0\"?><!DOCTYPE fontconfig SYSTEM \"fonts.dtd\"><fontconfig>"
-                     "<dir>/usr/share/fonts/truetype/liberation</dir><cachedir>" +
-                     QFile::encodeName(folder.path()) + "</cachedir></fontconfig>");
-        config.close();
-        qputenv("FONTCONFIG_FILE", QFile::encodeName(config.fileName()));
+        const QByteArray config = QFile::encodeName(folder.filePath("fonts.conf")),
+                         text = "<?xml version=\"1.0\"?><!DOCTYPE fontconfig SYSTEM \"fonts.dtd\">"
+                                "<fontconfig><dir>/usr/share/fonts/truetype/liberation</dir>"
+                                "<cachedir>" +
+                                QFile::encodeName(folder.path()) + "</cachedir></fontconfig>";
+        ASSERT_EQ(write_file_start(config.toStdString(), {text.begin(), text.end()}), "");
+        qputenv("FONTCONFIG_FILE", config);
         ensure_application();
         static QStringList logged; // each message after its category
-        const QtMessageHandler was = qInstallMessageHandler(
+        qInstallMessageHandler(
             [](QtMsgType, const QMessageLogContext &context, const QString &message) {
                 logged += QString(context.category) + ": " + message;
             });
         install_translations(QLocale("de"));
         EXPECT_TRUE(logged.empty()) << "a Latin font is there";
         install_translations(QLocale("ja"));
-        qInstallMessageHandler(was);
         ASSERT_EQ(logged.size(), 1);
         EXPECT_TRUE(logged[0].startsWith("plenk.translation: ") && logged[0].contains("ja"))
             << logged[0].toStdString();
         EXPECT_NE(QCoreApplication::translate("Window", "&Game"), "&Game");
-        EXPECT_NE(missing_letters(QCoreApplication::translate("Window", "&Game"), QFont()), "");
     });
 }
 

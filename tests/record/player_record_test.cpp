@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <numeric>
-#include <string>
 #include <tuple>
 
 namespace plenk {
@@ -34,20 +33,19 @@ TEST(PlayerName, EveryByteReadsAsWindows1252AndSurvivesATripBack) {
     EXPECT_EQ(make_player_name(player_name_text(record)), record.player_name);
 }
 
-TEST(RecordBytes, NameThenFiveSigned16BitLittleEndianCounters) {
-    const Player_Record record{make_player_name("Ann"), {0x0102, -1, 32767, -32768, 5}};
-    const std::vector<uint8_t> bytes = encode_record(record);
-    std::vector<uint8_t> expected = {'A', 'n', 'n'}, longer = bytes, partial(28, 'x');
-    expected.resize(25, ' ');
-    expected.insert(expected.end(), {0x02, 0x01, 0xFF, 0xFF, 0xFF, 0x7F, 0x00, 0x80, 0x05, 0x00});
-    EXPECT_EQ(bytes, expected);
-
-    longer.insert(longer.end(), 5, 0xAA);
+// A record is read from the bytes there are: a missing name byte reads as a
+// space, a missing counter byte as 0, and what follows the record is not
+// looked at. (The bytes of whole records, read and written, are in
+// tests/scenarios.)
+TEST(RecordBytes, ARecordIsReadFromTheBytesThereAre) {
+    std::vector<uint8_t> partial(28, 'x'), longer(35, 'y');
     partial[25] = 0x01, partial[26] = 0x02, partial[27] = 0x03; // counter 1 has only its low byte
+    longer.insert(longer.end(), 5, 0xAA);
+    const std::array<int16_t, 5> extremes = {0x0102, -1, 32767, -32768, 5};
     const std::pair<std::vector<uint8_t>, std::array<int16_t, 5>> rows[] = {
-        {bytes, record.rank_count},
-        {longer, record.rank_count},
+        {encode_record({make_player_name("Ann"), extremes}), extremes}, // and written back
         {partial, {0x0201, 0x03, 0, 0, 0}},
+        {longer, {0x7979, 0x7979, 0x7979, 0x7979, 0x7979}},
         {{}, {}},
     };
     for (const auto &[in, counts] : rows) {
@@ -72,7 +70,6 @@ TEST(FinishCounting, TheHumansPlaceOrALostGameAndNothingElse) {
     };
     for (const auto &[seat, place, out, raised] : rows) {
         SCOPED_TRACE(testing::Message() << "seat " << seat << ", place " << place << ", " << out);
-        EXPECT_EQ(finish_counter(seat, place, out), raised);
         Player_Record record{{}, {7, 7, 7, 7, 7}};
         count_finish(record, seat, place, out);
         for (std::size_t counter = 0; counter < 5; ++counter)
