@@ -89,6 +89,7 @@ const std::tuple<const char *, Bytes, std::optional<Frame>> cases[] = {
      ended(jpeg(0xC0, 8, 8), {join({0x00, 0x00, 0xFF, 0x00}, comments(100))}),
      {}},
     {"NoImageStart", with(plain, 1, 0xE0), {}},
+    {"NoMarkerBeforeTheImageStart", with(plain, 0, 0x00), {}},
 };
 
 TEST(Jpeg_Frame_Header, IsFoundByWalkingTheSegments) {
