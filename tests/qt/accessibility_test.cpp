@@ -70,6 +70,7 @@ std::multiset<std::string> others_of(const Game_State &g) {
 // window whose table tells them.
 static std::vector<std::pair<QString, QString>> notices;
 static const Game_Window *telling = nullptr;
+static std::vector<QAccessible::Id> ids; // of each notice, in order
 
 struct Keyboard_Table : ::testing::Test {
     Game_Table table;
@@ -92,6 +93,7 @@ struct Keyboard_Table : ::testing::Test {
                         about->window() == telling->windowHandle() && states(about) == "read-only ")
                 << about->text(QAccessible::Name).toStdString();
             notices.emplace_back(about->text(QAccessible::Name), telling->status_lbl->text());
+            ids.push_back(QAccessible::uniqueId(about));
         });
         QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
         table.window->start();
@@ -101,7 +103,7 @@ struct Keyboard_Table : ::testing::Test {
     void TearDown() override {
         QAccessible::installUpdateHandler(nullptr);
         QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
-        heard.clear(), notices.clear(), table.os->on_wait = nullptr;
+        heard.clear(), notices.clear(), ids.clear(), table.os->on_wait = nullptr;
     }
     void key(const char *keys) { QTest::keySequence(table.window->surface, QKeySequence(keys)); }
     // The tooltip a hover at `at` on the surface shows, empty for none.
@@ -187,7 +189,8 @@ TEST_F(Keyboard_Table, TheTreeAndTheStatusLineFollowAWholeGame) {
         QAccessibleInterface *const hand = tree->child(0);
         EXPECT_EQ(hand->text(QAccessible::Name).toStdString(), "Your hand, " + cards(n));
         EXPECT_TRUE(hand->role() == QAccessible::List && hand->parent() == tree &&
-                    hand->window() == window && states(hand) == "read-only ");
+                    hand->window() == window && states(hand) == "read-only " &&
+                    hand->indexOfChild(tree) == -1);
         EXPECT_TRUE(description == tree->text(QAccessible::Description) ||
                     was_heard(QAccessible::DescriptionChanged, "Table"));
         EXPECT_EQ(tree->text(QAccessible::Description).startsWith("Suit to follow: "),
@@ -267,6 +270,10 @@ TEST_F(Keyboard_Table, TheTreeAndTheStatusLineFollowAWholeGame) {
     hover({5, 5}); // the bare table hides the tooltip again
     EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 2000));
     ASSERT_GT(notices.size(), 10u);
+    // The table keeps only its latest notices, not a game's worth.
+    ASSERT_GT(ids.size(), 32u);
+    EXPECT_TRUE(QAccessible::accessibleInterface(ids.front()) == nullptr &&
+                QAccessible::accessibleInterface(ids.back()) != nullptr);
     QString said;
     for (const auto &[heard_now, shown] : notices) {
         EXPECT_EQ(shown, heard_now);
