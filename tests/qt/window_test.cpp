@@ -12,6 +12,8 @@
 #include <QMenuBar>
 #include <QStatusBar>
 
+#include <algorithm>
+#include <ranges>
 #include <set>
 
 namespace plenk::test {
@@ -227,6 +229,14 @@ TEST(Cues, ShowWhatTheGameTakesNow) {
     EXPECT_TRUE(w.refusal_cue->isVisible() && cue.bottom() + 1 == stack_rect(g, 0).y &&
                 cue.contains(card_at(refused).x(), cue.top()))
         << "above the card";
+    const QImage shown = w.refusal_cue->grab().toImage();
+    EXPECT_TRUE(shown.pixelColor(shown.width() / 2, 1) == QColor(cue_back_rgb) &&
+                std::ranges::any_of(std::views::iota(0, shown.width()),
+                                    [&](int x) {
+                                        return shown.pixelColor(x, (shown.height() - 1) / 2) ==
+                                               QColor(cue_text_rgb);
+                                    }))
+        << "its words, light on dark";
     // It goes by itself after its time, told by its timer rather than waited for.
     QTimer *const going = w.refusal_cue->findChild<QTimer *>();
     ASSERT_TRUE(going != nullptr && going->isActive() && going->isSingleShot() &&
