@@ -142,6 +142,12 @@ TEST(Double_Density, CardsAreCrispAndPressesArriveInTablePixels) {
         shot.setDevicePixelRatio(1), expected.fill(QColor::fromRgb(table_rgb));
         QPainter(&expected).drawImage(0, 0, card);
         EXPECT_EQ(shot.copy(200, 100, expected.width(), expected.height()), expected);
+        // A card taken away far from the corner leaves the table's colour.
+        surface.clear(), surface.draw_card(600, 400, queen), surface.refresh();
+        surface.clear(), surface.refresh();
+        shot = surface.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        shot.setDevicePixelRatio(1), expected.fill(QColor::fromRgb(table_rgb));
+        EXPECT_EQ(shot.copy(1200, 800, expected.width(), expected.height()), expected);
         QPointF at;
         surface.on_mouse_down([&](QPointF p) { at = p; });
         QTest::mousePress(&surface, Qt::LeftButton, {}, QPoint(345, 452));
